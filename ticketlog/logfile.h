@@ -1,0 +1,19 @@
+#pragma once
+
+#include "loglist.h"
+
+#include <QString>
+
+// "saved.wok" in the folder that holds the program, whatever the working
+// directory.
+QString LogFilePath();
+
+// Writes the whole list, one line per cell and CR LF after every line. The old
+// file is replaced only once every byte is written: on failure it stays as it
+// was, and errorString (if given) receives the system's reason.
+bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
+                 QString *errorString = nullptr);
+
+// Appends the rows stored in the file to the list. A missing or unreadable
+// file adds nothing; nothing is ever reported.
+void LoadLogFile(LogList &list, const QString &path = LogFilePath());
