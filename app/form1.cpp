@@ -1,27 +1,60 @@
 #include "form1.h"
 
+#include "controls.h"
+#include "draw.h"
 #include "loglistmodel.h"
 #include "tabcontrol.h"
 #include "twips.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTreeView>
 
-Form1::Form1(const QString &logPath, QWidget *parent) : QWidget(parent), m_logPath(logPath)
+namespace {
+
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+const QStringList states = {
+    "Arizona",      "California",     "Colorado",     "Connecticut", "DC",       "Delaware",
+    "Florida",      "Georgia",        "Idaho",        "Illinois",    "Indiana",  "Iowa",
+    "Kansas",       "Kentucky",       "Louisiana",    "Maine",       "Maryland", "Massachusetts",
+    "Michigan",     "Minnesota",      "Missouri",     "Montana",     "Nebraska", "New Hampshire",
+    "New Jersey",   "New Mexico",     "New York",     "Ohio",        "Oregon",   "Pennsylvania",
+    "Rhode Island", "South Carolina", "South Dakota", "Texas",       "Vermont",  "Virginia",
+    "Washington",   "West Virginia",  "Wisconsin"};
+
+} // namespace
+
+Form1::Form1(RandomSource &random, const QString &logPath, QWidget *parent)
+    : QWidget(parent), m_random(random), m_logPath(logPath)
 {
     registerFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ticketwise"));
+    setFont(layoutFont(sansSerif, 8.25));
     setFixedSize(twipsToPixels(5730), twipsToPixels(6735));
 
+    // The hidden number fields lie beneath the tab control.
+    buildNumberFields();
     SSTab1 = new TabControl(twipsRect(0, 0, 5655, 6495), this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    setTabOrderNumber(6, SSTab1);
     buildManagerPage(SSTab1->addPage(QStringLiteral("MANAGER")));
-    SSTab1->addPage(QStringLiteral("LUCKY NUMBERS"));
+    buildLuckyNumbersPage(SSTab1->addPage(QStringLiteral("LUCKY NUMBERS")));
     SSTab1->addPage(QStringLiteral("LOTTO PLUS"));
     SSTab1->setCurrentIndex(0);
+    applyTabOrder();
 
     Form_Load();
+}
+
+std::int16_t Form1::GenRndNumber(std::int16_t Upper, std::int16_t Lower)
+{
+    return ::GenRndNumber(m_random, Upper, Lower);
 }
 
 void Form1::buildManagerPage(QWidget *page)
@@ -45,6 +78,108 @@ void Form1::buildManagerPage(QWidget *page)
     header->resizeSection(0, twipsToPixels(2039));
     header->resizeSection(1, twipsToPixels(1440));
     header->resizeSection(2, twipsToPixels(1440));
+    setTabOrderNumber(7, ListView1);
+}
+
+void Form1::buildLuckyNumbersPage(QWidget *page)
+{
+    // Created bottom first: Text7(2) ends up on top of the stack.
+    const QFont numbersFont = layoutFont(sansSerif, 24);
+    const std::array<int, 3> text7TabOrder = {15, 28, 29};
+    for (int element = 0; element < 3; ++element) {
+        Text7[element] = makeTextField(page, QStringLiteral("Text7(%1)").arg(element), QString(),
+                                       twipsRect(480, 960, 4335, 975), numbersFont);
+        setTabOrderNumber(text7TabOrder[element], Text7[element]);
+    }
+
+    const QFont captionFont = layoutFont(sansSerif, 13.5);
+    struct GameControls
+    {
+        const char *caption;
+        QRect label;
+        QRect option;
+        int labelTabOrder;
+        int optionTabOrder;
+    };
+    const std::array<GameControls, 4> games = {{
+        {"PICK 3 NUMBERS", twipsRect(2760, 2640, 2415, 375), twipsRect(2280, 2760, 255, 195), 16,
+         21},
+        {"PICK 4 NUMBERS", twipsRect(2760, 3360, 2655, 375), twipsRect(2280, 3360, 255, 255), 17,
+         22},
+        {"PICK 5 NUMBERS", twipsRect(2760, 3960, 2535, 375), twipsRect(2280, 4080, 255, 255), 18,
+         23},
+        {"PICK 6 NUMBERS", twipsRect(2760, 4680, 2415, 375), twipsRect(2280, 4680, 255, 255), 19,
+         24},
+    }};
+    for (int game = 0; game < 4; ++game) {
+        const GameControls &controls = games[game];
+        makeLabel(page, QStringLiteral("Label%1").arg(game + 1),
+                  QString::fromLatin1(controls.caption), controls.label, captionFont);
+        m_options[game] =
+            makeOptionButton(page, QStringLiteral("Option%1").arg(game + 1), controls.option);
+        m_options[game]->setAccessibleName(QString::fromLatin1(controls.caption));
+        setTabOrderNumber(controls.optionTabOrder, m_options[game]);
+    }
+
+    Command1 = makeButton(page, QStringLiteral("Command1"), QStringLiteral("Enter"),
+                          twipsRect(360, 3240, 1455, 1215));
+    setTabOrderNumber(20, Command1);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    Combo1 = new QComboBox(page);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(twipsRect(360, 5160, 1455, 315));
+    Combo1->setEditable(true);
+    for (const QString &state : states)
+        Combo1->addItem(state, 0);
+    Combo1->setEditText(QStringLiteral("LOTTERIES"));
+    Combo1->hide();
+    setTabOrderNumber(30, Combo1);
+
+    makeLabel(page, QStringLiteral("Label5"),
+              QStringLiteral("Numbers are Random and do not guarantee a win."),
+              twipsRect(360, 5880, 3975, 255));
+}
+
+void Form1::buildNumberFields()
+{
+    struct NumberFieldPlace
+    {
+        const char *name;
+        const char *text;
+        QRect geometry;
+        int tabOrder;
+    };
+    const std::array<NumberFieldPlace, NumberFieldCount> places = {{
+        {"text1", "", twipsRect(4920, 5640, 255, 285), 0},
+        {"Text2", "Text2", twipsRect(4800, 5640, 375, 375), 1},
+        {"Text3", "Text3", twipsRect(3960, 5640, 855, 375), 3},
+        {"Text4", "Text4", twipsRect(4680, 5640, 255, 285), 4},
+        {"Text5", "", twipsRect(4320, 5640, 975, 285), 2},
+        {"Text6", "Text6", twipsRect(3960, 5640, 615, 375), 5},
+    }};
+    for (int field = 0; field < NumberFieldCount; ++field) {
+        const NumberFieldPlace &place = places[field];
+        m_numberFields[field] = makeTextField(this, QString::fromLatin1(place.name),
+                                              QString::fromLatin1(place.text), place.geometry);
+        m_numberFields[field]->hide();
+        setTabOrderNumber(place.tabOrder, m_numberFields[field]);
+    }
+}
+
+void Form1::setTabOrderNumber(int number, QWidget *control)
+{
+    m_tabOrder[number] = control;
+}
+
+void Form1::applyTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (const auto &[number, control] : m_tabOrder) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 // Fills the ticket log from the saved-log file. Nothing here is reported: a
@@ -54,4 +189,9 @@ void Form1::Form_Load()
     LogListModel::Batch batch(*m_logRows);
     m_logRows->clear();
     LoadLogFile(*m_logRows, m_logPath);
+}
+
+void Form1::Command1_Click()
+{
+    DrawLuckyNumbers({m_options, m_numberFields, Text7}, m_random);
 }

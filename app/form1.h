@@ -12,12 +12,23 @@
 // and shows a warning only if that save failed.
 
 #include "logfile.h"
+#include "luckynumbers.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+#include <map>
+
 class LogListModel;
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class QTreeView;
+class RandomSource;
 class TabControl;
 
 class Form1 : public QWidget
@@ -25,14 +36,34 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(const QString &logPath = LogFilePath(), QWidget *parent = nullptr);
+    explicit Form1(RandomSource &random, const QString &logPath = LogFilePath(),
+                   QWidget *parent = nullptr);
+
+    // The draw from Lower to Upper in 16-bit arithmetic; throws
+    // std::overflow_error where the range does not fit.
+    std::int16_t GenRndNumber(std::int16_t Upper, std::int16_t Lower);
 
 private:
     void buildManagerPage(QWidget *page);
-    void Form_Load();
+    void buildLuckyNumbersPage(QWidget *page);
+    void buildNumberFields();
+    void setTabOrderNumber(int number, QWidget *control);
+    void applyTabOrder();
 
+    void Form_Load();
+    void Command1_Click();
+
+    RandomSource &m_random;
     QString m_logPath;
+    std::map<int, QWidget *> m_tabOrder;
+
     TabControl *SSTab1;
     QTreeView *ListView1;
     LogListModel *m_logRows;
+
+    std::array<QLineEdit *, 3> Text7;
+    std::array<QAbstractButton *, 4> m_options;
+    QPushButton *Command1;
+    QComboBox *Combo1;
+    std::array<QLineEdit *, NumberFieldCount> m_numberFields;
 };

@@ -1,11 +1,13 @@
 #include "form1.h"
+#include "systemrandomsource.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Form1 window;
+    SystemRandomSource random;
+    Form1 window(random);
     window.show();
     return app.exec();
 }

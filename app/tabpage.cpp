@@ -4,6 +4,8 @@ TabPage::TabPage(const QSize &tabControlSize, QWidget *tabControl)
     : m_tabControl(tabControl), m_surface(new QWidget(this))
 {
     m_surface->resize(tabControlSize);
+    // Pages in the plain button face, as the opaque labels on them are.
+    setAutoFillBackground(true);
 }
 
 void TabPage::alignSurface()

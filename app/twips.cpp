@@ -15,7 +15,9 @@ QFont layoutFont(const QString &family, double points, bool bold, bool underline
 void registerFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), QStringList{QStringLiteral("Comic Neue")});
+                               QStringList{QStringLiteral("Liberation Sans"),
+                                           QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                                           QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               QStringList{QStringLiteral("Comic Neue")});
 }

@@ -95,7 +95,8 @@ void TestLogFile::writesOneLinePerCell_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("empty log is zero bytes") << Rows{} << QByteArray();
-    QTest::newRow("empty cells are three line ends") << Rows{{"", "", ""}} << QByteArray("\r\n\r\n\r\n");
+    QTest::newRow("empty cells are three line ends")
+        << Rows{{"", "", ""}} << QByteArray("\r\n\r\n\r\n");
     QTest::newRow("two rows in list order")
         << Rows{{"Pick 3", "12/01/2026", "4-4-0"}, {"Pick 6", "12/02/2026", "1-2-3-4-5-6"}}
         << QByteArray("Pick 3\r\n12/01/2026\r\n4-4-0\r\nPick 6\r\n12/02/2026\r\n1-2-3-4-5-6\r\n");
@@ -126,18 +127,21 @@ void TestLogFile::readsLineEndsAndDamagedFiles_data()
     QTest::addColumn<Rows>("rows");
 
     QTest::newRow("zero bytes") << QByteArray() << Rows{};
-    QTest::newRow("only line ends") << QByteArray("\r\n\r\n\r\n\r\n")
-                                    << Rows{{"", "", ""}, {"", "", ""}};
-    QTest::newRow("bare LF") << QByteArray("a\nb\nc\nd\ne\nf\n") << Rows{{"a", "b", "c"}, {"d", "e", "f"}};
+    QTest::newRow("only line ends")
+        << QByteArray("\r\n\r\n\r\n\r\n") << Rows{{"", "", ""}, {"", "", ""}};
+    QTest::newRow("bare LF") << QByteArray("a\nb\nc\nd\ne\nf\n")
+                             << Rows{{"a", "b", "c"}, {"d", "e", "f"}};
     QTest::newRow("bare CR") << QByteArray("a\rb\rc\r") << Rows{{"a", "b", "c"}};
-    QTest::newRow("mixed line ends") << QByteArray("a\r\r\nb\n\rc") << Rows{{"a", "", "b"}, {"", "c", ""}};
-    QTest::newRow("last record cut short") << QByteArray("a\r\nb\r\nc\r\nd\r\n")
-                                           << Rows{{"a", "b", "c"}, {"d", "", ""}};
+    QTest::newRow("mixed line ends")
+        << QByteArray("a\r\r\nb\n\rc") << Rows{{"a", "", "b"}, {"", "c", ""}};
+    QTest::newRow("last record cut short")
+        << QByteArray("a\r\nb\r\nc\r\nd\r\n") << Rows{{"a", "b", "c"}, {"d", "", ""}};
     QTest::newRow("no line end at the end") << QByteArray("a\r\nb\r\nc") << Rows{{"a", "b", "c"}};
     QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0\r\n\r\n", 10)
                                << Rows{{QString::fromUtf16(u"a\0b", 3), QString(QChar(0)), ""}};
     QTest::newRow("UTF-8 byte-order mark skipped")
-        << QByteArray("\xEF\xBB\xBFgame\r\ndate\r\nnumbers\r\n") << Rows{{"game", "date", "numbers"}};
+        << QByteArray("\xEF\xBB\xBFgame\r\ndate\r\nnumbers\r\n")
+        << Rows{{"game", "date", "numbers"}};
 }
 
 void TestLogFile::readsLineEndsAndDamagedFiles()

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "systemrandomsource.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -9,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <optional>
 #include <QTreeView>
+#include <optional>
 
 using Rows = QList<QStringList>;
 
@@ -67,18 +68,19 @@ private slots:
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("saved.wok")); }
     std::optional<QTemporaryDir> m_dir;
+    SystemRandomSource m_random;
 };
 
 void TestStartup::showsStoredTicketsInFileOrder()
 {
     QVERIFY(QFile::copy(QStringLiteral(FIXTURES_DIR "/three-tickets.wok"), path()));
-    Form1 window(path());
+    Form1 window(m_random, path());
     QCOMPARE(shownRows(window), threeTickets);
 }
 
 void TestStartup::listHasItsThreeColumns()
 {
-    Form1 window(path());
+    Form1 window(m_random, path());
     const auto *view = window.findChild<QTreeView *>(QStringLiteral("ListView1"));
     QVERIFY(view);
     const QAbstractItemModel *model = view->model();
@@ -109,7 +111,7 @@ void TestStartup::badFileGivesEmptyListAndNoMessage()
     } else if (kind == "folder") {
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("saved.wok")));
     }
-    Form1 window(path());
+    Form1 window(m_random, path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(shownRows(window), Rows{});
@@ -127,7 +129,7 @@ void TestStartup::startingAndClosingNeverWritesTheFile()
     original.close();
     QTest::qWait(20);
     {
-        Form1 window(path());
+        Form1 window(m_random, path());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.close();
@@ -148,7 +150,7 @@ void TestStartup::readsTheFileBesideTheProgramFromAnyFolder()
     QVERIFY(QDir::setCurrent(m_dir->path()));
     Rows rows;
     {
-        Form1 window;
+        Form1 window(m_random);
         rows = shownRows(window);
     }
     QDir::setCurrent(before);

@@ -32,8 +32,8 @@ void replaceUnmappable(QStringView text, QByteArray &bytes)
         if (unit >= text.size())
             break;
         const QChar first = text[unit];
-        const bool pair = first.isHighSurrogate() && unit + 1 < text.size() &&
-                          text[unit + 1].isLowSurrogate();
+        const bool pair =
+            first.isHighSurrogate() && unit + 1 < text.size() && text[unit + 1].isLowSurrogate();
         if (byte == '\x1a' && first != QChar(0x1a))
             byte = '?';
         unit += pair ? 2 : 1;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+// The six hidden number fields, in the order in which they are filled.
+enum NumberField
+{
+    text1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    NumberFieldCount
+};
+
+struct DrawRange
+{
+    int first;
+    int count;
+};
+
+// What a press of "Enter" does for one game, besides the base draws.
+struct GameRule
+{
+    int displayElement;         // the element of Text7 that shows it
+    DrawRange ownDraws;         // count 0: the game shows base draws
+    std::span<const int> shown; // number fields in the order they are shown
+    bool allDifferent;          // draw again until no two fields are equal
+};
+
+// Four digits from 0 to 8, then two numbers from 1 to 43, on every press.
+inline constexpr std::array<DrawRange, NumberFieldCount> baseDraws = {
+    {{0, 9}, {0, 9}, {0, 9}, {0, 9}, {1, 43}, {1, 43}}};
+
+inline constexpr std::array<int, 3> pick3Order = {text1, Text2, Text3};
+inline constexpr std::array<int, 4> pick4Order = {Text3, text1, Text2, Text4};
+inline constexpr std::array<int, 5> pick5Order = {Text5, text1, Text2, Text4, Text3};
+inline constexpr std::array<int, 6> pick6Order = {Text6, text1, Text2, Text4, Text3, Text5};
+
+// Pick 3, Pick 4, Pick 5 and Pick 6, chosen by Option1 to Option4.
+inline constexpr std::array<GameRule, 4> gameRules = {{
+    {0, {0, 0}, pick3Order, false},
+    {0, {0, 0}, pick4Order, false},
+    {1, {1, 34}, pick5Order, true},
+    {2, {1, 49}, pick6Order, true},
+}};
