@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "singlelinevalidator.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +37,7 @@ QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &te
 {
     auto *field = place(new QLineEdit(text, parent), name, geometry, font);
     field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    field->setValidator(new SingleLineValidator(field));
     return field;
 }
 

@@ -2,14 +2,17 @@
 
 #include "controls.h"
 #include "draw.h"
+#include "logcommands.h"
 #include "loglistmodel.h"
 #include "tabcontrol.h"
 #include "twips.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
@@ -79,6 +82,40 @@ void Form1::buildManagerPage(QWidget *page)
     header->resizeSection(1, twipsToPixels(1440));
     header->resizeSection(2, twipsToPixels(1440));
     setTabOrderNumber(7, ListView1);
+
+    const QFont titleFont = layoutFont(sansSerif, 9.75);
+    const QFont entryFont = layoutFont(sansSerif, 13.5);
+    makeLabel(page, QStringLiteral("Label6"), QStringLiteral("LOTTERY GAME"),
+              twipsRect(360, 4080, 1575, 255), titleFont);
+    makeLabel(page, QStringLiteral("Label7"), QStringLiteral("DATE"),
+              twipsRect(2520, 4080, 735, 255), titleFont);
+    makeLabel(page, QStringLiteral("Label8"), QStringLiteral("NUMBERS"),
+              twipsRect(4080, 4080, 1215, 255), titleFont);
+    Text8 =
+        makeTextField(page, QStringLiteral("Text8"), QString(), twipsRect(240, 4440, 1695, 495));
+    Text9 = makeTextField(page, QStringLiteral("Text9"), QString(),
+                          twipsRect(2160, 4440, 1335, 480), entryFont);
+    Text10 = makeTextField(page, QStringLiteral("Text10"), QString(),
+                           twipsRect(3720, 4440, 1695, 480), entryFont);
+    Text8->setAccessibleName(QStringLiteral("LOTTERY GAME"));
+    Text9->setAccessibleName(QStringLiteral("DATE"));
+    Text10->setAccessibleName(QStringLiteral("NUMBERS"));
+    setTabOrderNumber(11, Text8);
+    setTabOrderNumber(12, Text9);
+    setTabOrderNumber(13, Text10);
+
+    Command2 = makeButton(page, QStringLiteral("Command2"), QStringLiteral("ADD"),
+                          twipsRect(240, 5400, 1455, 375), entryFont);
+    Command3 = makeButton(page, QStringLiteral("Command3"), QStringLiteral("DELETE"),
+                          twipsRect(2040, 5400, 1455, 375), entryFont);
+    Command4 = makeButton(page, QStringLiteral("Command4"), QStringLiteral("CLEAR"),
+                          twipsRect(3720, 5400, 1575, 375), entryFont);
+    setTabOrderNumber(14, Command2);
+    setTabOrderNumber(26, Command3);
+    setTabOrderNumber(27, Command4);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
 void Form1::buildLuckyNumbersPage(QWidget *page)
@@ -89,6 +126,7 @@ void Form1::buildLuckyNumbersPage(QWidget *page)
     for (int element = 0; element < 3; ++element) {
         Text7[element] = makeTextField(page, QStringLiteral("Text7(%1)").arg(element), QString(),
                                        twipsRect(480, 960, 4335, 975), numbersFont);
+        Text7[element]->setAccessibleName(QStringLiteral("Lucky numbers"));
         setTabOrderNumber(text7TabOrder[element], Text7[element]);
     }
 
@@ -194,4 +232,43 @@ void Form1::Form_Load()
 void Form1::Command1_Click()
 {
     DrawLuckyNumbers({m_options, m_numberFields, Text7}, m_random);
+}
+
+void Form1::Command2_Click()
+{
+    QString reason;
+    if (!AddTicket(*m_logRows, {Text8->text(), Text9->text(), Text10->text()}, m_logPath, &reason))
+        warnSaveFailed(reason);
+}
+
+void Form1::Command3_Click()
+{
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    QString reason;
+    if (!DeleteTicket(*m_logRows, row, m_logPath, &reason))
+        warnSaveFailed(reason);
+}
+
+void Form1::Command4_Click()
+{
+    Text8->clear();
+    Text9->clear();
+    Text10->clear();
+}
+
+// The list keeps the change; the old file stays whole until a save succeeds.
+// Without this the user would believe the ticket kept.
+void Form1::warnSaveFailed(const QString &reason)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"),
+                                QStringLiteral("The ticket log could not be saved to \"%1\".")
+                                    .arg(QDir::toNativeSeparators(m_logPath)),
+                                QMessageBox::Ok, this);
+    box->setInformativeText(
+        QStringLiteral("%1\n\nThe list keeps your change, and the next ADD or DELETE that "
+                       "succeeds saves the whole list.")
+            .arg(reason));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

@@ -52,6 +52,10 @@ private:
 
     void Form_Load();
     void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void warnSaveFailed(const QString &reason);
 
     RandomSource &m_random;
     QString m_logPath;
@@ -60,6 +64,12 @@ private:
     TabControl *SSTab1;
     QTreeView *ListView1;
     LogListModel *m_logRows;
+    QLineEdit *Text8;
+    QLineEdit *Text9;
+    QLineEdit *Text10;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
 
     std::array<QLineEdit *, 3> Text7;
     std::array<QAbstractButton *, 4> m_options;
