@@ -1,15 +1,20 @@
 #include "form1.h"
 
+#include "clickreporter.h"
 #include "controls.h"
 #include "draw.h"
+#include "linktable.h"
 #include "logcommands.h"
 #include "loglistmodel.h"
+#include "openlink.h"
+#include "picturebox.h"
 #include "tabcontrol.h"
 #include "twips.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +25,13 @@
 namespace {
 
 const QString sansSerif = QStringLiteral("MS Sans Serif");
+const QString comicSans = QStringLiteral("Comic Sans MS");
+const QString clickHere = QStringLiteral("Click Here");
+
+const QString label18Text = QStringLiteral(
+    "Lose up to 10 pounds in your first month with LeanLark Online, the weight-loss coach that "
+    "fits in your pocket - Personal meal plans and daily check-ins - No pills, no gym, no fuss - "
+    "Start a free 7-day trial today");
 
 const QStringList states = {
     "Arizona",      "California",     "Colorado",     "Connecticut", "DC",       "Delaware",
@@ -38,6 +50,11 @@ Form1::Form1(RandomSource &random, const QString &logPath, QWidget *parent)
     registerFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ticketwise"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/ticketwise.ico")));
+    // A fixed border: a system menu, minimize and close, and no maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(layoutFont(sansSerif, 8.25));
     setFixedSize(twipsToPixels(5730), twipsToPixels(6735));
 
@@ -48,7 +65,7 @@ Form1::Form1(RandomSource &random, const QString &logPath, QWidget *parent)
     setTabOrderNumber(6, SSTab1);
     buildManagerPage(SSTab1->addPage(QStringLiteral("MANAGER")));
     buildLuckyNumbersPage(SSTab1->addPage(QStringLiteral("LUCKY NUMBERS")));
-    SSTab1->addPage(QStringLiteral("LOTTO PLUS"));
+    buildLottoPlusPage(SSTab1->addPage(QStringLiteral("LOTTO PLUS")));
     SSTab1->setCurrentIndex(0);
     applyTabOrder();
 
@@ -179,6 +196,119 @@ void Form1::buildLuckyNumbersPage(QWidget *page)
               twipsRect(360, 5880, 3975, 255));
 }
 
+void Form1::buildLottoPlusPage(QWidget *page)
+{
+    const QFont linkFont = layoutFont(sansSerif, 12, false, true);
+    const QFont smallLinkFont = layoutFont(sansSerif, 9.75, false, true);
+
+    Label9_0 = makeLinkLabel(
+        page, QStringLiteral("Label9(0)"), QStringLiteral("Check your State Lottery Numbers"),
+        twipsRect(720, 600, 4335, 375), layoutFont(sansSerif, 12, true, true), false);
+    setTabOrderNumber(31, Label9_0);
+
+    auto *Frame1 = new QFrame(page);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setGeometry(twipsRect(120, 1080, 5415, 2535));
+    Frame1->setFont(layoutFont(sansSerif, 12));
+    setTabOrderNumber(32, Frame1);
+
+    // Created bottom first, so that each control covers the ones before it.
+    Label9_2 = makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(),
+                             twipsRect(120, 360, 2295, 375), smallLinkFont, false);
+    setTabOrderNumber(33, Label9_2);
+    struct SponsorLabel
+    {
+        int number;
+        const char *caption;
+        QRect geometry;
+        bool clickHereTip;
+    };
+    const std::array<SponsorLabel, 6> sponsors = {{
+        {10, "PrizeNest.example", twipsRect(120, 600, 2535, 495), true},
+        {11, "SaveSpot.example", twipsRect(120, 960, 2295, 375), false},
+        {12, "DealCatcher", twipsRect(120, 1320, 2295, 375), true},
+        {13, "JackpotJar.example", twipsRect(120, 240, 2415, 375), true},
+        {14, "GiftTree", twipsRect(120, 1680, 2175, 375), true},
+        {15, "FunFinds.example", twipsRect(120, 2040, 2055, 375), true},
+    }};
+    for (const SponsorLabel &sponsor : sponsors) {
+        QLabel *label = makeLinkLabel(Frame1, QStringLiteral("Label%1").arg(sponsor.number),
+                                      QString::fromLatin1(sponsor.caption), sponsor.geometry,
+                                      linkFont, sponsor.clickHereTip);
+        setTabOrderNumber(sponsor.number + 25, label);
+    }
+    setTabOrderNumber(42, makeLinkLabel(Frame1, QStringLiteral("Label16"),
+                                        QStringLiteral("Free Cash! Free Stuff! "),
+                                        twipsRect(2300, 1800, 3015, 495),
+                                        layoutFont(comicSans, 14.25, false, true), true));
+    PictureBox *Picture1 =
+        makePicture(Frame1, QStringLiteral("Picture1"), "sponsor1.bmp",
+                    twipsRect(2460, 240, 2895, 1455), QStringLiteral("Prize Barrel"));
+    Picture1->setBackgroundRole(QPalette::Base);
+    setTabOrderNumber(41, Picture1);
+
+    auto *Frame2 = new QFrame(page);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2->setGeometry(twipsRect(120, 3620, 5415, 2775));
+    setTabOrderNumber(34, Frame2);
+    setTabOrderNumber(43, makeLinkLabel(Frame2, QStringLiteral("Label17"), clickHere,
+                                        twipsRect(360, 2220, 1095, 375), linkFont, false));
+    setTabOrderNumber(45, makeLinkLabel(Frame2, QStringLiteral("Label18"), label18Text,
+                                        twipsRect(2520, 720, 2775, 1935), smallLinkFont, true));
+    setTabOrderNumber(44, makePicture(Frame2, QStringLiteral("Picture2"), "sponsor2.bmp",
+                                      twipsRect(120, 240, 1935, 1935),
+                                      QStringLiteral("Bluewake Sweeps")));
+    setTabOrderNumber(46, makePicture(Frame2, QStringLiteral("Picture3"), "sponsor3.bmp",
+                                      twipsRect(2760, 120, 2295, 615), QStringLiteral("LeanLark")));
+}
+
+QLabel *Form1::makeLinkLabel(QWidget *parent, const QString &name, const QString &text,
+                             const QRect &geometry, const QFont &font, bool clickHereTip)
+{
+    QLabel *label = makeLabel(parent, name, text, geometry, font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    if (clickHereTip)
+        label->setToolTip(clickHere);
+
+    // "Label9(0)" and "Label9(2)" are elements of one control array.
+    const qsizetype element = name.indexOf(u'(');
+    const QString control = element < 0 ? name : name.left(element);
+    auto *reporter = new ClickReporter(label);
+    if (control == QLatin1String("Label9")) {
+        const int index = name.mid(element + 1).chopped(1).toInt();
+        connect(reporter, &ClickReporter::clicked, this, [this, index] { Label9_Click(index); });
+    } else {
+        connect(reporter, &ClickReporter::clicked, this, [this, control] { openLinkOf(control); });
+    }
+    describeLink(label, text.isEmpty() ? QStringLiteral("State lottery results") : text.trimmed(),
+                 QString::fromStdString(linkAddress(control.toStdString())));
+    return label;
+}
+
+PictureBox *Form1::makePicture(QWidget *parent, const QString &name, const QString &file,
+                               const QRect &geometry, const QString &sponsor)
+{
+    auto *picture = new PictureBox(QPixmap(QStringLiteral(":/assets/") + file), parent);
+    picture->setObjectName(name);
+    picture->setGeometry(geometry);
+    picture->setToolTip(clickHere);
+    connect(new ClickReporter(picture), &ClickReporter::clicked, this,
+            [this, name] { openLinkOf(name); });
+    describeLink(picture, sponsor + QStringLiteral(" banner"),
+                 QString::fromStdString(linkAddress(name.toStdString())));
+    return picture;
+}
+
+// For screen readers: what the control is and where it leads.
+void Form1::describeLink(QWidget *control, const QString &what, const QString &address)
+{
+    control->setAccessibleName(QStringLiteral("%1, link to %2").arg(what, address));
+}
+
 void Form1::buildNumberFields()
 {
     struct NumberFieldPlace
@@ -271,4 +401,16 @@ void Form1::warnSaveFailed(const QString &reason)
             .arg(reason));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+// Every element opens the results page.
+void Form1::Label9_Click(int Index)
+{
+    Q_UNUSED(Index);
+    openLinkOf(QStringLiteral("Label9"));
+}
+
+void Form1::openLinkOf(const QString &control)
+{
+    OpenWebAddress(linkAddress(control.toStdString()));
 }

@@ -14,6 +14,7 @@
 #include "logfile.h"
 #include "luckynumbers.h"
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -22,6 +23,8 @@
 #include <map>
 
 class LogListModel;
+class PictureBox;
+class QLabel;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -46,7 +49,13 @@ public:
 private:
     void buildManagerPage(QWidget *page);
     void buildLuckyNumbersPage(QWidget *page);
+    void buildLottoPlusPage(QWidget *page);
     void buildNumberFields();
+    QLabel *makeLinkLabel(QWidget *parent, const QString &name, const QString &text,
+                          const QRect &geometry, const QFont &font, bool clickHereTip);
+    PictureBox *makePicture(QWidget *parent, const QString &name, const QString &file,
+                            const QRect &geometry, const QString &sponsor);
+    void describeLink(QWidget *control, const QString &what, const QString &address);
     void setTabOrderNumber(int number, QWidget *control);
     void applyTabOrder();
 
@@ -55,6 +64,8 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Label9_Click(int Index);
+    void openLinkOf(const QString &control);
     void warnSaveFailed(const QString &reason);
 
     RandomSource &m_random;
@@ -76,4 +87,7 @@ private:
     QPushButton *Command1;
     QComboBox *Combo1;
     std::array<QLineEdit *, NumberFieldCount> m_numberFields;
+
+    QLabel *Label9_0;
+    QLabel *Label9_2;
 };

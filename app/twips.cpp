@@ -1,5 +1,6 @@
 #include "twips.h"
 
+#include <QFontInfo>
 #include <QStringList>
 #include <QtMath>
 
@@ -9,6 +10,10 @@ QFont layoutFont(const QString &family, double points, bool bold, bool underline
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
     font.setUnderline(underline);
+    // The stand-in for "MS Sans Serif" runs a little wider than the original;
+    // narrowed, captions such as "Click Here" fit their boxes as designed.
+    if (family == QLatin1String("MS Sans Serif") && QFontInfo(font).family() != family)
+        font.setStretch(96);
     return font;
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+// A sunken box that shows its picture unscaled from the top left of its inner
+// area, cut off where the box is smaller.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QPixmap &picture, QWidget *parent);
+
+    const QPixmap &picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
