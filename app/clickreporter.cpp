@@ -12,7 +12,10 @@ bool ClickReporter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_control)
         return false;
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        // The second press of a double click is no click of its own.
+        m_pressed = false;
+    } else if (event->type() == QEvent::MouseButtonPress) {
         m_pressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
