@@ -1,10 +1,25 @@
 // logsaver PATH ROWS TAG: saves ROWS generated tickets, each cell marked with
 // TAG, to PATH. Exits 0 when the save succeeded, 1 when it failed.
+// logsaver PATH ROWS --alternate: saves two such logs, "first" and "second",
+// in turn until it is killed.
 #include "logfile.h"
 #include "loglistmodel.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+
+void generate(LogListModel &list, int rows, const QString &tag)
+{
+    for (int row = 0; row < rows; ++row) {
+        list.append(QStringLiteral("%1 game %2").arg(tag).arg(row));
+        list.setSubItem(row, 1, QStringLiteral("%1 date %2").arg(tag).arg(row));
+        list.setSubItem(row, 2, QStringLiteral("%1 numbers %2").arg(tag).arg(row));
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -14,14 +29,20 @@ int main(int argc, char *argv[])
         return 2;
     const QString path = args[1];
     const int rows = args[2].toInt();
-    const QString tag = args[3];
+
+    if (args[3] == QLatin1String("--alternate")) {
+        LogListModel first;
+        LogListModel second;
+        generate(first, rows, QStringLiteral("first"));
+        generate(second, rows, QStringLiteral("second"));
+        for (;;) {
+            SaveLogFile(first, path);
+            SaveLogFile(second, path);
+        }
+    }
 
     LogListModel list;
-    for (int row = 0; row < rows; ++row) {
-        list.append(QStringLiteral("%1 game %2").arg(tag).arg(row));
-        list.setSubItem(row, 1, QStringLiteral("%1 date %2").arg(tag).arg(row));
-        list.setSubItem(row, 2, QStringLiteral("%1 numbers %2").arg(tag).arg(row));
-    }
+    generate(list, rows, args[3]);
     QString error;
     if (SaveLogFile(list, path, &error))
         return 0;
