@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZED ?= $(BUILD)-sanitized
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test sanitized
+.PHONY: deps build run test sanitized bench fuzz
 
 deps:
 	bash scripts/install-deps.sh
@@ -25,3 +25,16 @@ test: build sanitized
 sanitized: deps
 	cmake -S . -B $(SANITIZED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTICKETWISE_SANITIZE=ON
 	cmake --build $(SANITIZED)
+
+# Fuzzes the saved-log reader for FUZZ_SECONDS; an input that breaks it is
+# written to $(FUZZ)/ as crash-*, to be kept under tests/fixtures/fuzz/.
+FUZZ ?= $(BUILD)-fuzz
+FUZZ_SECONDS ?= 120
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTICKETWISE_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ) --target fuzz_logreader
+	mkdir -p $(FUZZ)/corpus
+	cd $(FUZZ) && ./tests/fuzz/fuzz_logreader -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		corpus $(CURDIR)/tests/fixtures $(CURDIR)/tests/fixtures/fuzz

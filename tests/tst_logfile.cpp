@@ -1,3 +1,4 @@
+#include "fuzz/linecount.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 
@@ -76,6 +77,8 @@ private slots:
     void readsLineEndsAndDamagedFiles();
     void roundTripIsByteIdentical_data();
     void roundTripIsByteIdentical();
+    void fuzzFindingsReadSafely_data();
+    void fuzzFindingsReadSafely();
     void storesUnknownCharactersAsQuestionMarks();
     void readsAVeryLongLine();
     void shorterLogLeavesNothingOfTheOld();
@@ -176,6 +179,34 @@ void TestLogFile::roundTripIsByteIdentical()
     LoadLogFile(list, path());
     QVERIFY(SaveLogFile(list, path()));
     QCOMPARE(readBytes(path()), bytes);
+}
+
+void TestLogFile::fuzzFindingsReadSafely_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QDir findings(QStringLiteral(FIXTURES_DIR "/fuzz"));
+    for (const QString &name : findings.entryList(QDir::Files))
+        QTest::newRow(qPrintable(name)) << readBytes(findings.filePath(name));
+}
+
+// Inputs the fuzzer found or was seeded with: no more rows than a third of the
+// lines, no line break in a cell, and a second read of the saved rows gives
+// the same rows.
+void TestLogFile::fuzzFindingsReadSafely()
+{
+    QFETCH(QByteArray, bytes);
+    LogListModel list;
+    AppendLogRows(list, bytes);
+    const auto lines = countLines(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                  std::size_t(bytes.size()));
+    QVERIFY(std::size_t(list.size()) <= (lines + 2) / 3);
+    const Rows rows = rowsOf(list);
+    for (const QStringList &cells : rows) {
+        for (const QString &cell : cells)
+            QVERIFY(!cell.contains(u'\r') && !cell.contains(u'\n'));
+    }
+    QVERIFY(SaveLogFile(list, path()));
+    QCOMPARE(load(path()), rows);
 }
 
 void TestLogFile::storesUnknownCharactersAsQuestionMarks()

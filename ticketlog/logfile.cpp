@@ -77,15 +77,18 @@ void LoadLogFile(LogList &list, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.readAll();
     file.close();
+    AppendLogRows(list, bytes);
+}
 
+void AppendLogRows(LogList &list, QByteArrayView bytes)
+{
     // A byte-order mark of a file saved as UTF-8 elsewhere is not part of the
     // first cell.
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+        bytes = bytes.sliced(3);
     const QString text = decodeFromCodePage(bytes);
-    bytes.clear();
 
     const int columns = list.columns();
     qsizetype position = 0;

@@ -2,6 +2,7 @@
 
 #include "loglist.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 // "saved.wok" in the folder that holds the program, whatever the working
@@ -17,3 +18,8 @@ bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
 // Appends the rows stored in the file to the list. A missing or unreadable
 // file adds nothing; nothing is ever reported.
 void LoadLogFile(LogList &list, const QString &path = LogFilePath());
+
+// Appends the rows that the bytes of a saved log hold to the list: one line per
+// cell, a line ending in CR LF, LF or CR. A last record cut short still gives a
+// row, whose missing cells are empty.
+void AppendLogRows(LogList &list, QByteArrayView bytes);
