@@ -22,6 +22,10 @@ test: build sanitized
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZED) --output-on-failure
 
+# Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_window
+
 sanitized: deps
 	cmake -S . -B $(SANITIZED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTICKETWISE_SANITIZE=ON
 	cmake --build $(SANITIZED)

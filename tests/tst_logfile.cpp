@@ -32,7 +32,7 @@ Rows rowsOf(const LogList &list)
     for (int row = 0; row < list.size(); ++row) {
         QStringList cells;
         for (int column = 0; column < list.columns(); ++column)
-            cells << list.text(row, column);
+            cells << list.text(row, column).toString();
         rows << cells;
     }
     return rows;
@@ -82,6 +82,7 @@ private slots:
     void storesUnknownCharactersAsQuestionMarks();
     void readsAVeryLongLine();
     void shorterLogLeavesNothingOfTheOld();
+    void listKeepsItsTextsThroughDeletionsAndChanges();
     void missingOrFolderGivesNoRows();
     void saveOverAFolderFails();
     void saveThatRunsOutOfRoomKeepsTheOldFile();
@@ -153,6 +154,12 @@ void TestLogFile::readsLineEndsAndDamagedFiles()
     QFETCH(Rows, rows);
     writeBytes(path(), bytes);
     QCOMPARE(load(path()), rows);
+    // Line ends and the byte-order mark split between blocks count as whole.
+    for (qsizetype blockSize : {1, 2, 3, 7}) {
+        LogListModel list;
+        AppendLogRows(list, bytes, blockSize);
+        QCOMPARE(rowsOf(list), rows);
+    }
 }
 
 void TestLogFile::roundTripIsByteIdentical_data()
@@ -225,7 +232,7 @@ void TestLogFile::readsAVeryLongLine()
     LoadLogFile(list, path());
     QCOMPARE(list.size(), 1);
     QCOMPARE(list.text(0, 0).size(), line.size());
-    QCOMPARE(list.text(0, 2), QStringLiteral("numbers"));
+    QCOMPARE(list.text(0, 2).toString(), QStringLiteral("numbers"));
 }
 
 void TestLogFile::shorterLogLeavesNothingOfTheOld()
@@ -237,6 +244,25 @@ void TestLogFile::shorterLogLeavesNothingOfTheOld()
     list.remove(0);
     QVERIFY(SaveLogFile(list, path()));
     QCOMPARE(readBytes(path()), QByteArray("4\r\n5\r\n6\r\n"));
+}
+
+void TestLogFile::listKeepsItsTextsThroughDeletionsAndChanges()
+{
+    LogListModel list;
+    Rows expected;
+    for (int row = 0; row < 20000; ++row) {
+        const QStringList cells = {QString::number(row), QStringLiteral("date %1").arg(row),
+                                   QString(row % 7, u'n')};
+        fill(list, {cells});
+        expected << cells;
+    }
+    for (int row = 19990; row >= 0; row -= 2) {
+        list.remove(row);
+        expected.removeAt(row);
+    }
+    list.setSubItem(3, 2, QStringLiteral("changed"));
+    expected[3][2] = QStringLiteral("changed");
+    QCOMPARE(rowsOf(list), expected);
 }
 
 void TestLogFile::missingOrFolderGivesNoRows()

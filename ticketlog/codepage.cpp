@@ -1,8 +1,5 @@
 #include "codepage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace {
 
 QStringDecoder makeDecoder()
@@ -25,17 +22,15 @@ QStringEncoder makeEncoder()
 
 // The encoder writes one byte per code point, and 0x1A where the code page has
 // no byte for it. Turn those into "?", but keep a real U+001A as it is.
-void replaceUnmappable(QStringView text, QByteArray &bytes)
+void replaceUnmappable(QStringView text, char *bytes, qsizetype length)
 {
     qsizetype unit = 0;
-    for (char &byte : bytes) {
-        if (unit >= text.size())
-            break;
+    for (qsizetype index = 0; index < length && unit < text.size(); ++index) {
         const QChar first = text[unit];
         const bool pair =
             first.isHighSurrogate() && unit + 1 < text.size() && text[unit + 1].isLowSurrogate();
-        if (byte == '\x1a' && first != QChar(0x1a))
-            byte = '?';
+        if (bytes[index] == '\x1a' && first != QChar(0x1a))
+            bytes[index] = '?';
         unit += pair ? 2 : 1;
     }
 }
@@ -44,15 +39,52 @@ void replaceUnmappable(QStringView text, QByteArray &bytes)
 
 QString decodeFromCodePage(QByteArrayView bytes)
 {
-    QStringDecoder decoder = makeDecoder();
-    return decoder.decode(bytes);
+    CodePageDecoder decoder;
+    return decoder.decode(bytes).toString();
 }
 
-QByteArray encodeToCodePage(QStringView text)
+CodePageDecoder::CodePageDecoder() : m_decoder(makeDecoder()) {}
+
+QStringView CodePageDecoder::decode(QByteArrayView bytes)
 {
-    QStringEncoder encoder = makeEncoder();
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        replaceUnmappable(text, bytes);
-    return bytes;
+    // One character per byte.
+    if (m_buffer.size() < bytes.size())
+        m_buffer.resize(bytes.size());
+    QChar *out = m_buffer.data();
+    uchar seen = 0;
+    for (qsizetype index = 0; index < bytes.size(); ++index) {
+        const uchar byte = uchar(bytes[index]);
+        seen |= byte;
+        out[index] = QChar(byte);
+    }
+    if (seen < 0x80)
+        return QStringView(out, bytes.size());
+    const QChar *end = m_decoder.appendToBuffer(out, bytes);
+    return QStringView(out, end - out);
+}
+
+CodePageEncoder::CodePageEncoder() : m_encoder(makeEncoder()) {}
+
+void CodePageEncoder::appendTo(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *out = bytes.data() + start;
+    char16_t seen = 0;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const char16_t unit = text[index].unicode();
+        seen |= unit;
+        out[index] = char(unit);
+    }
+    if (seen < 0x80)
+        return;
+
+    bytes.resize(start + m_encoder.requiredSpace(text.size()));
+    out = bytes.data() + start;
+    char *end = m_encoder.appendToBuffer(out, text);
+    if (m_encoder.hasError()) {
+        replaceUnmappable(text, out, end - out);
+        m_encoder.resetState();
+    }
+    bytes.resize(end - bytes.constData());
 }

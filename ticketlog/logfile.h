@@ -21,5 +21,5 @@ void LoadLogFile(LogList &list, const QString &path = LogFilePath());
 
 // Appends the rows that the bytes of a saved log hold to the list: one line per
 // cell, a line ending in CR LF, LF or CR. A last record cut short still gives a
-// row, whose missing cells are empty.
-void AppendLogRows(LogList &list, QByteArrayView bytes);
+// row, whose missing cells are empty. The bytes are decoded a block at a time.
+void AppendLogRows(LogList &list, QByteArrayView bytes, qsizetype blockSize = 64 * 1024);

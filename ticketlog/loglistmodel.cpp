@@ -1,10 +1,8 @@
 #include "loglistmodel.h"
 
-#include <array>
-
 namespace {
-const std::array<QString, LogEntry::CellCount> columnTitles = {
-    QStringLiteral("GAME"), QStringLiteral("DATE"), QStringLiteral("NUMBERS")};
+const QString columnTitles[] = {QStringLiteral("GAME"), QStringLiteral("DATE"),
+                                QStringLiteral("NUMBERS")};
 }
 
 LogListModel::Batch::Batch(LogListModel &model) : m_model(model)
@@ -21,13 +19,13 @@ LogListModel::Batch::~Batch()
 
 void LogListModel::clear()
 {
-    if (m_inBatch) {
-        m_rows.clear();
-        return;
-    }
-    beginResetModel();
+    if (!m_inBatch)
+        beginResetModel();
     m_rows.clear();
-    endResetModel();
+    m_text.clear();
+    m_unused = 0;
+    if (!m_inBatch)
+        endResetModel();
 }
 
 int LogListModel::size() const
@@ -37,44 +35,81 @@ int LogListModel::size() const
 
 int LogListModel::columns() const
 {
-    return LogEntry::CellCount;
+    return cellCount;
 }
 
-QString LogListModel::text(int row, int column) const
+QStringView LogListModel::text(int row, int column) const
 {
-    return m_rows.at(row).cell(column);
+    const Cell &cell = m_rows.at(row).at(column);
+    return QStringView(m_text).sliced(cell.offset, cell.length);
 }
 
-void LogListModel::append(const QString &mainText)
+void LogListModel::append(QStringView mainText)
 {
-    if (m_inBatch) {
-        m_rows.push_back({mainText, {}, {}});
-        return;
-    }
     const int row = size();
-    beginInsertRows({}, row, row);
-    m_rows.push_back({mainText, {}, {}});
-    endInsertRows();
+    if (!m_inBatch)
+        beginInsertRows({}, row, row);
+    const Cell empty{quint32(m_text.size()), 0};
+    m_rows.push_back({store(mainText), empty, empty});
+    if (!m_inBatch)
+        endInsertRows();
 }
 
-void LogListModel::setSubItem(int row, int column, const QString &text)
+void LogListModel::setSubItem(int row, int column, QStringView text)
 {
-    m_rows.at(row).cell(column) = text;
-    if (!m_inBatch)
+    Cell &cell = m_rows.at(row).at(column);
+    forget(cell);
+    cell = store(text);
+    if (!m_inBatch) {
+        compactIfWasteful();
         emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+    }
 }
 
 void LogListModel::remove(int row)
 {
     if (row < 0 || row >= size())
         return;
-    if (m_inBatch) {
-        m_rows.erase(m_rows.begin() + row);
-        return;
-    }
-    beginRemoveRows({}, row, row);
+    if (!m_inBatch)
+        beginRemoveRows({}, row, row);
+    for (const Cell &cell : m_rows[row])
+        forget(cell);
     m_rows.erase(m_rows.begin() + row);
-    endRemoveRows();
+    if (!m_inBatch) {
+        endRemoveRows();
+        compactIfWasteful();
+    }
+}
+
+LogListModel::Cell LogListModel::store(QStringView text)
+{
+    const Cell cell{quint32(m_text.size()), quint32(text.size())};
+    m_text.append(text);
+    return cell;
+}
+
+void LogListModel::forget(const Cell &cell)
+{
+    m_unused += cell.length;
+}
+
+// Deleted and replaced cells leave their characters behind; once they are
+// most of the text, the text is written afresh with the live cells alone.
+void LogListModel::compactIfWasteful()
+{
+    if (m_unused < 64 * 1024 || m_unused < m_text.size() / 2)
+        return;
+    QString compact;
+    compact.reserve(m_text.size() - m_unused);
+    for (Row &row : m_rows) {
+        for (Cell &cell : row) {
+            const quint32 offset = quint32(compact.size());
+            compact.append(QStringView(m_text).sliced(cell.offset, cell.length));
+            cell.offset = offset;
+        }
+    }
+    m_text = std::move(compact);
+    m_unused = 0;
 }
 
 int LogListModel::rowCount(const QModelIndex &parent) const
@@ -91,7 +126,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return m_rows[index.row()].cell(index.column());
+    return text(index.row(), index.column()).toString();
 }
 
 QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int role) const

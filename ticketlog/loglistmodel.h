@@ -1,14 +1,18 @@
 #pragma once
 
-#include "logentry.h"
 #include "loglist.h"
 
 #include <QAbstractTableModel>
+#include <QString>
+
+#include <array>
 #include <vector>
 
 // The rows of ListView1: the only store of the ticket log while the program
-// runs. Rows appended inside a batch reach the view in one reset, so that a
-// large saved log loads at once.
+// runs. The characters of every cell stand end to end in one text, and a row
+// holds where each of its cells begins and how long it is, so that a large
+// saved log loads without a memory allocation per cell. Rows appended inside a
+// batch reach the view in one reset.
 class LogListModel : public QAbstractTableModel, public LogList
 {
     Q_OBJECT
@@ -31,9 +35,9 @@ public:
     void clear() override;
     int size() const override;
     int columns() const override;
-    QString text(int row, int column) const override;
-    void append(const QString &mainText) override;
-    void setSubItem(int row, int column, const QString &text) override;
+    QStringView text(int row, int column) const override;
+    void append(QStringView mainText) override;
+    void setSubItem(int row, int column, QStringView text) override;
     void remove(int row) override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -43,6 +47,22 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<LogEntry> m_rows;
+    static constexpr int cellCount = 3;
+
+    // 32 bits are room for a log of two thousand million characters.
+    struct Cell
+    {
+        quint32 offset = 0;
+        quint32 length = 0;
+    };
+    using Row = std::array<Cell, cellCount>;
+
+    Cell store(QStringView text);
+    void forget(const Cell &cell);
+    void compactIfWasteful();
+
+    std::vector<Row> m_rows;
+    QString m_text;
+    qsizetype m_unused = 0; // characters of m_text that no cell refers to
     bool m_inBatch = false;
 };
