@@ -10,6 +10,7 @@ change them.
 import struct
 import subprocess
 import tempfile
+import zlib
 from pathlib import Path
 
 ASSETS = Path(__file__).resolve().parent.parent / "assets"
@@ -142,6 +143,31 @@ def icon():
     (ASSETS / "ticketwise.ico").write_bytes(directory + entry + image)
 
 
+def png(path, pixels):
+    """pixels: rows of (r, g, b, a)."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in pixels)
+    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 6, 0, 0, 0)
+    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                     + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def menu_icon():
+    """The same picture, three times the size, for the desktop's menu."""
+    scale = 3
+    rows = []
+    for line in ICON:
+        row = []
+        for c in line:
+            r, g, b = ICON_PALETTE[ICON_COLOURS[c]]
+            row += [(r, g, b, 0 if c == "." else 255)] * scale
+        rows += [row] * scale
+    png(ASSETS / "ticketwise.png", rows)
+
+
 if __name__ == "__main__":
     banners()
     icon()
+    menu_icon()

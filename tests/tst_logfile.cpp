@@ -1,6 +1,7 @@
 #include "fuzz/linecount.h"
 #include "logfile.h"
 #include "loglistmodel.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +14,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using Rows = QList<QStringList>;
-
 namespace {
 
 void fill(LogList &list, const Rows &rows)
@@ -26,29 +25,9 @@ void fill(LogList &list, const Rows &rows)
     }
 }
 
-Rows rowsOf(const LogList &list)
+Rows rowsOf(const LogListModel &list)
 {
-    Rows rows;
-    for (int row = 0; row < list.size(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < list.columns(); ++column)
-            cells << list.text(row, column).toString();
-        rows << cells;
-    }
-    return rows;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return rowsOf(static_cast<const QAbstractItemModel &>(list));
 }
 
 Rows load(const QString &path)

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "systemrandomsource.h"
+#include "testfiles.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -13,24 +14,12 @@
 #include <QTreeView>
 #include <optional>
 
-using Rows = QList<QStringList>;
-
 namespace {
 
 Rows shownRows(const Form1 &window)
 {
     const auto *view = window.findChild<QTreeView *>(QStringLiteral("ListView1"));
-    Rows rows;
-    if (!view)
-        return rows;
-    const QAbstractItemModel *model = view->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < model->columnCount(); ++column)
-            cells << model->index(row, column).data().toString();
-        rows << cells;
-    }
-    return rows;
+    return view ? rowsOf(*view->model()) : Rows{};
 }
 
 bool anyDialogShown()

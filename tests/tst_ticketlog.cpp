@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "systemrandomsource.h"
+#include "testfiles.h"
 
 #include <QAbstractItemModel>
 #include <QClipboard>
@@ -17,22 +18,7 @@
 #include <optional>
 #include <sys/resource.h>
 
-using Rows = QList<QStringList>;
-
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Lowers this process's soft file-size limit for a while, as a full disk
 // would stop a save; writes past it fail with EFBIG instead of a signal.
@@ -116,18 +102,7 @@ private:
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                           list()->visualRect(index).center());
     }
-    Rows shownRows() const
-    {
-        Rows rows;
-        const QAbstractItemModel *model = list()->model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < model->columnCount(); ++column)
-                cells << model->index(row, column).data().toString();
-            rows << cells;
-        }
-        return rows;
-    }
+    Rows shownRows() const { return rowsOf(*list()->model()); }
     QMessageBox *warning() const { return m_window->findChild<QMessageBox *>(); }
 
     std::optional<QTemporaryDir> m_dir;
