@@ -42,6 +42,7 @@ private slots:
     void repeatDrawsTheWholeSetAgain();
     void noGameChangesOnlyTheHiddenFields();
     void hiddenElementKeepsItsText();
+    void genRndNumberIsAnOperationOfTheWindow();
     void realSourceStaysInRangeAndCoversIt_data();
     void realSourceStaysInRangeAndCoversIt();
     void realSourceSecondPressDiffers();
@@ -192,6 +193,16 @@ void TestLuckyNumbers::hiddenElementKeepsItsText()
     QCOMPARE(element(1)->text(), QStringLiteral("24-20-21-23-22"));
     QVERIFY(element(0)->isVisible());
     QCOMPARE(element(0)->text(), QStringLiteral("0-0-0"));
+}
+
+void TestLuckyNumbers::genRndNumberIsAnOperationOfTheWindow()
+{
+    m_scripted.add(1, 1, 6);
+    m_scripted.add(6, 1, 6);
+    QCOMPARE(m_window->GenRndNumber(6, 1), std::int16_t(1));
+    QCOMPARE(m_window->GenRndNumber(6, 1), std::int16_t(6));
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, m_window->GenRndNumber(32767, 0));
+    QCOMPARE(m_scripted.calls(), QStringLiteral("RFRFRF"));
 }
 
 void TestLuckyNumbers::realSourceStaysInRangeAndCoversIt_data()
