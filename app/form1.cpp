@@ -153,18 +153,13 @@ void Form1::buildLuckyNumbersPage(QWidget *page)
         const char *caption;
         QRect label;
         QRect option;
-        int labelTabOrder;
         int optionTabOrder;
     };
     const std::array<GameControls, 4> games = {{
-        {"PICK 3 NUMBERS", twipsRect(2760, 2640, 2415, 375), twipsRect(2280, 2760, 255, 195), 16,
-         21},
-        {"PICK 4 NUMBERS", twipsRect(2760, 3360, 2655, 375), twipsRect(2280, 3360, 255, 255), 17,
-         22},
-        {"PICK 5 NUMBERS", twipsRect(2760, 3960, 2535, 375), twipsRect(2280, 4080, 255, 255), 18,
-         23},
-        {"PICK 6 NUMBERS", twipsRect(2760, 4680, 2415, 375), twipsRect(2280, 4680, 255, 255), 19,
-         24},
+        {"PICK 3 NUMBERS", twipsRect(2760, 2640, 2415, 375), twipsRect(2280, 2760, 255, 195), 21},
+        {"PICK 4 NUMBERS", twipsRect(2760, 3360, 2655, 375), twipsRect(2280, 3360, 255, 255), 22},
+        {"PICK 5 NUMBERS", twipsRect(2760, 3960, 2535, 375), twipsRect(2280, 4080, 255, 255), 23},
+        {"PICK 6 NUMBERS", twipsRect(2760, 4680, 2415, 375), twipsRect(2280, 4680, 255, 255), 24},
     }};
     for (int game = 0; game < 4; ++game) {
         const GameControls &controls = games[game];
@@ -201,7 +196,7 @@ void Form1::buildLottoPlusPage(QWidget *page)
     const QFont linkFont = layoutFont(sansSerif, 12, false, true);
     const QFont smallLinkFont = layoutFont(sansSerif, 9.75, false, true);
 
-    Label9_0 = makeLinkLabel(
+    QLabel *Label9_0 = makeLinkLabel(
         page, QStringLiteral("Label9(0)"), QStringLiteral("Check your State Lottery Numbers"),
         twipsRect(720, 600, 4335, 375), layoutFont(sansSerif, 12, true, true), false);
     setTabOrderNumber(31, Label9_0);
@@ -214,8 +209,8 @@ void Form1::buildLottoPlusPage(QWidget *page)
     setTabOrderNumber(32, Frame1);
 
     // Created bottom first, so that each control covers the ones before it.
-    Label9_2 = makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(),
-                             twipsRect(120, 360, 2295, 375), smallLinkFont, false);
+    QLabel *Label9_2 = makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(),
+                                     twipsRect(120, 360, 2295, 375), smallLinkFont, false);
     setTabOrderNumber(33, Label9_2);
     struct SponsorLabel
     {

@@ -87,7 +87,4 @@ private:
     QPushButton *Command1;
     QComboBox *Combo1;
     std::array<QLineEdit *, NumberFieldCount> m_numberFields;
-
-    QLabel *Label9_0;
-    QLabel *Label9_2;
 };

@@ -12,8 +12,6 @@ class PictureBox : public QFrame
 public:
     PictureBox(const QPixmap &picture, QWidget *parent);
 
-    const QPixmap &picture() const { return m_picture; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -37,12 +37,6 @@ void replaceUnmappable(QStringView text, char *bytes, qsizetype length)
 
 } // namespace
 
-QString decodeFromCodePage(QByteArrayView bytes)
-{
-    CodePageDecoder decoder;
-    return decoder.decode(bytes).toString();
-}
-
 CodePageDecoder::CodePageDecoder() : m_decoder(makeDecoder()) {}
 
 QStringView CodePageDecoder::decode(QByteArrayView bytes)

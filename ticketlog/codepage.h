@@ -12,8 +12,6 @@
 // encodes back to the same byte; a character the code page lacks is stored as
 // "?". Text that is plain ASCII, as tickets mostly are, takes a quick path.
 
-QString decodeFromCodePage(QByteArrayView bytes);
-
 // Decodes block after block into one buffer that it keeps, so that reading a
 // large log takes no fresh memory per block.
 class CodePageDecoder
