@@ -44,8 +44,8 @@ const QStringList states = {
 
 } // namespace
 
-Form1::Form1(RandomSource &random, const QString &logPath, QWidget *parent)
-    : QWidget(parent), m_random(random), m_logPath(logPath)
+Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
+    : QWidget(parent), m_random(random), m_savedLog(log)
 {
     registerFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
@@ -351,7 +351,7 @@ void Form1::Form_Load()
 {
     LogListModel::Batch batch(*m_logRows);
     m_logRows->clear();
-    LoadLogFile(*m_logRows, m_logPath);
+    m_savedLog.load(*m_logRows);
 }
 
 void Form1::Command1_Click()
@@ -361,18 +361,14 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    QString reason;
-    if (!AddTicket(*m_logRows, {Text8->text(), Text9->text(), Text10->text()}, m_logPath, &reason))
-        warnSaveFailed(reason);
+    reportSave(AddTicket(*m_logRows, {Text8->text(), Text9->text(), Text10->text()}, m_savedLog));
 }
 
 void Form1::Command3_Click()
 {
     const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
     const int row = selected.isEmpty() ? -1 : selected.first().row();
-    QString reason;
-    if (!DeleteTicket(*m_logRows, row, m_logPath, &reason))
-        warnSaveFailed(reason);
+    reportSave(DeleteTicket(*m_logRows, row, m_savedLog));
 }
 
 void Form1::Command4_Click()
@@ -382,18 +378,37 @@ void Form1::Command4_Click()
     Text10->clear();
 }
 
-// The list keeps the change; the old file stays whole until a save succeeds.
-// Without this the user would believe the ticket kept.
-void Form1::warnSaveFailed(const QString &reason)
+// A failed save leaves the change in the list and the old file whole; without
+// a word the user would believe the ticket kept. A log moved aside is named,
+// so that the tickets the list never held can be found.
+void Form1::reportSave(const SaveOutcome &outcome)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"),
-                                QStringLiteral("The ticket log could not be saved to \"%1\".")
-                                    .arg(QDir::toNativeSeparators(m_logPath)),
+    if (outcome.saved && outcome.keptAside.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(m_savedLog.location().saveTo);
+    QString text;
+    QStringList details;
+    if (!outcome.keptAside.isEmpty()) {
+        text = QStringLiteral("The ticket log \"%1\" could not be read whole when Ticketwise "
+                              "started, so the list did not hold all of it.")
+                   .arg(path);
+        details << QStringLiteral("The old file was kept as \"%1\".")
+                       .arg(QDir::toNativeSeparators(outcome.keptAside));
+    }
+    if (!outcome.saved) {
+        if (text.isEmpty())
+            text = QStringLiteral("The ticket log could not be saved to \"%1\".").arg(path);
+        else
+            details << QStringLiteral("The list could not be saved to \"%1\".").arg(path);
+        details << outcome.errorString
+                << QStringLiteral("The list keeps your change, and the next ADD or DELETE that "
+                                  "succeeds saves the whole list.");
+    } else {
+        details << QStringLiteral("The list is now saved to \"%1\".").arg(path);
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), text,
                                 QMessageBox::Ok, this);
-    box->setInformativeText(
-        QStringLiteral("%1\n\nThe list keeps your change, and the next ADD or DELETE that "
-                       "succeeds saves the whole list.")
-            .arg(reason));
+    box->setInformativeText(details.join(QStringLiteral("\n\n")));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -8,11 +8,12 @@
 //   links/      the link table and the request that opens an address
 // A click flows from the control to its handler here, which works on the named
 // controls and calls into one of those pieces: "ADD" runs Command2_Click, which
-// appends Text8, Text9 and Text10 to the list and saves it with SaveLogFile,
-// and shows a warning only if that save failed.
+// appends Text8, Text9 and Text10 to the list and saves it through SavedLog,
+// and shows a warning only if that save failed or moved an unread log aside.
 
-#include "logfile.h"
+#include "loglocation.h"
 #include "luckynumbers.h"
+#include "savedlog.h"
 
 #include <QRect>
 #include <QString>
@@ -39,7 +40,7 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(RandomSource &random, const QString &logPath = LogFilePath(),
+    explicit Form1(RandomSource &random, const LogLocation &log = ChooseLogLocation(),
                    QWidget *parent = nullptr);
 
     // The draw from Lower to Upper in 16-bit arithmetic; throws
@@ -66,10 +67,10 @@ private:
     void Command4_Click();
     void Label9_Click(int Index);
     void openLinkOf(const QString &control);
-    void warnSaveFailed(const QString &reason);
+    void reportSave(const SaveOutcome &outcome);
 
     RandomSource &m_random;
-    QString m_logPath;
+    SavedLog m_savedLog;
     std::map<int, QWidget *> m_tabOrder;
 
     TabControl *SSTab1;

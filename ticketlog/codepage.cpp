@@ -1,5 +1,7 @@
 #include "codepage.h"
 
+#include <algorithm>
+
 namespace {
 
 QStringDecoder makeDecoder()
@@ -39,22 +41,11 @@ void replaceUnmappable(QStringView text, char *bytes, qsizetype length)
 
 CodePageDecoder::CodePageDecoder() : m_decoder(makeDecoder()) {}
 
-QStringView CodePageDecoder::decode(QByteArrayView bytes)
+QString CodePageDecoder::decode(QByteArrayView bytes)
 {
-    // One character per byte.
-    if (m_buffer.size() < bytes.size())
-        m_buffer.resize(bytes.size());
-    QChar *out = m_buffer.data();
-    uchar seen = 0;
-    for (qsizetype index = 0; index < bytes.size(); ++index) {
-        const uchar byte = uchar(bytes[index]);
-        seen |= byte;
-        out[index] = QChar(byte);
-    }
-    if (seen < 0x80)
-        return QStringView(out, bytes.size());
-    const QChar *end = m_decoder.appendToBuffer(out, bytes);
-    return QStringView(out, end - out);
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
+    return ascii ? QString::fromLatin1(bytes) : QString(m_decoder.decode(bytes));
 }
 
 CodePageEncoder::CodePageEncoder() : m_encoder(makeEncoder()) {}

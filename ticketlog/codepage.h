@@ -12,19 +12,15 @@
 // encodes back to the same byte; a character the code page lacks is stored as
 // "?". Text that is plain ASCII, as tickets mostly are, takes a quick path.
 
-// Decodes block after block into one buffer that it keeps, so that reading a
-// large log takes no fresh memory per block.
 class CodePageDecoder
 {
 public:
     CodePageDecoder();
 
-    // Valid until the next call.
-    QStringView decode(QByteArrayView bytes);
+    QString decode(QByteArrayView bytes);
 
 private:
     QStringDecoder m_decoder;
-    QString m_buffer;
 };
 
 class CodePageEncoder

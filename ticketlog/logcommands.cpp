@@ -1,19 +1,17 @@
 #include "logcommands.h"
 
-#include "logfile.h"
-
-bool AddTicket(LogList &list, const LogEntry &ticket, const QString &path, QString *errorString)
+SaveOutcome AddTicket(LogList &list, const LogEntry &ticket, SavedLog &log)
 {
     list.append(ticket.game);
     const int row = list.size() - 1;
     list.setSubItem(row, 1, ticket.date);
     list.setSubItem(row, 2, ticket.numbers);
-    return SaveLogFile(list, path, errorString);
+    return log.save(list);
 }
 
-bool DeleteTicket(LogList &list, int selectedRow, const QString &path, QString *errorString)
+SaveOutcome DeleteTicket(LogList &list, int selectedRow, SavedLog &log)
 {
     if (list.size() > 0 && selectedRow >= 0 && selectedRow < list.size())
         list.remove(selectedRow);
-    return SaveLogFile(list, path, errorString);
+    return log.save(list);
 }

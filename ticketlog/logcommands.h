@@ -2,14 +2,11 @@
 
 #include "logentry.h"
 #include "loglist.h"
-
-#include <QString>
+#include "savedlog.h"
 
 // ADD: appends the ticket as the last row, then saves the whole list.
-bool AddTicket(LogList &list, const LogEntry &ticket, const QString &path,
-               QString *errorString = nullptr);
+SaveOutcome AddTicket(LogList &list, const LogEntry &ticket, SavedLog &log);
 
 // DELETE: removes the selected row (none when selectedRow is -1), then saves
 // the whole list in every case.
-bool DeleteTicket(LogList &list, int selectedRow, const QString &path,
-                  QString *errorString = nullptr);
+SaveOutcome DeleteTicket(LogList &list, int selectedRow, SavedLog &log);

@@ -3,86 +3,26 @@
 #include "codepage.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstring>
 
 namespace {
 
 constexpr qsizetype blockLength = 64 * 1024;
 
-// Turns the bytes of a saved log, given a block at a time, into rows: each
-// line is a cell, three cells a row. A block is decoded only up to its last
-// complete line, so that a line end split between blocks still counts once.
-class RowAppender
+// Just past the last line end among the bytes: what a read cut short at that
+// point holds whole.
+qsizetype completeLinesEnd(QByteArrayView bytes)
 {
-public:
-    explicit RowAppender(LogList &list) : m_list(list), m_columns(list.columns()) {}
-
-    void feed(QByteArrayView bytes, bool atEnd)
-    {
-        m_pending.append(bytes);
-        if (m_atStart && (m_pending.size() >= 3 || atEnd)) {
-            // A byte-order mark of a file saved as UTF-8 elsewhere is not part
-            // of the first cell.
-            if (m_pending.startsWith("\xEF\xBB\xBF"))
-                m_pending.remove(0, 3);
-            m_atStart = false;
-        }
-        if (m_atStart)
-            return;
-        const qsizetype cut = atEnd ? m_pending.size() : completeLinesEnd();
-        if (cut == 0)
-            return;
-        const QStringView text = m_decoder.decode(QByteArrayView(m_pending).first(cut));
-        m_pending.remove(0, cut);
-        addLines(text);
-    }
-
-private:
-    // Just past the last line end that no later byte can change: a CR at the
-    // very end may yet be followed by an LF.
-    qsizetype completeLinesEnd() const
-    {
-        qsizetype end = m_pending.size();
-        if (end > 0 && m_pending.back() == '\r')
-            --end;
-        while (end > 0 && m_pending[end - 1] != '\r' && m_pending[end - 1] != '\n')
-            --end;
-        return end;
-    }
-
-    void addLines(QStringView text)
-    {
-        qsizetype position = 0;
-        while (position < text.size()) {
-            qsizetype end = position;
-            while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-                ++end;
-            addCell(text.sliced(position, end - position));
-            position = end;
-            if (position < text.size() && text[position++] == u'\r' && position < text.size() &&
-                text[position] == u'\n')
-                ++position;
-        }
-    }
-
-    void addCell(QStringView cell)
-    {
-        if (m_column == 0)
-            m_list.append(cell);
-        else
-            m_list.setSubItem(m_list.size() - 1, m_column, cell);
-        m_column = (m_column + 1) % m_columns;
-    }
-
-    LogList &m_list;
-    const int m_columns;
-    int m_column = 0;
-    bool m_atStart = true;
-    QByteArray m_pending;
-    CodePageDecoder m_decoder;
-};
+    const qsizetype lf = bytes.lastIndexOf('\n');
+    const qsizetype cr = bytes.lastIndexOf('\r');
+    return std::max(lf, cr) + 1;
+}
 
 } // namespace
 
@@ -93,10 +33,13 @@ QString LogFilePath()
 
 bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     bool written = file.open(QIODevice::WriteOnly);
 
     // Written a block at a time, so that a large log is never held twice over.
+    // Cells read from the file go back as the bytes they were.
     CodePageEncoder encoder;
     QByteArray block;
     block.reserve(blockLength + 1024);
@@ -104,7 +47,10 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
     const int columns = list.columns();
     for (int row = 0; written && row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            encoder.appendTo(block, list.text(row, column));
+            if (const auto saved = list.savedBytes(row, column))
+                block.append(*saved);
+            else
+                encoder.appendTo(block, list.text(row, column));
             block += "\r\n";
         }
         if (block.size() >= blockLength || row == rows - 1) {
@@ -125,26 +71,83 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
     return false;
 }
 
-void LoadLogFile(LogList &list, const QString &path)
+LogFileRead LoadLogFile(LogList &list, const QString &path, qsizetype limit)
 {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return LogFileRead::Missing;
+    // A pipe would block start-up and a device may never end: neither is a
+    // saved log.
+    if (!info.isFile())
+        return LogFileRead::NotWhole;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    // Read a block at a time, so that a large log is never held whole twice.
-    RowAppender appender(list);
-    QByteArray block(blockLength, Qt::Uninitialized);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return LogFileRead::NotWhole;
+
+    // One buffer of the file's size, read into once and kept by the list.
+    const qint64 size = file.size();
+    QByteArray bytes(qsizetype(std::min<qint64>(size, limit)), Qt::Uninitialized);
+    qsizetype filled = 0;
     qint64 length = 0;
-    while ((length = file.read(block.data(), block.size())) > 0)
-        appender.feed(QByteArrayView(block.constData(), length), false);
-    appender.feed({}, true);
+    while (filled < bytes.size() &&
+           (length = file.read(bytes.data() + filled, bytes.size() - filled)) > 0)
+        filled += qsizetype(length);
+    const bool whole = length >= 0 && size <= limit;
+    bytes.truncate(whole ? filled : completeLinesEnd(QByteArrayView(bytes).first(filled)));
+    AppendLogRows(list, std::move(bytes));
+    return whole ? LogFileRead::Whole : LogFileRead::NotWhole;
 }
 
-void AppendLogRows(LogList &list, QByteArrayView bytes, qsizetype blockSize)
+std::vector<CellSpan> SplitSavedLog(QByteArrayView bytes, int columns)
 {
-    RowAppender appender(list);
-    while (bytes.size() > blockSize) {
-        appender.feed(bytes.first(blockSize), false);
-        bytes = bytes.sliced(blockSize);
+    std::vector<CellSpan> cells;
+    const char *const begin = bytes.data();
+    const char *const end = begin + bytes.size();
+    // The next CR and the next LF, each searched for again only once passed.
+    const char *cr = nullptr;
+    const char *lf = nullptr;
+    auto next = [end](const char *from, char wanted) {
+        const void *found = std::memchr(from, wanted, std::size_t(end - from));
+        return found ? static_cast<const char *>(found) : end;
+    };
+    const char *position = begin;
+    while (position < end) {
+        if (!cr || cr < position)
+            cr = next(position, '\r');
+        if (!lf || lf < position)
+            lf = next(position, '\n');
+        const char *lineEnd = std::min(cr, lf);
+        cells.push_back({std::uint32_t(position - begin), std::uint32_t(lineEnd - position)});
+        position = lineEnd;
+        if (position < end)
+            position += (*position == '\r' && position + 1 < end && position[1] == '\n') ? 2 : 1;
     }
-    appender.feed(bytes, true);
+    while (cells.size() % std::size_t(columns) != 0)
+        cells.push_back({std::uint32_t(bytes.size()), 0});
+    return cells;
+}
+
+void AppendLogRows(LogList &list, QByteArray bytes)
+{
+    std::vector<CellSpan> cells = SplitSavedLog(bytes, list.columns());
+    list.appendSaved(std::move(bytes), std::move(cells));
+}
+
+QString KeepUnreadLogAside(const QString &path, QString *errorString)
+{
+    const QString stem = path + QStringLiteral(".unread-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stem;
+    for (int number = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
+        aside = stem + QStringLiteral("-%1").arg(number);
+    QFile file(path);
+    if (file.rename(aside))
+        return aside;
+    // QFile will not move a folder, a pipe or a device; the system's rename
+    // moves any of them.
+    if (QDir().rename(path, aside))
+        return aside;
+    if (errorString)
+        *errorString = file.errorString();
+    return {};
 }

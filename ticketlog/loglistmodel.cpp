@@ -21,16 +21,16 @@ void LogListModel::clear()
 {
     if (!m_inBatch)
         beginResetModel();
-    m_rows.clear();
-    m_text.clear();
-    m_unused = 0;
+    m_cells = {};
+    m_saved = {};
+    m_typed = {};
     if (!m_inBatch)
         endResetModel();
 }
 
 int LogListModel::size() const
 {
-    return int(m_rows.size());
+    return int(m_cells.size() / cellCount);
 }
 
 int LogListModel::columns() const
@@ -38,10 +38,20 @@ int LogListModel::columns() const
     return cellCount;
 }
 
-QStringView LogListModel::text(int row, int column) const
+QString LogListModel::text(int row, int column) const
 {
-    const Cell &cell = m_rows.at(row).at(column);
-    return QStringView(m_text).sliced(cell.offset, cell.length);
+    const CellSpan &cell = cellAt(row, column);
+    if (cell.offset & typedCell)
+        return QStringView(m_typed).sliced(cell.offset & ~typedCell, cell.length).toString();
+    return m_decoder.decode(QByteArrayView(m_saved).sliced(cell.offset, cell.length));
+}
+
+std::optional<QByteArrayView> LogListModel::savedBytes(int row, int column) const
+{
+    const CellSpan &cell = cellAt(row, column);
+    if (cell.offset & typedCell)
+        return std::nullopt;
+    return QByteArrayView(m_saved).sliced(cell.offset, cell.length);
 }
 
 void LogListModel::append(QStringView mainText)
@@ -49,21 +59,17 @@ void LogListModel::append(QStringView mainText)
     const int row = size();
     if (!m_inBatch)
         beginInsertRows({}, row, row);
-    const Cell empty{quint32(m_text.size()), 0};
-    m_rows.push_back({store(mainText), empty, empty});
+    const CellSpan empty = storeTyped({});
+    m_cells.insert(m_cells.end(), {storeTyped(mainText), empty, empty});
     if (!m_inBatch)
         endInsertRows();
 }
 
 void LogListModel::setSubItem(int row, int column, QStringView text)
 {
-    Cell &cell = m_rows.at(row).at(column);
-    forget(cell);
-    cell = store(text);
-    if (!m_inBatch) {
-        compactIfWasteful();
+    cellAt(row, column) = storeTyped(text);
+    if (!m_inBatch)
         emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
-    }
 }
 
 void LogListModel::remove(int row)
@@ -72,44 +78,44 @@ void LogListModel::remove(int row)
         return;
     if (!m_inBatch)
         beginRemoveRows({}, row, row);
-    for (const Cell &cell : m_rows[row])
-        forget(cell);
-    m_rows.erase(m_rows.begin() + row);
-    if (!m_inBatch) {
+    const auto first = m_cells.begin() + std::ptrdiff_t(row) * cellCount;
+    m_cells.erase(first, first + cellCount);
+    if (!m_inBatch)
         endRemoveRows();
-        compactIfWasteful();
-    }
 }
 
-LogListModel::Cell LogListModel::store(QStringView text)
+void LogListModel::appendSaved(QByteArray bytes, std::vector<CellSpan> cells)
 {
-    const Cell cell{quint32(m_text.size()), quint32(text.size())};
-    m_text.append(text);
-    return cell;
-}
-
-void LogListModel::forget(const Cell &cell)
-{
-    m_unused += cell.length;
-}
-
-// Deleted and replaced cells leave their characters behind; once they are
-// most of the text, the text is written afresh with the live cells alone.
-void LogListModel::compactIfWasteful()
-{
-    if (m_unused < 64 * 1024 || m_unused < m_text.size() / 2)
+    const qsizetype base = m_saved.size();
+    if (base + bytes.size() > maxLogListBytes || cells.size() % cellCount != 0)
         return;
-    QString compact;
-    compact.reserve(m_text.size() - m_unused);
-    for (Row &row : m_rows) {
-        for (Cell &cell : row) {
-            const quint32 offset = quint32(compact.size());
-            compact.append(QStringView(m_text).sliced(cell.offset, cell.length));
-            cell.offset = offset;
-        }
+    const int first = size();
+    const int rows = int(cells.size() / cellCount);
+    if (!m_inBatch && rows > 0)
+        beginInsertRows({}, first, first + rows - 1);
+    if (m_cells.empty() && m_saved.isEmpty()) {
+        // The usual case, at start-up: the list takes the file's bytes and
+        // cells as they are, without a copy.
+        m_saved = std::move(bytes);
+        m_cells = std::move(cells);
+    } else {
+        m_saved.append(bytes);
+        for (CellSpan &cell : cells)
+            cell.offset += std::uint32_t(base);
+        m_cells.insert(m_cells.end(), cells.begin(), cells.end());
     }
-    m_text = std::move(compact);
-    m_unused = 0;
+    if (!m_inBatch && rows > 0)
+        endInsertRows();
+}
+
+CellSpan LogListModel::storeTyped(QStringView text)
+{
+    // Past the limit a cell keeps no text rather than point at the wrong one.
+    if (m_typed.size() + text.size() > maxLogListBytes)
+        return {typedCell, 0};
+    const CellSpan cell{std::uint32_t(m_typed.size()) | typedCell, std::uint32_t(text.size())};
+    m_typed.append(text);
+    return cell;
 }
 
 int LogListModel::rowCount(const QModelIndex &parent) const
@@ -126,7 +132,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return text(index.row(), index.column()).toString();
+    return text(index.row(), index.column());
 }
 
 QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int role) const

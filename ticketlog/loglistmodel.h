@@ -1,18 +1,19 @@
 #pragma once
 
+#include "codepage.h"
 #include "loglist.h"
 
 #include <QAbstractTableModel>
 #include <QString>
 
-#include <array>
 #include <vector>
 
 // The rows of ListView1: the only store of the ticket log while the program
-// runs. The characters of every cell stand end to end in one text, and a row
-// holds where each of its cells begins and how long it is, so that a large
-// saved log loads without a memory allocation per cell. Rows appended inside a
-// batch reach the view in one reset.
+// runs. Rows read at start-up keep the saved log's bytes, decoded only when a
+// cell is shown; rows that ADD appends keep their text as typed. Each cell is
+// an offset and a length into one of the two, so that a large log loads with
+// no allocation per cell. The text of deleted rows stays until the list is
+// emptied. Rows appended inside a batch reach the view in one reset.
 class LogListModel : public QAbstractTableModel, public LogList
 {
     Q_OBJECT
@@ -35,10 +36,12 @@ public:
     void clear() override;
     int size() const override;
     int columns() const override;
-    QStringView text(int row, int column) const override;
+    QString text(int row, int column) const override;
     void append(QStringView mainText) override;
     void setSubItem(int row, int column, QStringView text) override;
     void remove(int row) override;
+    void appendSaved(QByteArray bytes, std::vector<CellSpan> cells) override;
+    std::optional<QByteArrayView> savedBytes(int row, int column) const override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -48,21 +51,22 @@ public:
 
 private:
     static constexpr int cellCount = 3;
+    // Set in a cell's offset when the cell points into the typed text.
+    static constexpr std::uint32_t typedCell = 0x8000'0000u;
 
-    // 32 bits are room for a log of two thousand million characters.
-    struct Cell
+    CellSpan &cellAt(int row, int column)
     {
-        quint32 offset = 0;
-        quint32 length = 0;
-    };
-    using Row = std::array<Cell, cellCount>;
+        return m_cells.at(std::size_t(row) * cellCount + column);
+    }
+    const CellSpan &cellAt(int row, int column) const
+    {
+        return m_cells.at(std::size_t(row) * cellCount + column);
+    }
+    CellSpan storeTyped(QStringView text);
 
-    Cell store(QStringView text);
-    void forget(const Cell &cell);
-    void compactIfWasteful();
-
-    std::vector<Row> m_rows;
-    QString m_text;
-    qsizetype m_unused = 0; // characters of m_text that no cell refers to
+    std::vector<CellSpan> m_cells; // cellCount a row, in list order
+    QByteArray m_saved;
+    QString m_typed;
+    mutable CodePageDecoder m_decoder;
     bool m_inBatch = false;
 };

@@ -1,0 +1,26 @@
+#include "loglocation.h"
+
+#include "logfile.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString UserLogFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/saved.wok");
+}
+
+LogLocation ChooseLogLocation(const QString &programLog, const QString &userLog)
+{
+    const QFileInfo program(programLog);
+    if (QFileInfo(program.absolutePath()).isWritable() || program.isWritable())
+        return LogLocation(programLog);
+    const QFileInfo user(userLog);
+    return LogLocation(user.exists() || user.isSymLink() ? userLog : programLog, userLog);
+}
+
+LogLocation ChooseLogLocation()
+{
+    return ChooseLogLocation(LogFilePath(), UserLogFilePath());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "logfile.h"
+#include "loglist.h"
+#include "loglocation.h"
+
+#include <QString>
+
+// What became of one save.
+struct SaveOutcome
+{
+    bool saved = false;
+    QString errorString; // the system's reason, when not saved
+    QString keptAside;   // where an unread log went, when one was moved
+};
+
+// The saved log of one run. It remembers whether the file that a save would
+// replace was read whole, and before the first save over one that was not, it
+// moves that file aside, so that no ticket the list never held is lost.
+class SavedLog
+{
+public:
+    explicit SavedLog(const LogLocation &location) : m_location(location) {}
+
+    const LogLocation &location() const { return m_location; }
+
+    // Appends the stored rows to the list; reports nothing.
+    void load(LogList &list, qsizetype limit = maxLogListBytes);
+    // Writes the whole list. If the unread file cannot be moved aside,
+    // nothing is written.
+    SaveOutcome save(const LogList &list);
+
+private:
+    LogLocation m_location;
+    bool m_unreadAtSavePath = false;
+};
