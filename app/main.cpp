@@ -1,4 +1,6 @@
 #include "form1.h"
+#include "loglocation.h"
+#include "singleinstance.h"
 #include "systemrandomsource.h"
 
 #include <QApplication>
@@ -6,8 +8,14 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ticketwise"));
+    const LogLocation log = ChooseLogLocation();
+    SingleInstance instance(log.saveTo);
+    if (instance.handedToRunningCopy())
+        return 0;
     SystemRandomSource random;
-    Form1 window(random);
+    Form1 window(random, log);
+    instance.raiseOnRequest(&window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,123 @@
+#include "singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QWidget>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A live copy answers at once; these bound the wait for one that is hung.
+constexpr int connectTimeoutMs = 300;
+constexpr int answerTimeoutMs = 700;
+
+const QByteArray raiseRequest = "raise\n";
+const QByteArray raiseAnswer = "ok\n";
+
+QString canonicalLogPath(const QString &logPath)
+{
+    const QFileInfo log(logPath);
+    if (!log.canonicalFilePath().isEmpty())
+        return log.canonicalFilePath();
+    const QString folder = QFileInfo(log.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? log.absolutePath() : folder) + u'/' + log.fileName();
+}
+
+QString userName()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return qEnvironmentVariable("USERNAME");
+#endif
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
+    : QObject(parent), m_name(serverName(logPath))
+{
+#ifdef Q_OS_LINUX
+    // An abstract name leaves no file behind when a copy is killed.
+    m_server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+#else
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+#endif
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+}
+
+QString SingleInstance::serverName(const QString &logPath)
+{
+    const QByteArray key = (userName() + u'\n' + canonicalLogPath(logPath)).toUtf8();
+    return QStringLiteral("ticketwise-") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
+}
+
+bool SingleInstance::handedToRunningCopy()
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QLocalSocket socket;
+#ifdef Q_OS_LINUX
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+#endif
+        socket.connectToServer(m_name);
+        if (socket.waitForConnected(connectTimeoutMs)) {
+            socket.write(raiseRequest);
+            // No answer: the copy is hung. Start anyway rather than keep the
+            // user waiting on it.
+            return socket.waitForBytesWritten(answerTimeoutMs) &&
+                   socket.waitForReadyRead(answerTimeoutMs) && socket.readLine() == raiseAnswer;
+        }
+        if (listen())
+            return false;
+        // Another copy took the name between the two steps: ask it instead.
+    }
+    return false;
+}
+
+bool SingleInstance::listen()
+{
+    if (m_server.listen(m_name))
+        return true;
+#ifndef Q_OS_LINUX
+    // What a killed copy left behind; no copy answered on it just now.
+    if (m_server.serverError() == QAbstractSocket::AddressInUseError &&
+        QLocalServer::removeServer(m_name))
+        return m_server.listen(m_name);
+#endif
+    return false;
+}
+
+void SingleInstance::answer()
+{
+    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            if (socket->readLine() == raiseRequest) {
+                emit raiseRequested();
+                socket->write(raiseAnswer);
+                socket->flush();
+            }
+            socket->disconnectFromServer();
+        });
+    }
+}
+
+void SingleInstance::raiseOnRequest(QWidget *window)
+{
+    connect(this, &SingleInstance::raiseRequested, window, [window] {
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) |
+                               Qt::WindowActive);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}

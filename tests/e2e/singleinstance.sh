@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# One window per log: a second start on the same log ends and leaves the one
+# window; after a copy is killed or hung, a new start still gets a window.
+# Start-up times are printed, not judged.
+# usage: singleinstance.sh PROGRAM
+set -u
+source "$(dirname "$0")/xvfb.sh"
+
+windows() {
+    xdotool search --onlyvisible --name '^Ticketwise$' 2>/dev/null | wc -l
+}
+
+# Starts a copy as LAST_PID and waits until there are COUNT windows; ELAPSED
+# says how long that took, in milliseconds.
+start_copy() { # FOLDER COUNT-AFTERWARDS
+    local started=$(date +%s%N)
+    (cd / && exec "$1/ticketwise") >>"$WORK/program.log" 2>&1 &
+    LAST_PID=$!
+    for _ in $(seq 200); do
+        [ "$(windows)" -ge "$2" ] && break
+        sleep 0.05
+    done
+    [ "$(windows)" -ge "$2" ] || fail "no window from $1: $(cat "$WORK/program.log")"
+    ELAPSED=$(( ($(date +%s%N) - started) / 1000000 ))
+}
+
+start_xvfb
+install_program "$1"
+mkdir -p "$WORK/other"
+cp "$1" "$WORK/other/ticketwise"
+
+start_copy "$WORK/app" 1
+first=$LAST_PID
+echo "first start: window after $ELAPSED ms"
+
+(cd / && exec "$WORK/app/ticketwise") >>"$WORK/program.log" 2>&1 &
+second=$!
+for _ in $(seq 50); do
+    kill -0 "$second" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$second" 2>/dev/null && fail "a second start on the same log did not end"
+wait "$second" || fail "the second start ended with an error"
+sleep 0.3
+[ "$(windows)" = 1 ] || fail "$(windows) windows after a second start on one log"
+kill -0 "$first" || fail "the first copy ended"
+echo "PASSED: a second start on the same log ended and left one window"
+
+start_copy "$WORK/other" 2
+other=$LAST_PID
+echo "PASSED: a copy in another folder has a window of its own ($ELAPSED ms)"
+kill "$other"
+wait "$other" 2>/dev/null
+
+kill -9 "$first"
+wait "$first" 2>/dev/null
+sleep 0.3
+start_copy "$WORK/app" 1
+echo "PASSED: after a copy was killed, a new start had its window after $ELAPSED ms"
+
+kill -STOP "$LAST_PID"
+hung=$LAST_PID
+start_copy "$WORK/app" 2
+echo "PASSED: beside a hung copy, a new start had its window after $ELAPSED ms"
+kill -9 "$hung" "$LAST_PID"
