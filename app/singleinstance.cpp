@@ -114,8 +114,7 @@ void SingleInstance::answer()
 void SingleInstance::raiseOnRequest(QWidget *window)
 {
     connect(this, &SingleInstance::raiseRequested, window, [window] {
-        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) |
-                               Qt::WindowActive);
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window->show();
         window->raise();
         window->activateWindow();

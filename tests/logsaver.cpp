@@ -2,6 +2,9 @@
 // TAG, to PATH. Exits 0 when the save succeeded, 1 when it failed.
 // logsaver PATH ROWS --alternate: saves two such logs, "first" and "second",
 // in turn until it is killed.
+// logsaver --add PROGRAM-LOG USER-LOG GAME: starts as the program does, adds
+// the ticket GAME, and prints the rows it then holds and what the save did.
+#include "logcommands.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 
@@ -19,12 +22,26 @@ void generate(LogListModel &list, int rows, const QString &tag)
     }
 }
 
+int addTicket(const QString &programLog, const QString &userLog, const QString &game)
+{
+    SavedLog log(ChooseLogLocation(programLog, userLog));
+    LogListModel list;
+    log.load(list);
+    const SaveOutcome outcome = AddTicket(list, {game, QString(), QString()}, log);
+    QTextStream out(stdout);
+    out << "rows " << list.size() << "\nsaved to " << log.location().saveTo << "\nkept aside "
+        << outcome.keptAside << "\nerror " << outcome.errorString << '\n';
+    return outcome.saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == QLatin1String("--add"))
+        return addTicket(args[2], args[3], args[4]);
     if (args.size() != 4)
         return 2;
     const QString path = args[1];

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,6 +40,8 @@ Rows load(const QString &path)
 
 } // namespace
 
+Q_DECLARE_METATYPE(LogFileRead)
+
 class TestLogFile : public QObject
 {
     Q_OBJECT
@@ -62,7 +65,9 @@ private slots:
     void readsAVeryLongLine();
     void shorterLogLeavesNothingOfTheOld();
     void listKeepsItsTextsThroughDeletionsAndChanges();
-    void missingOrFolderGivesNoRows();
+    void onlyARegularFileIsRead_data();
+    void onlyARegularFileIsRead();
+    void longFileStopsAtTheLimit();
     void saveOverAFolderFails();
     void saveThatRunsOutOfRoomKeepsTheOldFile();
     void pathIsBesideTheProgram();
@@ -238,11 +243,44 @@ void TestLogFile::listKeepsItsTextsThroughDeletionsAndChanges()
     QCOMPARE(rowsOf(list), expected);
 }
 
-void TestLogFile::missingOrFolderGivesNoRows()
+void TestLogFile::onlyARegularFileIsRead_data()
 {
-    QCOMPARE(load(path()), Rows{});
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("saved.wok")));
-    QCOMPARE(load(path()), Rows{});
+    QTest::addColumn<QString>("linkTo");
+    QTest::addColumn<LogFileRead>("read");
+    QTest::newRow("missing") << QString() << LogFileRead::Missing;
+    QTest::newRow("a folder") << "folder" << LogFileRead::NotWhole;
+    QTest::newRow("a pipe") << "fifo" << LogFileRead::NotWhole;
+    QTest::newRow("link to /dev/zero") << "/dev/zero" << LogFileRead::NotWhole;
+    QTest::newRow("link to /dev/urandom") << "/dev/urandom" << LogFileRead::NotWhole;
+    QTest::newRow("link to nothing") << "/nonexistent/saved.wok" << LogFileRead::NotWhole;
+}
+
+// None of these may hold up start-up: a pipe would wait for a writer, and the
+// devices never end.
+void TestLogFile::onlyARegularFileIsRead()
+{
+    QFETCH(QString, linkTo);
+    QFETCH(LogFileRead, read);
+    if (linkTo == "folder")
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("saved.wok")));
+    else if (linkTo == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    else if (!linkTo.isEmpty())
+        QVERIFY(QFile::link(linkTo, path()));
+    LogListModel list;
+    QCOMPARE(LoadLogFile(list, path()), read);
+    QCOMPARE(list.size(), 0);
+}
+
+void TestLogFile::longFileStopsAtTheLimit()
+{
+    writeBytes(path(), "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+    LogListModel cut;
+    QCOMPARE(LoadLogFile(cut, path(), 13), LogFileRead::NotWhole);
+    QCOMPARE(rowsOf(cut), (Rows{{"a", "b", "c"}, {"d", "", ""}}));
+    LogListModel whole;
+    QCOMPARE(LoadLogFile(whole, path(), 18), LogFileRead::Whole);
+    QCOMPARE(whole.size(), 2);
 }
 
 void TestLogFile::saveOverAFolderFails()

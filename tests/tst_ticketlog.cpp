@@ -17,6 +17,7 @@
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +60,7 @@ private slots:
     void pastedLineBreakBecomesABlank();
     void failedSaveWarnsAndKeepsTheOldFile_data();
     void failedSaveWarnsAndKeepsTheOldFile();
+    void logNotReadWholeIsMovedAsideWithAWarning();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("saved.wok")); }
@@ -268,6 +270,25 @@ void TestTicketLog::failedSaveWarnsAndKeepsTheOldFile()
     const QByteArray expected =
         old + "new\r\nticket\r\n" + QByteArray(200, '7') + "\r\nnext\r\nticket\r\n\r\n";
     QCOMPARE(readBytes(path()), expected);
+}
+
+// A pipe stands in for any log that start-up could not read whole.
+void TestTicketLog::logNotReadWholeIsMovedAsideWithAWarning()
+{
+    QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    openWindow();
+    QCOMPARE(shownRows(), Rows{});
+    addTicket("Pick 3", "12/07/2026", "4-4-0");
+
+    const QStringList aside = QDir(m_dir->path()).entryList({"saved.wok.unread-*"}, QDir::System);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(!QFileInfo(m_dir->filePath(aside.first())).isFile());
+    QCOMPARE(readBytes(path()), QByteArray("Pick 3\r\n12/07/2026\r\n4-4-0\r\n"));
+    QMessageBox *box = warning();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->text().contains("did not hold all of it"));
+    QVERIFY(
+        box->informativeText().contains(QDir::toNativeSeparators(m_dir->filePath(aside.first()))));
 }
 
 QTEST_MAIN(TestTicketLog)

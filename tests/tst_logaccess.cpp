@@ -1,0 +1,189 @@
+// The saved log as an ordinary user meets it: a log that cannot be read, and
+// a program folder that cannot be written. When run as root, the program's
+// part runs as "nobody", since root may read and write anything.
+#include "testfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const bool asRoot = ::geteuid() == 0;
+
+struct User
+{
+    uid_t uid;
+    gid_t gid;
+};
+
+User ordinaryUser()
+{
+    if (!asRoot)
+        return {::getuid(), ::getgid()};
+    const passwd *nobody = ::getpwnam("nobody");
+    return nobody ? User{nobody->pw_uid, nobody->pw_gid} : User{65534, 65534};
+}
+
+// Makes the path the ordinary user's, with the given mode.
+void own(const QString &path, mode_t mode)
+{
+    const User user = ordinaryUser();
+    QVERIFY(::chown(QFile::encodeName(path).constData(), user.uid, user.gid) == 0 || !asRoot);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+struct Stat
+{
+    ino_t inode;
+    mode_t mode;
+    nlink_t links;
+};
+
+Stat statOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return {info.st_ino, mode_t(info.st_mode & 07777), info.st_nlink};
+}
+
+} // namespace
+
+class TestLogAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void unreadableLogIsKeptAsideAtTheFirstSave();
+    void unreadableLogThatCannotBeMovedStaysAsItWas();
+    void readOnlyFolderWritesTheLogInPlace();
+    void neitherWritableKeepsTheLogPerUser();
+
+private:
+    QString programLog() const { return m_dir->filePath("program/saved.wok"); }
+    QString userLog() const { return m_dir->filePath("home/Ticketwise/saved.wok"); }
+    // Adds a ticket as the program would, as the ordinary user; returns what
+    // the helper printed.
+    QString addAsUser(const QString &game, int expectedExit)
+    {
+        QProcess helper;
+        if (asRoot) {
+            const User user = ordinaryUser();
+            helper.setChildProcessModifier([user] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 ||
+                    ::setuid(user.uid) != 0)
+                    ::_exit(3);
+            });
+        }
+        helper.start(QStringLiteral(HELPERS_DIR "/logsaver"),
+                     {"--add", programLog(), userLog(), game});
+        [&] {
+            QVERIFY(helper.waitForFinished());
+            QCOMPARE(helper.exitCode(), expectedExit);
+        }();
+        return QString::fromLocal8Bit(helper.readAllStandardOutput());
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+};
+
+void TestLogAccess::init()
+{
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+    QCOMPARE(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755), 0);
+    QVERIFY(QDir(m_dir->path()).mkpath("program"));
+    QVERIFY(QDir(m_dir->path()).mkpath("home"));
+    own(m_dir->filePath("program"), 0755);
+    own(m_dir->filePath("home"), 0755);
+}
+
+void TestLogAccess::cleanup()
+{
+    ::chmod(QFile::encodeName(m_dir->filePath("program")).constData(), 0755);
+    m_dir.reset();
+}
+
+void TestLogAccess::unreadableLogIsKeptAsideAtTheFirstSave()
+{
+    const QByteArray old = readBytes(QStringLiteral(FIXTURES_DIR "/three-tickets.wok"));
+    writeBytes(programLog(), old);
+    own(programLog(), 0200);
+
+    const QString report = addAsUser("new", 0);
+    const QRegularExpression aside(
+        QStringLiteral("kept aside (.*saved\\.wok\\.unread-\\d{8}-\\d{6})\n"));
+    const QString asidePath = aside.match(report).captured(1);
+    QVERIFY2(!asidePath.isEmpty(), qPrintable(report));
+    own(asidePath, 0600);
+    QCOMPARE(readBytes(asidePath), old);
+    QCOMPARE(readBytes(programLog()), QByteArray("new\r\n\r\n\r\n"));
+
+    // Read whole from then on: the next save moves nothing.
+    QVERIFY(addAsUser("next", 0).contains("rows 2\n"));
+    QCOMPARE(QDir(m_dir->filePath("program")).entryList(QDir::Files).size(), 2);
+}
+
+void TestLogAccess::unreadableLogThatCannotBeMovedStaysAsItWas()
+{
+    writeBytes(programLog(), "old\r\nticket\r\nkept\r\n");
+    own(programLog(), 0200);
+    own(m_dir->filePath("program"), 0555);
+
+    const QString report = addAsUser("new", 1);
+    QVERIFY2(report.contains("kept aside \n") && !report.contains("error \n"), qPrintable(report));
+    own(programLog(), 0600);
+    QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
+    QCOMPARE(QDir(m_dir->filePath("program")).entryList(QDir::Files), QStringList{"saved.wok"});
+}
+
+void TestLogAccess::readOnlyFolderWritesTheLogInPlace()
+{
+    writeBytes(programLog(), "old\r\nticket\r\nkept\r\n");
+    own(programLog(), 0640);
+    QVERIFY(::link(QFile::encodeName(programLog()).constData(),
+                   QFile::encodeName(m_dir->filePath("program/link.wok")).constData()) == 0);
+    own(m_dir->filePath("program"), 0555);
+    const Stat before = statOf(programLog());
+
+    QVERIFY(addAsUser("new", 0).contains("saved to " + programLog()));
+    const QByteArray expected = "old\r\nticket\r\nkept\r\nnew\r\n\r\n\r\n";
+    QCOMPARE(readBytes(programLog()), expected);
+    QCOMPARE(readBytes(m_dir->filePath("program/link.wok")), expected);
+    const Stat after = statOf(programLog());
+    QCOMPARE(after.inode, before.inode);
+    QCOMPARE(after.mode, before.mode);
+    QCOMPARE(after.links, nlink_t(2));
+}
+
+void TestLogAccess::neitherWritableKeepsTheLogPerUser()
+{
+    writeBytes(programLog(), "old\r\nticket\r\nkept\r\n");
+    own(programLog(), 0444);
+    own(m_dir->filePath("program"), 0555);
+
+    // The log that was there is carried over; the program's folder is
+    // never changed.
+    QVERIFY(addAsUser("new", 0).contains("rows 2\nsaved to " + userLog()));
+    QVERIFY(addAsUser("next", 0).contains("rows 3\n"));
+    QCOMPARE(readBytes(userLog()), QByteArray("old\r\nticket\r\nkept\r\nnew\r\n\r\n\r\n"
+                                              "next\r\n\r\n\r\n"));
+    QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestLogAccess)
+#include "tst_logaccess.moc"
