@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZED ?= $(BUILD)-sanitized
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test sanitized bench fuzz
+.PHONY: deps build run test sanitized bench fuzz package
 
 deps:
 	bash scripts/install-deps.sh
@@ -25,6 +25,10 @@ test: build sanitized
 # Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_window
+
+# A Debian package, build/ticketwise_VERSION_ARCH.deb, that installs under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 sanitized: deps
 	cmake -S . -B $(SANITIZED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTICKETWISE_SANITIZE=ON

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# `cmake --install` into a folder of one's own puts the program there, ready to
-# keep its log beside it, and a desktop entry in the user's menu.
+# `cmake --install` into a prefix of one's own: the program under lib/, a link
+# in bin/, and a valid menu entry and icon where the desktop looks for them.
 # usage: install.sh BUILD-FOLDER
 set -eu
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-HOME="$work/home" XDG_DATA_HOME= cmake --install "$1" --prefix "$work/Ticketwise" >/dev/null
+prefix="$work/.local"
+cmake --install "$1" --prefix "$prefix" >/dev/null
 
-test -x "$work/Ticketwise/ticketwise" || { echo "FAILED: no program"; exit 1; }
-test -f "$work/Ticketwise/ticketwise.png" || { echo "FAILED: no icon"; exit 1; }
-entry="$work/home/.local/share/applications/ticketwise.desktop"
-grep -qx "Exec=\"$work/Ticketwise/ticketwise\"" "$entry" || { echo "FAILED: $(cat "$entry")"; exit 1; }
-grep -qx "Icon=$work/Ticketwise/ticketwise.png" "$entry" || { echo "FAILED: $(cat "$entry")"; exit 1; }
-echo "PASSED: installed into a folder of the user's choice, with a desktop entry"
+fail() { echo "FAILED: $*"; exit 1; }
+test -x "$prefix/lib/ticketwise/ticketwise" || fail "no program"
+[ "$(readlink -f "$prefix/bin/ticketwise")" = "$prefix/lib/ticketwise/ticketwise" ] ||
+    fail "bin/ticketwise does not lead to the program"
+test -f "$prefix/share/icons/hicolor/48x48/apps/ticketwise.png" || fail "no icon"
+entry="$prefix/share/applications/ticketwise.desktop"
+grep -qx "Exec=$prefix/bin/ticketwise" "$entry" || fail "$(cat "$entry")"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "the desktop entry is not valid"
+fi
+echo "PASSED: installed under a prefix of the user's choice, with a menu entry"

@@ -23,7 +23,7 @@ start_xvfb() {
     command -v Xvfb >/dev/null || skip "Xvfb is not installed"
     command -v xdotool >/dev/null || skip "xdotool is not installed"
     WORK=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp 3>"$WORK/display" \
+    Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp ${XVFB_ARGS:-} 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
