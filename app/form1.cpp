@@ -2,15 +2,16 @@
 
 #include "clickreporter.h"
 #include "controls.h"
-#include "draw.h"
 #include "linktable.h"
 #include "logcommands.h"
 #include "loglistmodel.h"
+#include "luckynumbers.h"
 #include "openlink.h"
 #include "picturebox.h"
 #include "tabcontrol.h"
 #include "twips.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
+
+#include <utility>
 
 namespace {
 
@@ -42,6 +45,27 @@ const QStringList states = {
     "Rhode Island", "South Carolina", "South Dakota", "Texas",       "Vermont",  "Virginia",
     "Washington",   "West Virginia",  "Wisconsin"};
 
+// The window's client area and the tab control on it, in twips.
+constexpr int formWidth = 5730;
+constexpr int formHeight = 6735;
+constexpr QRect tabControlTwips(0, 0, 5655, 6495);
+
+// The ticket list's columns, in twips: "GAME", "DATE", "NUMBERS".
+constexpr std::array<int, 3> columnWidths = {2039, 1440, 1440};
+
+// The keyboard's path through the window: each control by its tab-order
+// number. Labels that take no focus are left out.
+constexpr std::pair<int, const char *> tabOrder[] = {
+    {0, "text1"},      {1, "Text2"},     {2, "Text5"},     {3, "Text3"},      {4, "Text4"},
+    {5, "Text6"},      {6, "SSTab1"},    {7, "ListView1"}, {11, "Text8"},     {12, "Text9"},
+    {13, "Text10"},    {14, "Command2"}, {15, "Text7(0)"}, {20, "Command1"},  {21, "Option1"},
+    {22, "Option2"},   {23, "Option3"},  {24, "Option4"},  {26, "Command3"},  {27, "Command4"},
+    {28, "Text7(1)"},  {29, "Text7(2)"}, {30, "Combo1"},   {31, "Label9(0)"}, {32, "Frame1"},
+    {33, "Label9(2)"}, {34, "Frame2"},   {35, "Label10"},  {36, "Label11"},   {37, "Label12"},
+    {38, "Label13"},   {39, "Label14"},  {40, "Label15"},  {41, "Picture1"},  {42, "Label16"},
+    {43, "Label17"},   {44, "Picture2"}, {45, "Label18"},  {46, "Picture3"},
+};
+
 } // namespace
 
 Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
@@ -56,25 +80,22 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(layoutFont(sansSerif, 8.25));
-    setFixedSize(twipsToPixels(5730), twipsToPixels(6735));
+    setFixedSize(twipsToPixels(formWidth), twipsToPixels(formHeight));
 
     // The hidden number fields lie beneath the tab control.
     buildNumberFields();
-    SSTab1 = new TabControl(twipsRect(0, 0, 5655, 6495), this);
+    SSTab1 = new TabControl(twipsRect(tabControlTwips.x(), tabControlTwips.y(),
+                                      tabControlTwips.width(), tabControlTwips.height()),
+                            this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    setTabOrderNumber(6, SSTab1);
     buildManagerPage(SSTab1->addPage(QStringLiteral("MANAGER")));
     buildLuckyNumbersPage(SSTab1->addPage(QStringLiteral("LUCKY NUMBERS")));
     buildLottoPlusPage(SSTab1->addPage(QStringLiteral("LOTTO PLUS")));
     SSTab1->setCurrentIndex(0);
+    wireLinks();
     applyTabOrder();
 
     Form_Load();
-}
-
-std::int16_t Form1::GenRndNumber(std::int16_t Upper, std::int16_t Lower)
-{
-    return ::GenRndNumber(m_random, Upper, Lower);
 }
 
 void Form1::buildManagerPage(QWidget *page)
@@ -91,14 +112,13 @@ void Form1::buildManagerPage(QWidget *page)
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setAccessibleName(QStringLiteral("Ticket log"));
     QHeaderView *header = ListView1->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->resizeSection(0, twipsToPixels(2039));
-    header->resizeSection(1, twipsToPixels(1440));
-    header->resizeSection(2, twipsToPixels(1440));
-    setTabOrderNumber(7, ListView1);
+    for (int column = 0; column < int(columnWidths.size()); ++column)
+        header->resizeSection(column, twipsToPixels(columnWidths[column]));
 
     const QFont titleFont = layoutFont(sansSerif, 9.75);
     const QFont entryFont = layoutFont(sansSerif, 13.5);
@@ -117,9 +137,6 @@ void Form1::buildManagerPage(QWidget *page)
     Text8->setAccessibleName(QStringLiteral("LOTTERY GAME"));
     Text9->setAccessibleName(QStringLiteral("DATE"));
     Text10->setAccessibleName(QStringLiteral("NUMBERS"));
-    setTabOrderNumber(11, Text8);
-    setTabOrderNumber(12, Text9);
-    setTabOrderNumber(13, Text10);
 
     Command2 = makeButton(page, QStringLiteral("Command2"), QStringLiteral("ADD"),
                           twipsRect(240, 5400, 1455, 375), entryFont);
@@ -127,9 +144,6 @@ void Form1::buildManagerPage(QWidget *page)
                           twipsRect(2040, 5400, 1455, 375), entryFont);
     Command4 = makeButton(page, QStringLiteral("Command4"), QStringLiteral("CLEAR"),
                           twipsRect(3720, 5400, 1575, 375), entryFont);
-    setTabOrderNumber(14, Command2);
-    setTabOrderNumber(26, Command3);
-    setTabOrderNumber(27, Command4);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
@@ -139,52 +153,55 @@ void Form1::buildLuckyNumbersPage(QWidget *page)
 {
     // Created bottom first: Text7(2) ends up on top of the stack.
     const QFont numbersFont = layoutFont(sansSerif, 24);
-    const std::array<int, 3> text7TabOrder = {15, 28, 29};
-    for (int element = 0; element < 3; ++element) {
+    for (int element = 0; element < int(Text7.size()); ++element) {
         Text7[element] = makeTextField(page, QStringLiteral("Text7(%1)").arg(element), QString(),
                                        twipsRect(480, 960, 4335, 975), numbersFont);
         Text7[element]->setAccessibleName(QStringLiteral("Lucky numbers"));
-        setTabOrderNumber(text7TabOrder[element], Text7[element]);
     }
 
     const QFont captionFont = layoutFont(sansSerif, 13.5);
     struct GameControls
     {
+        Game game;
         const char *caption;
         QRect label;
         QRect option;
-        int optionTabOrder;
     };
     const std::array<GameControls, 4> games = {{
-        {"PICK 3 NUMBERS", twipsRect(2760, 2640, 2415, 375), twipsRect(2280, 2760, 255, 195), 21},
-        {"PICK 4 NUMBERS", twipsRect(2760, 3360, 2655, 375), twipsRect(2280, 3360, 255, 255), 22},
-        {"PICK 5 NUMBERS", twipsRect(2760, 3960, 2535, 375), twipsRect(2280, 4080, 255, 255), 23},
-        {"PICK 6 NUMBERS", twipsRect(2760, 4680, 2415, 375), twipsRect(2280, 4680, 255, 255), 24},
+        {Game::Pick3, "PICK 3 NUMBERS", twipsRect(2760, 2640, 2415, 375),
+         twipsRect(2280, 2760, 255, 195)},
+        {Game::Pick4, "PICK 4 NUMBERS", twipsRect(2760, 3360, 2655, 375),
+         twipsRect(2280, 3360, 255, 255)},
+        {Game::Pick5, "PICK 5 NUMBERS", twipsRect(2760, 3960, 2535, 375),
+         twipsRect(2280, 4080, 255, 255)},
+        {Game::Pick6, "PICK 6 NUMBERS", twipsRect(2760, 4680, 2415, 375),
+         twipsRect(2280, 4680, 255, 255)},
     }};
-    for (int game = 0; game < 4; ++game) {
-        const GameControls &controls = games[game];
-        makeLabel(page, QStringLiteral("Label%1").arg(game + 1),
+    m_games = new QButtonGroup(this);
+    for (const GameControls &controls : games) {
+        const int number = int(controls.game) + 1;
+        makeLabel(page, QStringLiteral("Label%1").arg(number),
                   QString::fromLatin1(controls.caption), controls.label, captionFont);
-        m_options[game] =
-            makeOptionButton(page, QStringLiteral("Option%1").arg(game + 1), controls.option);
-        m_options[game]->setAccessibleName(QString::fromLatin1(controls.caption));
-        setTabOrderNumber(controls.optionTabOrder, m_options[game]);
+        QRadioButton *option =
+            makeOptionButton(page, QStringLiteral("Option%1").arg(number), controls.option);
+        option->setAccessibleName(QString::fromLatin1(controls.caption));
+        m_games->addButton(option, int(controls.game));
     }
 
     Command1 = makeButton(page, QStringLiteral("Command1"), QStringLiteral("Enter"),
                           twipsRect(360, 3240, 1455, 1215));
-    setTabOrderNumber(20, Command1);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
-    Combo1 = new QComboBox(page);
+    auto *Combo1 = new QComboBox(page);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(twipsRect(360, 5160, 1455, 315));
     Combo1->setEditable(true);
     for (const QString &state : states)
         Combo1->addItem(state, 0);
     Combo1->setEditText(QStringLiteral("LOTTERIES"));
+    Combo1->setAccessibleName(QStringLiteral("State lotteries"));
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("State lotteries"));
     Combo1->hide();
-    setTabOrderNumber(30, Combo1);
 
     makeLabel(page, QStringLiteral("Label5"),
               QStringLiteral("Numbers are Random and do not guarantee a win."),
@@ -196,22 +213,19 @@ void Form1::buildLottoPlusPage(QWidget *page)
     const QFont linkFont = layoutFont(sansSerif, 12, false, true);
     const QFont smallLinkFont = layoutFont(sansSerif, 9.75, false, true);
 
-    QLabel *Label9_0 = makeLinkLabel(
-        page, QStringLiteral("Label9(0)"), QStringLiteral("Check your State Lottery Numbers"),
-        twipsRect(720, 600, 4335, 375), layoutFont(sansSerif, 12, true, true), false);
-    setTabOrderNumber(31, Label9_0);
+    makeLinkLabel(page, QStringLiteral("Label9(0)"),
+                  QStringLiteral("Check your State Lottery Numbers"),
+                  twipsRect(720, 600, 4335, 375), layoutFont(sansSerif, 12, true, true), false);
 
     auto *Frame1 = new QFrame(page);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setGeometry(twipsRect(120, 1080, 5415, 2535));
     Frame1->setFont(layoutFont(sansSerif, 12));
-    setTabOrderNumber(32, Frame1);
 
     // Created bottom first, so that each control covers the ones before it.
-    QLabel *Label9_2 = makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(),
-                                     twipsRect(120, 360, 2295, 375), smallLinkFont, false);
-    setTabOrderNumber(33, Label9_2);
+    makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(), twipsRect(120, 360, 2295, 375),
+                  smallLinkFont, false);
     struct SponsorLabel
     {
         int number;
@@ -228,35 +242,30 @@ void Form1::buildLottoPlusPage(QWidget *page)
         {15, "FunFinds.example", twipsRect(120, 2040, 2055, 375), true},
     }};
     for (const SponsorLabel &sponsor : sponsors) {
-        QLabel *label = makeLinkLabel(Frame1, QStringLiteral("Label%1").arg(sponsor.number),
-                                      QString::fromLatin1(sponsor.caption), sponsor.geometry,
-                                      linkFont, sponsor.clickHereTip);
-        setTabOrderNumber(sponsor.number + 25, label);
+        makeLinkLabel(Frame1, QStringLiteral("Label%1").arg(sponsor.number),
+                      QString::fromLatin1(sponsor.caption), sponsor.geometry, linkFont,
+                      sponsor.clickHereTip);
     }
-    setTabOrderNumber(42, makeLinkLabel(Frame1, QStringLiteral("Label16"),
-                                        QStringLiteral("Free Cash! Free Stuff! "),
-                                        twipsRect(2300, 1800, 3015, 495),
-                                        layoutFont(comicSans, 14.25, false, true), true));
+    makeLinkLabel(Frame1, QStringLiteral("Label16"), QStringLiteral("Free Cash! Free Stuff! "),
+                  twipsRect(2300, 1800, 3015, 495), layoutFont(comicSans, 14.25, false, true),
+                  true);
     PictureBox *Picture1 =
         makePicture(Frame1, QStringLiteral("Picture1"), "sponsor1.bmp",
                     twipsRect(2460, 240, 2895, 1455), QStringLiteral("Prize Barrel"));
     Picture1->setBackgroundRole(QPalette::Base);
-    setTabOrderNumber(41, Picture1);
 
     auto *Frame2 = new QFrame(page);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setGeometry(twipsRect(120, 3620, 5415, 2775));
-    setTabOrderNumber(34, Frame2);
-    setTabOrderNumber(43, makeLinkLabel(Frame2, QStringLiteral("Label17"), clickHere,
-                                        twipsRect(360, 2220, 1095, 375), linkFont, false));
-    setTabOrderNumber(45, makeLinkLabel(Frame2, QStringLiteral("Label18"), label18Text,
-                                        twipsRect(2520, 720, 2775, 1935), smallLinkFont, true));
-    setTabOrderNumber(44, makePicture(Frame2, QStringLiteral("Picture2"), "sponsor2.bmp",
-                                      twipsRect(120, 240, 1935, 1935),
-                                      QStringLiteral("Bluewake Sweeps")));
-    setTabOrderNumber(46, makePicture(Frame2, QStringLiteral("Picture3"), "sponsor3.bmp",
-                                      twipsRect(2760, 120, 2295, 615), QStringLiteral("LeanLark")));
+    makeLinkLabel(Frame2, QStringLiteral("Label17"), clickHere, twipsRect(360, 2220, 1095, 375),
+                  linkFont, false);
+    makeLinkLabel(Frame2, QStringLiteral("Label18"), label18Text, twipsRect(2520, 720, 2775, 1935),
+                  smallLinkFont, true);
+    makePicture(Frame2, QStringLiteral("Picture2"), "sponsor2.bmp", twipsRect(120, 240, 1935, 1935),
+                QStringLiteral("Bluewake Sweeps"));
+    makePicture(Frame2, QStringLiteral("Picture3"), "sponsor3.bmp", twipsRect(2760, 120, 2295, 615),
+                QStringLiteral("LeanLark"));
 }
 
 QLabel *Form1::makeLinkLabel(QWidget *parent, const QString &name, const QString &text,
@@ -268,19 +277,9 @@ QLabel *Form1::makeLinkLabel(QWidget *parent, const QString &name, const QString
     label->setPalette(palette);
     if (clickHereTip)
         label->setToolTip(clickHere);
-
-    // "Label9(0)" and "Label9(2)" are elements of one control array.
-    const qsizetype element = name.indexOf(u'(');
-    const QString control = element < 0 ? name : name.left(element);
-    auto *reporter = new ClickReporter(label);
-    if (control == QLatin1String("Label9")) {
-        const int index = name.mid(element + 1).chopped(1).toInt();
-        connect(reporter, &ClickReporter::clicked, this, [this, index] { Label9_Click(index); });
-    } else {
-        connect(reporter, &ClickReporter::clicked, this, [this, control] { openLinkOf(control); });
-    }
-    describeLink(label, text.isEmpty() ? QStringLiteral("State lottery results") : text.trimmed(),
-                 QString::fromStdString(linkAddress(control.toStdString())));
+    // What the link is, for screen readers; wireLinks adds where it leads.
+    label->setAccessibleName(text.isEmpty() ? QStringLiteral("State lottery results")
+                                            : text.trimmed());
     return label;
 }
 
@@ -291,17 +290,27 @@ PictureBox *Form1::makePicture(QWidget *parent, const QString &name, const QStri
     picture->setObjectName(name);
     picture->setGeometry(geometry);
     picture->setToolTip(clickHere);
-    connect(new ClickReporter(picture), &ClickReporter::clicked, this,
-            [this, name] { openLinkOf(name); });
-    describeLink(picture, sponsor + QStringLiteral(" banner"),
-                 QString::fromStdString(linkAddress(name.toStdString())));
+    picture->setAccessibleName(sponsor + QStringLiteral(" banner"));
     return picture;
 }
 
-// For screen readers: what the control is and where it leads.
-void Form1::describeLink(QWidget *control, const QString &what, const QString &address)
+// Every link control, from the link table: its clicks go to its handler, and
+// screen readers hear where it leads.
+void Form1::wireLinks()
 {
-    control->setAccessibleName(QStringLiteral("%1, link to %2").arg(what, address));
+    for (const LinkControl &link : linkControls) {
+        auto *control = findChild<QWidget *>(
+            QString::fromLatin1(link.name.data(), qsizetype(link.name.size())));
+        auto *reporter = new ClickReporter(control);
+        if (link.element == ownHandler)
+            connect(reporter, &ClickReporter::clicked, this, [this, &link] { openLink(link); });
+        else
+            connect(reporter, &ClickReporter::clicked, this,
+                    [this, &link] { Label9_Click(link.element); });
+        control->setAccessibleName(
+            QStringLiteral("%1, link to %2")
+                .arg(control->accessibleName(), QString::fromStdString(linkAddress(link))));
+    }
 }
 
 void Form1::buildNumberFields()
@@ -311,34 +320,28 @@ void Form1::buildNumberFields()
         const char *name;
         const char *text;
         QRect geometry;
-        int tabOrder;
     };
     const std::array<NumberFieldPlace, NumberFieldCount> places = {{
-        {"text1", "", twipsRect(4920, 5640, 255, 285), 0},
-        {"Text2", "Text2", twipsRect(4800, 5640, 375, 375), 1},
-        {"Text3", "Text3", twipsRect(3960, 5640, 855, 375), 3},
-        {"Text4", "Text4", twipsRect(4680, 5640, 255, 285), 4},
-        {"Text5", "", twipsRect(4320, 5640, 975, 285), 2},
-        {"Text6", "Text6", twipsRect(3960, 5640, 615, 375), 5},
+        {"text1", "", twipsRect(4920, 5640, 255, 285)},
+        {"Text2", "Text2", twipsRect(4800, 5640, 375, 375)},
+        {"Text3", "Text3", twipsRect(3960, 5640, 855, 375)},
+        {"Text4", "Text4", twipsRect(4680, 5640, 255, 285)},
+        {"Text5", "", twipsRect(4320, 5640, 975, 285)},
+        {"Text6", "Text6", twipsRect(3960, 5640, 615, 375)},
     }};
     for (int field = 0; field < NumberFieldCount; ++field) {
         const NumberFieldPlace &place = places[field];
         m_numberFields[field] = makeTextField(this, QString::fromLatin1(place.name),
                                               QString::fromLatin1(place.text), place.geometry);
         m_numberFields[field]->hide();
-        setTabOrderNumber(place.tabOrder, m_numberFields[field]);
     }
-}
-
-void Form1::setTabOrderNumber(int number, QWidget *control)
-{
-    m_tabOrder[number] = control;
 }
 
 void Form1::applyTabOrder()
 {
     QWidget *previous = nullptr;
-    for (const auto &[number, control] : m_tabOrder) {
+    for (const auto &[number, name] : tabOrder) {
+        QWidget *control = findChild<QWidget *>(QString::fromLatin1(name));
         if (previous)
             setTabOrder(previous, control);
         previous = control;
@@ -356,7 +359,21 @@ void Form1::Form_Load()
 
 void Form1::Command1_Click()
 {
-    DrawLuckyNumbers({m_options, m_numberFields, Text7}, m_random);
+    const LuckyDraw draw = DrawLuckyNumbers(chosenGame(), m_random);
+    for (int field = 0; field < NumberFieldCount; ++field)
+        m_numberFields[field]->setText(QString::number(draw.fields[field]));
+    if (!draw.displayElement)
+        return;
+    for (int element = 0; element < int(Text7.size()); ++element)
+        Text7[element]->setVisible(element == *draw.displayElement);
+    Text7[*draw.displayElement]->setText(draw.combination);
+}
+
+// Read afresh on every press; at most one button is checked.
+std::optional<Game> Form1::chosenGame() const
+{
+    const int checked = m_games->checkedId();
+    return checked < 0 ? std::nullopt : std::optional<Game>(Game(checked));
 }
 
 void Form1::Command2_Click()
@@ -417,10 +434,10 @@ void Form1::reportSave(const SaveOutcome &outcome)
 void Form1::Label9_Click(int Index)
 {
     Q_UNUSED(Index);
-    openLinkOf(QStringLiteral("Label9"));
+    openLink(linkControls.front());
 }
 
-void Form1::openLinkOf(const QString &control)
+void Form1::openLink(const LinkControl &link)
 {
-    OpenWebAddress(linkAddress(control.toStdString()));
+    OpenWebAddress(linkAddress(link));
 }

@@ -11,26 +11,22 @@
 // appends Text8, Text9 and Text10 to the list and saves it through SavedLog,
 // and shows a warning only if that save failed or moved an unread log aside.
 
+#include "gamerules.h"
 #include "loglocation.h"
-#include "luckynumbers.h"
 #include "savedlog.h"
 
-#include <QRect>
-#include <QString>
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
-#include <map>
+#include <optional>
 
+struct LinkControl;
 class LogListModel;
 class PictureBox;
+class QButtonGroup;
 class QLabel;
-class QAbstractButton;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTreeView;
 class RandomSource;
 class TabControl;
@@ -43,10 +39,6 @@ public:
     explicit Form1(RandomSource &random, const LogLocation &log = ChooseLogLocation(),
                    QWidget *parent = nullptr);
 
-    // The draw from Lower to Upper in 16-bit arithmetic; throws
-    // std::overflow_error where the range does not fit.
-    std::int16_t GenRndNumber(std::int16_t Upper, std::int16_t Lower);
-
 private:
     void buildManagerPage(QWidget *page);
     void buildLuckyNumbersPage(QWidget *page);
@@ -56,8 +48,7 @@ private:
                           const QRect &geometry, const QFont &font, bool clickHereTip);
     PictureBox *makePicture(QWidget *parent, const QString &name, const QString &file,
                             const QRect &geometry, const QString &sponsor);
-    void describeLink(QWidget *control, const QString &what, const QString &address);
-    void setTabOrderNumber(int number, QWidget *control);
+    void wireLinks();
     void applyTabOrder();
 
     void Form_Load();
@@ -66,12 +57,12 @@ private:
     void Command3_Click();
     void Command4_Click();
     void Label9_Click(int Index);
-    void openLinkOf(const QString &control);
+    void openLink(const LinkControl &link);
+    std::optional<Game> chosenGame() const;
     void reportSave(const SaveOutcome &outcome);
 
     RandomSource &m_random;
     SavedLog m_savedLog;
-    std::map<int, QWidget *> m_tabOrder;
 
     TabControl *SSTab1;
     QTreeView *ListView1;
@@ -84,8 +75,7 @@ private:
     QPushButton *Command4;
 
     std::array<QLineEdit *, 3> Text7;
-    std::array<QAbstractButton *, 4> m_options;
+    QButtonGroup *m_games; // Option1 to Option4, by Game
     QPushButton *Command1;
-    QComboBox *Combo1;
     std::array<QLineEdit *, NumberFieldCount> m_numberFields;
 };

@@ -1,12 +1,7 @@
 #include "linktable.h"
 
-std::string linkAddress(std::string_view control)
+std::string linkAddress(const LinkControl &link)
 {
-    for (const LinkRow &row : linkTable) {
-        if (row.control == control) {
-            const std::string_view host = row.host == LinkHost::Results ? resultsHost : sponsorHost;
-            return std::string("http://").append(host).append(row.path);
-        }
-    }
-    return {};
+    const std::string_view host = link.host == LinkHost::Results ? resultsHost : sponsorHost;
+    return std::string("http://").append(host).append(link.path);
 }

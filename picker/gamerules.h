@@ -3,6 +3,15 @@
 #include <array>
 #include <span>
 
+// The games, in the order of the buttons Option1 to Option4 that choose them.
+enum class Game
+{
+    Pick3,
+    Pick4,
+    Pick5,
+    Pick6
+};
+
 // The six hidden number fields, in the order in which they are filled.
 enum NumberField
 {
@@ -39,7 +48,7 @@ inline constexpr std::array<int, 4> pick4Order = {Text3, text1, Text2, Text4};
 inline constexpr std::array<int, 5> pick5Order = {Text5, text1, Text2, Text4, Text3};
 inline constexpr std::array<int, 6> pick6Order = {Text6, text1, Text2, Text4, Text3, Text5};
 
-// Pick 3, Pick 4, Pick 5 and Pick 6, chosen by Option1 to Option4.
+// Indexed by Game.
 inline constexpr std::array<GameRule, 4> gameRules = {{
     {0, {0, 0}, pick3Order, false},
     {0, {0, 0}, pick4Order, false},

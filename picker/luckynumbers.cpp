@@ -2,65 +2,60 @@
 
 #include "draw.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QStringList>
 
 namespace {
 
-const GameRule *selectedGame(const LuckyNumberControls &controls)
+std::array<int, NumberFieldCount> drawSix(RandomSource &source,
+                                          const std::array<DrawRange, NumberFieldCount> &ranges)
 {
-    for (std::size_t game = 0; game < gameRules.size(); ++game) {
-        if (controls.options[game]->isChecked())
-            return &gameRules[game];
-    }
-    return nullptr;
+    std::array<int, NumberFieldCount> numbers{};
+    for (int field = 0; field < NumberFieldCount; ++field)
+        numbers[field] = DrawNumber(source, ranges[field].first, ranges[field].count);
+    return numbers;
 }
 
-// The drawn numbers are kept, and compared, as the fields' texts.
-bool fieldsAllDiffer(const LuckyNumberControls &controls)
+// The fields keep the numbers as texts, and the rule compares those texts.
+bool allDiffer(const std::array<QString, NumberFieldCount> &texts)
 {
     for (int first = 0; first < NumberFieldCount; ++first) {
         for (int second = first + 1; second < NumberFieldCount; ++second) {
-            if (controls.numberFields[first]->text() == controls.numberFields[second]->text())
+            if (texts[first] == texts[second])
                 return false;
         }
     }
     return true;
 }
 
-void drawInto(QLineEdit *field, RandomSource &source, DrawRange range)
-{
-    field->setText(QString::number(DrawNumber(source, range.first, range.count)));
-}
-
 } // namespace
 
-void DrawLuckyNumbers(const LuckyNumberControls &controls, RandomSource &source)
+LuckyDraw DrawLuckyNumbers(std::optional<Game> game, RandomSource &source)
 {
     // A loop rather than a nested press, so that a long run of repeats cannot
     // exhaust the stack.
     for (;;) {
-        for (int field = 0; field < NumberFieldCount; ++field)
-            drawInto(controls.numberFields[field], source, baseDraws[field]);
-
-        const GameRule *game = selectedGame(controls);
+        LuckyDraw draw;
+        draw.base = drawSix(source, baseDraws);
+        draw.fields = draw.base;
         if (!game)
-            return;
+            return draw;
 
-        for (int element = 0; element < int(controls.Text7.size()); ++element)
-            controls.Text7[element]->setVisible(element == game->displayElement);
-        if (game->ownDraws.count > 0) {
-            for (int field = 0; field < NumberFieldCount; ++field)
-                drawInto(controls.numberFields[field], source, game->ownDraws);
+        const GameRule &rule = gameRules[std::size_t(*game)];
+        draw.displayElement = rule.displayElement;
+        if (rule.ownDraws.count > 0) {
+            std::array<DrawRange, NumberFieldCount> own;
+            own.fill(rule.ownDraws);
+            draw.fields = drawSix(source, own);
         }
+        std::array<QString, NumberFieldCount> texts;
+        for (int field = 0; field < NumberFieldCount; ++field)
+            texts[field] = QString::number(draw.fields[field]);
+        QStringList shown;
+        for (int field : rule.shown)
+            shown << texts[field];
+        draw.combination = shown.join(u'-');
 
-        QStringList numbers;
-        for (int field : game->shown)
-            numbers << controls.numberFields[field]->text();
-        controls.Text7[game->displayElement]->setText(numbers.join(u'-'));
-
-        if (!game->allDifferent || fieldsAllDiffer(controls))
-            return;
+        if (!rule.allDifferent || allDiffer(texts))
+            return draw;
     }
 }

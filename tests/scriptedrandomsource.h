@@ -5,8 +5,12 @@
 #include <QList>
 #include <QString>
 
+#include <stdexcept>
+
 // Gives the fractions it is told, in order, and records every call, so that a
-// test can see that each fraction follows its own re-seed.
+// test can see that each fraction follows its own re-seed. Asked for more than
+// it was told, it throws: a draw rule that keeps drawing fails its test rather
+// than hang it.
 class ScriptedRandomSource : public RandomSource
 {
 public:
@@ -26,7 +30,9 @@ public:
     float NextFraction() override
     {
         m_calls += u'F';
-        return m_fractions.isEmpty() ? 0.0f : m_fractions.takeFirst();
+        if (m_fractions.isEmpty())
+            throw std::logic_error("ScriptedRandomSource: asked for more fractions than scripted");
+        return m_fractions.takeFirst();
     }
 
     QString calls() const { return m_calls; }

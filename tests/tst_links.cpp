@@ -92,8 +92,8 @@ void TestLinks::tableHoldsTenPlainAddresses()
 {
     QSet<QString> addresses;
     const QRegularExpression sponsorPath(QStringLiteral("^/click-453032-\\d{6,7}$"));
-    for (const LinkRow &row : linkTable) {
-        const QString address = QString::fromStdString(linkAddress(row.control));
+    for (const LinkControl &row : linkControls) {
+        const QString address = QString::fromStdString(linkAddress(row));
         const QUrl url(address, QUrl::StrictMode);
         QVERIFY2(url.isValid(), qPrintable(address));
         QCOMPARE(url.scheme(), QStringLiteral("http"));
@@ -101,12 +101,11 @@ void TestLinks::tableHoldsTenPlainAddresses()
         QVERIFY(!url.hasQuery() && !url.hasFragment() && url.userInfo().isEmpty());
         QVERIFY(url.host().endsWith(QStringLiteral(".example")));
         QCOMPARE(url.toString(QUrl::FullyEncoded), address);
-        if (row.control != "Label9")
+        if (!row.name.starts_with("Label9"))
             QVERIFY2(sponsorPath.match(url.path()).hasMatch(), qPrintable(address));
         addresses.insert(address);
     }
     QCOMPARE(addresses.size(), 10);
-    QVERIFY(linkAddress("Label8").empty());
 }
 
 void TestLinks::clickOpensItsOwnAddress_data()
@@ -203,10 +202,10 @@ void TestLinks::withoutAHandlerNothingChanges()
     };
     const QStringList before = snapshot();
     QWidget *focus = QApplication::focusWidget();
-    for (const LinkRow &row : linkTable)
-        click(row.control == "Label9"
-                  ? QStringLiteral("Label9(0)")
-                  : QString::fromLatin1(row.control.data(), row.control.size()));
+    for (const LinkControl &row : linkControls) {
+        if (row.name != "Label9(2)")
+            click(QString::fromLatin1(row.name.data(), row.name.size()));
+    }
     QCOMPARE(snapshot(), before);
     QCOMPARE(QApplication::focusWidget(), focus);
 

@@ -1,7 +1,9 @@
 #include "form1.h"
+#include "luckynumbers.h"
 #include "scriptedrandomsource.h"
 #include "systemrandomsource.h"
 
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +11,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using Numbers = QList<int>;
 
@@ -26,30 +30,45 @@ void scriptSet(ScriptedRandomSource &source, const Numbers &base, const Numbers 
         source.add(number, 1, ownCount);
 }
 
+Numbers numbersOf(const std::array<int, NumberFieldCount> &numbers)
+{
+    return Numbers(numbers.begin(), numbers.end());
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Game)
 
 class TestLuckyNumbers : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void showsTheGameInItsFieldAndOrder_data();
     void showsTheGameInItsFieldAndOrder();
     void repeatDrawsTheWholeSetAgain_data();
     void repeatDrawsTheWholeSetAgain();
-    void noGameChangesOnlyTheHiddenFields();
-    void hiddenElementKeepsItsText();
-    void genRndNumberIsAnOperationOfTheWindow();
+    void noGameDrawsTheBaseAlone();
+    void drawBeyondTheScriptFailsTheTest();
     void realSourceStaysInRangeAndCoversIt_data();
     void realSourceStaysInRangeAndCoversIt();
     void realSourceSecondPressDiffers();
 
+    void pressFillsTheFieldsAndShowsTheGame();
+    void noGameChangesOnlyTheHiddenFields();
+    void hiddenElementKeepsItsText();
+
 private:
     QLineEdit *field(const QString &name) const { return m_window->findChild<QLineEdit *>(name); }
     QLineEdit *element(int index) const { return field(QStringLiteral("Text7(%1)").arg(index)); }
+    void openWindow()
+    {
+        m_dir.emplace();
+        m_window = std::make_unique<Form1>(m_scripted, m_dir->filePath("saved.wok"));
+        m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(1);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
     void choose(int game)
     {
         m_window->findChild<QRadioButton *>(QStringLiteral("Option%1").arg(game))->setChecked(true);
@@ -71,106 +90,173 @@ private:
     std::unique_ptr<Form1> m_window;
 };
 
-void TestLuckyNumbers::init()
-{
-    m_dir.emplace();
-    m_scripted = ScriptedRandomSource();
-    m_window = std::make_unique<Form1>(m_scripted, m_dir->filePath("saved.wok"));
-    m_window->findChild<QTabWidget *>("SSTab1")->setCurrentIndex(1);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestLuckyNumbers::cleanup()
-{
-    m_window.reset();
-}
-
 void TestLuckyNumbers::showsTheGameInItsFieldAndOrder_data()
 {
-    QTest::addColumn<int>("game");
+    QTest::addColumn<Game>("game");
     QTest::addColumn<Numbers>("own");
     QTest::addColumn<int>("ownCount");
     QTest::addColumn<int>("shownIn");
     QTest::addColumn<QString>("combination");
-    QTest::addColumn<QStringList>("hidden");
+    QTest::addColumn<Numbers>("fields");
 
     // Base draws 1, 2, 3, 4 (digits) and 11, 12; then the game's own numbers.
     QTest::newRow("Pick 3: text1, Text2, Text3")
-        << 1 << Numbers{} << 0 << 0 << "1-2-3" << QStringList{"1", "2", "3", "4", "11", "12"};
+        << Game::Pick3 << Numbers{} << 0 << 0 << "1-2-3" << Numbers{1, 2, 3, 4, 11, 12};
     QTest::newRow("Pick 4: Text3 first")
-        << 2 << Numbers{} << 0 << 0 << "3-1-2-4" << QStringList{"1", "2", "3", "4", "11", "12"};
+        << Game::Pick4 << Numbers{} << 0 << 0 << "3-1-2-4" << Numbers{1, 2, 3, 4, 11, 12};
     QTest::newRow("Pick 5: Text5, text1, Text2, Text4, Text3; Text6 not shown")
-        << 3 << Numbers{7, 8, 9, 10, 34, 1} << 34 << 1 << "34-7-8-10-9"
-        << QStringList{"7", "8", "9", "10", "34", "1"};
+        << Game::Pick5 << Numbers{7, 8, 9, 10, 34, 1} << 34 << 1 << "34-7-8-10-9"
+        << Numbers{7, 8, 9, 10, 34, 1};
     QTest::newRow("Pick 6: Text6, text1, Text2, Text4, Text3, Text5")
-        << 4 << Numbers{7, 8, 9, 10, 49, 1} << 49 << 2 << "1-7-8-10-9-49"
-        << QStringList{"7", "8", "9", "10", "49", "1"};
+        << Game::Pick6 << Numbers{7, 8, 9, 10, 49, 1} << 49 << 2 << "1-7-8-10-9-49"
+        << Numbers{7, 8, 9, 10, 49, 1};
 }
 
 void TestLuckyNumbers::showsTheGameInItsFieldAndOrder()
 {
-    QFETCH(int, game);
+    QFETCH(Game, game);
     QFETCH(Numbers, own);
     QFETCH(int, ownCount);
     QFETCH(int, shownIn);
     QFETCH(QString, combination);
-    QFETCH(QStringList, hidden);
+    QFETCH(Numbers, fields);
 
-    scriptSet(m_scripted, {1, 2, 3, 4, 11, 12}, own, ownCount);
-    choose(game);
-    pressEnter();
+    ScriptedRandomSource source;
+    scriptSet(source, {1, 2, 3, 4, 11, 12}, own, ownCount);
+    const LuckyDraw draw = DrawLuckyNumbers(game, source);
 
-    QCOMPARE(element(shownIn)->text(), combination);
-    for (int index = 0; index < 3; ++index)
-        QCOMPARE(element(index)->isVisible(), index == shownIn);
-    QCOMPARE(hiddenTexts(), hidden);
-    QCOMPARE(m_scripted.fractionsLeft(), 0);
+    QCOMPARE(draw.combination, combination);
+    QCOMPARE(draw.displayElement, std::optional<int>(shownIn));
+    QCOMPARE(numbersOf(draw.base), (Numbers{1, 2, 3, 4, 11, 12}));
+    QCOMPARE(numbersOf(draw.fields), fields);
+    QCOMPARE(source.fractionsLeft(), 0);
     // Every fraction follows a re-seed of its own.
-    QCOMPARE(m_scripted.calls(), QString(QStringLiteral("RF")).repeated(6 + own.size()));
+    QCOMPARE(source.calls(), QString(QStringLiteral("RF")).repeated(6 + own.size()));
 }
 
 void TestLuckyNumbers::repeatDrawsTheWholeSetAgain_data()
 {
-    QTest::addColumn<int>("game");
+    QTest::addColumn<Game>("game");
     QTest::addColumn<int>("ownCount");
     QTest::addColumn<Numbers>("firstSet");
-    QTest::addColumn<int>("shownIn");
     QTest::addColumn<QString>("combination");
 
     QTest::newRow("Pick 5, Text6 repeats text1")
-        << 3 << 34 << Numbers{5, 6, 7, 8, 9, 5} << 1 << "30-25-26-28-27";
+        << Game::Pick5 << 34 << Numbers{5, 6, 7, 8, 9, 5} << "30-25-26-28-27";
     QTest::newRow("Pick 6, Text4 repeats Text3")
-        << 4 << 49 << Numbers{5, 6, 7, 7, 9, 10} << 2 << "31-25-26-28-27-30";
+        << Game::Pick6 << 49 << Numbers{5, 6, 7, 7, 9, 10} << "31-25-26-28-27-30";
 }
 
 void TestLuckyNumbers::repeatDrawsTheWholeSetAgain()
 {
-    QFETCH(int, game);
+    QFETCH(Game, game);
     QFETCH(int, ownCount);
     QFETCH(Numbers, firstSet);
-    QFETCH(int, shownIn);
     QFETCH(QString, combination);
 
-    scriptSet(m_scripted, {8, 8, 8, 8, 43, 43}, firstSet, ownCount);
-    scriptSet(m_scripted, {0, 1, 2, 3, 4, 5}, {25, 26, 27, 28, 30, 31}, ownCount);
-    choose(game);
-    pressEnter();
+    ScriptedRandomSource source;
+    scriptSet(source, {8, 8, 8, 8, 43, 43}, firstSet, ownCount);
+    scriptSet(source, {0, 1, 2, 3, 4, 5}, {25, 26, 27, 28, 30, 31}, ownCount);
+    const LuckyDraw draw = DrawLuckyNumbers(game, source);
 
-    QCOMPARE(m_scripted.fractionsLeft(), 0);
-    QCOMPARE(m_scripted.calls().size(), 2 * 24);
-    QCOMPARE(element(shownIn)->text(), combination);
-    QCOMPARE(hiddenTexts(), (QStringList{"25", "26", "27", "28", "30", "31"}));
+    QCOMPARE(source.fractionsLeft(), 0);
+    QCOMPARE(source.calls().size(), 2 * 24);
+    QCOMPARE(draw.combination, combination);
+    QCOMPARE(numbersOf(draw.base), (Numbers{0, 1, 2, 3, 4, 5}));
+    QCOMPARE(numbersOf(draw.fields), (Numbers{25, 26, 27, 28, 30, 31}));
+}
+
+void TestLuckyNumbers::noGameDrawsTheBaseAlone()
+{
+    ScriptedRandomSource source;
+    scriptSet(source, {0, 0, 0, 8, 1, 43});
+    const LuckyDraw draw = DrawLuckyNumbers(std::nullopt, source);
+    QCOMPARE(numbersOf(draw.fields), (Numbers{0, 0, 0, 8, 1, 43}));
+    QVERIFY(!draw.displayElement);
+    QCOMPARE(draw.combination, QString());
+    QCOMPARE(source.fractionsLeft(), 0);
+}
+
+void TestLuckyNumbers::drawBeyondTheScriptFailsTheTest()
+{
+    ScriptedRandomSource source;
+    scriptSet(source, {1, 2, 3, 4, 11, 12});
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, DrawLuckyNumbers(Game::Pick5, source));
+}
+
+void TestLuckyNumbers::realSourceStaysInRangeAndCoversIt_data()
+{
+    QTest::addColumn<Game>("game");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<bool>("allDifferent");
+    QTest::newRow("Pick 3") << Game::Pick3 << 3 << 0 << 8 << false;
+    QTest::newRow("Pick 4") << Game::Pick4 << 4 << 0 << 8 << false;
+    QTest::newRow("Pick 5") << Game::Pick5 << 5 << 1 << 34 << true;
+    QTest::newRow("Pick 6") << Game::Pick6 << 6 << 1 << 49 << true;
+}
+
+void TestLuckyNumbers::realSourceStaysInRangeAndCoversIt()
+{
+    QFETCH(Game, game);
+    QFETCH(int, length);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(bool, allDifferent);
+
+    SystemRandomSource random;
+    QSet<int> seen;
+    for (int press = 0; press < 400; ++press) {
+        const LuckyDraw draw = DrawLuckyNumbers(game, random);
+        const QStringList numbers = draw.combination.split(u'-');
+        QCOMPARE(numbers.size(), length);
+        for (const QString &number : numbers) {
+            bool isNumber = false;
+            const int value = number.toInt(&isNumber);
+            QVERIFY2(isNumber && QString::number(value) == number, qPrintable(number));
+            QVERIFY(value >= lowest && value <= highest);
+            seen.insert(value);
+        }
+        if (allDifferent)
+            QCOMPARE(QSet<int>(draw.fields.begin(), draw.fields.end()).size(), 6);
+    }
+    QCOMPARE(seen.size(), highest - lowest + 1);
+}
+
+void TestLuckyNumbers::realSourceSecondPressDiffers()
+{
+    SystemRandomSource random;
+    const LuckyDraw first = DrawLuckyNumbers(std::nullopt, random);
+    const LuckyDraw second = DrawLuckyNumbers(std::nullopt, random);
+    QVERIFY(first.fields != second.fields);
+}
+
+void TestLuckyNumbers::pressFillsTheFieldsAndShowsTheGame()
+{
+    openWindow();
+    scriptSet(m_scripted, {1, 2, 3, 4, 11, 12}, {7, 8, 9, 10, 34, 1}, 34);
+    choose(3);
+    pressEnter();
+    QCOMPARE(hiddenTexts(), (QStringList{"7", "8", "9", "10", "34", "1"}));
+    QCOMPARE(element(1)->text(), QStringLiteral("34-7-8-10-9"));
+    QCOMPARE(
+        (QList<bool>{element(0)->isVisible(), element(1)->isVisible(), element(2)->isVisible()}),
+        (QList<bool>{false, true, false}));
 }
 
 void TestLuckyNumbers::noGameChangesOnlyTheHiddenFields()
 {
+    openWindow();
     scriptSet(m_scripted, {1, 2, 3, 4, 11, 12}, {20, 21, 22, 23, 24, 25}, 34);
     scriptSet(m_scripted, {5, 6, 7, 8, 40, 41});
     choose(3);
     pressEnter();
-    m_window->findChild<QRadioButton *>("Option3")->setAutoExclusive(false);
+    // The user cannot clear the choice; a test can.
+    auto *games = m_window->findChild<QButtonGroup *>();
+    games->setExclusive(false);
     m_window->findChild<QRadioButton *>("Option3")->setChecked(false);
+    games->setExclusive(true);
     pressEnter();
 
     QCOMPARE(hiddenTexts(), (QStringList{"5", "6", "7", "8", "40", "41"}));
@@ -182,6 +268,7 @@ void TestLuckyNumbers::noGameChangesOnlyTheHiddenFields()
 
 void TestLuckyNumbers::hiddenElementKeepsItsText()
 {
+    openWindow();
     scriptSet(m_scripted, {1, 2, 3, 4, 11, 12}, {20, 21, 22, 23, 24, 25}, 34);
     scriptSet(m_scripted, {0, 0, 0, 4, 11, 12});
     choose(3);
@@ -193,83 +280,6 @@ void TestLuckyNumbers::hiddenElementKeepsItsText()
     QCOMPARE(element(1)->text(), QStringLiteral("24-20-21-23-22"));
     QVERIFY(element(0)->isVisible());
     QCOMPARE(element(0)->text(), QStringLiteral("0-0-0"));
-}
-
-void TestLuckyNumbers::genRndNumberIsAnOperationOfTheWindow()
-{
-    m_scripted.add(1, 1, 6);
-    m_scripted.add(6, 1, 6);
-    QCOMPARE(m_window->GenRndNumber(6, 1), std::int16_t(1));
-    QCOMPARE(m_window->GenRndNumber(6, 1), std::int16_t(6));
-    QVERIFY_THROWS_EXCEPTION(std::overflow_error, m_window->GenRndNumber(32767, 0));
-    QCOMPARE(m_scripted.calls(), QStringLiteral("RFRFRF"));
-}
-
-void TestLuckyNumbers::realSourceStaysInRangeAndCoversIt_data()
-{
-    QTest::addColumn<int>("game");
-    QTest::addColumn<int>("shownIn");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    QTest::addColumn<bool>("allDifferent");
-    QTest::newRow("Pick 3") << 1 << 0 << 3 << 0 << 8 << false;
-    QTest::newRow("Pick 4") << 2 << 0 << 4 << 0 << 8 << false;
-    QTest::newRow("Pick 5") << 3 << 1 << 5 << 1 << 34 << true;
-    QTest::newRow("Pick 6") << 4 << 2 << 6 << 1 << 49 << true;
-}
-
-void TestLuckyNumbers::realSourceStaysInRangeAndCoversIt()
-{
-    QFETCH(int, game);
-    QFETCH(int, shownIn);
-    QFETCH(int, length);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-    QFETCH(bool, allDifferent);
-
-    SystemRandomSource random;
-    Form1 window(random, m_dir->filePath("saved.wok"));
-    window.findChild<QRadioButton *>(QStringLiteral("Option%1").arg(game))->setChecked(true);
-    auto *enter = window.findChild<QPushButton *>("Command1");
-    auto *shown = window.findChild<QLineEdit *>(QStringLiteral("Text7(%1)").arg(shownIn));
-
-    QSet<int> seen;
-    for (int press = 0; press < 400; ++press) {
-        enter->click();
-        const QStringList numbers = shown->text().split(u'-');
-        QCOMPARE(numbers.size(), length);
-        for (const QString &number : numbers) {
-            bool isNumber = false;
-            const int value = number.toInt(&isNumber);
-            QVERIFY2(isNumber && QString::number(value) == number, qPrintable(number));
-            QVERIFY(value >= lowest && value <= highest);
-            seen.insert(value);
-        }
-        if (allDifferent) {
-            QStringList fields;
-            for (const QString &name : fieldNames)
-                fields << window.findChild<QLineEdit *>(name)->text();
-            QCOMPARE(QSet<QString>(fields.begin(), fields.end()).size(), 6);
-        }
-    }
-    QCOMPARE(seen.size(), highest - lowest + 1);
-}
-
-void TestLuckyNumbers::realSourceSecondPressDiffers()
-{
-    SystemRandomSource random;
-    Form1 window(random, m_dir->filePath("saved.wok"));
-    auto *enter = window.findChild<QPushButton *>("Command1");
-    QStringList first;
-    QStringList second;
-    enter->click();
-    for (const QString &name : fieldNames)
-        first << window.findChild<QLineEdit *>(name)->text();
-    enter->click();
-    for (const QString &name : fieldNames)
-        second << window.findChild<QLineEdit *>(name)->text();
-    QVERIFY(first != second);
 }
 
 QTEST_MAIN(TestLuckyNumbers)
