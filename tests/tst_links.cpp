@@ -1,13 +1,16 @@
+#include "clickreporter.h"
 #include "form1.h"
 #include "linktable.h"
 #include "systemrandomsource.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +51,8 @@ private slots:
     void twoClicksMakeTwoRequests();
     void stateChoiceDoesNotChangeTheAddress();
     void withoutAHandlerNothingChanges();
+    void clickIsALeftPressAndReleaseOverTheControl_data();
+    void clickIsALeftPressAndReleaseOverTheControl();
 
 private:
     QWidget *control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
@@ -213,6 +218,52 @@ void TestLinks::withoutAHandlerNothingChanges()
     m_window->findChild<QLineEdit *>("Text8")->setText("Pick 3");
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
     QVERIFY(QFileInfo(m_dir->filePath("saved.wok")).size() > 0);
+}
+
+using MouseEvents = QList<std::tuple<QEvent::Type, Qt::MouseButton, QPoint>>;
+
+void TestLinks::clickIsALeftPressAndReleaseOverTheControl_data()
+{
+    const QPoint inside(5, 5);
+    const QPoint outside(500, 5);
+    QTest::addColumn<MouseEvents>("events");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("press and release")
+        << MouseEvents{{QEvent::MouseButtonPress, Qt::LeftButton, inside},
+                       {QEvent::MouseButtonRelease, Qt::LeftButton, inside}}
+        << 1;
+    QTest::newRow("released outside")
+        << MouseEvents{{QEvent::MouseButtonPress, Qt::LeftButton, inside},
+                       {QEvent::MouseButtonRelease, Qt::LeftButton, outside}}
+        << 0;
+    QTest::newRow("right button")
+        << MouseEvents{{QEvent::MouseButtonPress, Qt::RightButton, inside},
+                       {QEvent::MouseButtonRelease, Qt::RightButton, inside}}
+        << 0;
+    QTest::newRow("release alone")
+        << MouseEvents{{QEvent::MouseButtonRelease, Qt::LeftButton, inside}} << 0;
+    QTest::newRow("double click counts once")
+        << MouseEvents{{QEvent::MouseButtonPress, Qt::LeftButton, inside},
+                       {QEvent::MouseButtonRelease, Qt::LeftButton, inside},
+                       {QEvent::MouseButtonDblClick, Qt::LeftButton, inside},
+                       {QEvent::MouseButtonRelease, Qt::LeftButton, inside}}
+        << 1;
+}
+
+void TestLinks::clickIsALeftPressAndReleaseOverTheControl()
+{
+    QFETCH(MouseEvents, events);
+    QFETCH(int, clicks);
+    QLabel label(QStringLiteral("link"));
+    label.resize(100, 20);
+    ClickReporter reporter(&label);
+    QSignalSpy clicked(&reporter, &ClickReporter::clicked);
+    for (const auto &[type, button, at] : events) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, label.mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&label, &event);
+    }
+    QCOMPARE(clicked.size(), clicks);
 }
 
 QTEST_MAIN(TestLinks)

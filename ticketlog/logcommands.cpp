@@ -11,7 +11,6 @@ SaveOutcome AddTicket(LogList &list, const LogEntry &ticket, SavedLog &log)
 
 SaveOutcome DeleteTicket(LogList &list, int selectedRow, SavedLog &log)
 {
-    if (list.size() > 0 && selectedRow >= 0 && selectedRow < list.size())
-        list.remove(selectedRow);
+    list.remove(selectedRow);
     return log.save(list);
 }

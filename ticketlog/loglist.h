@@ -36,6 +36,7 @@ public:
     // The new row is the last one, at row size() - 1.
     virtual void append(QStringView mainText) = 0;
     virtual void setSubItem(int row, int column, QStringView text) = 0;
+    // A row outside the list, such as -1 for none selected, removes nothing.
     virtual void remove(int row) = 0;
 
     // Rows read from the saved log: the file's bytes, and columns() cells a
