@@ -1,6 +1,8 @@
-// Start-up, ADD, DELETE and "Enter" of the real window, offscreen, with saved
-// logs of 0 to 100,000 tickets; each figure beside the floor measured in the
-// same run. Prints a table; checks nothing.
+// Start-up as whole processes, each from exec to exit: the real window with
+// an empty log and with 100,000 tickets, beside a bare window that reads and
+// decodes the same file; runs interleaved, medians and spreads. Then ADD,
+// DELETE and "Enter" in the real window, and peak memory. Prints a table;
+// checks nothing.
 #include "form1.h"
 #include "systemrandomsource.h"
 
@@ -23,8 +25,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 
 namespace {
+
+constexpr int tickets = 100000;
+constexpr int startRuns = 11;
 
 QByteArray logBytes(int rows)
 {
@@ -40,14 +46,21 @@ QByteArray logBytes(int rows)
 void writeLog(const QString &path, int rows)
 {
     QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(logBytes(rows));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(logBytes(rows));
 }
 
-double median(std::vector<double> samples)
+struct Spread
+{
+    double median;
+    double low;
+    double high;
+};
+
+Spread spreadOf(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
+    return {samples[samples.size() / 2], samples.front(), samples.back()};
 }
 
 double milliseconds(const std::function<void()> &work)
@@ -58,14 +71,6 @@ double milliseconds(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> samples;
-    for (int run = 0; run < runs; ++run)
-        samples.push_back(milliseconds(work));
-    return median(samples);
-}
-
 void paintOnce(QWidget &window)
 {
     window.show();
@@ -73,25 +78,7 @@ void paintOnce(QWidget &window)
     window.repaint();
 }
 
-// The floor of start-up: a bare window with the same three tabs, and reading
-// and decoding the same file.
-void bareStartUp(const QString &path)
-{
-    QWidget window;
-    window.resize(382, 449);
-    auto *tabs = new QTabWidget(&window);
-    tabs->setGeometry(0, 0, 377, 433);
-    for (const char *caption : {"MANAGER", "LUCKY NUMBERS", "LOTTO PLUS"})
-        tabs->addTab(new QWidget, QString::fromLatin1(caption));
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    QStringDecoder decoder("windows-1252");
-    const QString text = decoder.decode(file.readAll());
-    paintOnce(window);
-}
-
-// The high-water mark of this process's resident memory. (getrusage would
-// report the parent's peak too, which a started process inherits.)
+// The high-water mark of this process's resident memory, in kilobytes.
 long peakKilobytes()
 {
     QFile status("/proc/self/status");
@@ -104,29 +91,46 @@ long peakKilobytes()
     return 0;
 }
 
-// Run in a process of its own, so that nothing else counts towards the peak.
-int measurePeak(bool bare, int rows)
+// One start, in a process of its own: the real window, or the floor, a bare
+// window with the same three tabs that reads and decodes the same file.
+int startOnce(const QString &kind, const QString &path)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("saved.wok");
-    writeLog(path, rows);
-    SystemRandomSource random;
-    if (bare) {
-        bareStartUp(path);
-    } else {
+    if (kind == QLatin1String("form")) {
+        SystemRandomSource random;
         Form1 window(random, path);
+        paintOnce(window);
+    } else {
+        QWidget window;
+        window.resize(382, 449);
+        auto *tabs = new QTabWidget(&window);
+        tabs->setGeometry(0, 0, 377, 433);
+        for (const char *caption : {"MANAGER", "LUCKY NUMBERS", "LOTTO PLUS"})
+            tabs->addTab(new QWidget, QString::fromLatin1(caption));
+        QFile file(path);
+        QString text;
+        if (file.open(QIODevice::ReadOnly))
+            text = QStringDecoder("windows-1252").decode(file.readAll());
         paintOnce(window);
     }
     std::printf("%ld\n", peakKilobytes());
     return 0;
 }
 
-double peakMegabytes(const QString &mode, int rows)
+struct Start
+{
+    double ms;
+    double peakMb;
+};
+
+Start timeStart(const QString &kind, const QString &path)
 {
     QProcess process;
-    process.start(QCoreApplication::applicationFilePath(), {mode, QString::number(rows)});
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QCoreApplication::applicationFilePath(), {"--start", kind, path});
     process.waitForFinished(-1);
-    return process.readAllStandardOutput().trimmed().toDouble() / 1024.0;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    return {ms, process.readAllStandardOutput().trimmed().toDouble() / 1024.0};
 }
 
 QString machine()
@@ -144,67 +148,75 @@ QString machine()
     return QStringLiteral("%1, %2 cores").arg(model).arg(QThread::idealThreadCount());
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+void benchStartUp(const QString &empty, const QString &full)
 {
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == "--peak")
-        return measurePeak(false, args[2].toInt());
-    if (args.size() == 3 && args[1] == "--peak-bare")
-        return measurePeak(true, args[2].toInt());
-
-    std::printf("Ticketwise benchmark, offscreen: %s\n\n", qPrintable(machine()));
-    std::printf("%8s | %13s %8s | %8s %10s %8s\n", "tickets", "start-up ms", "floor", "ADD ms",
-                "DELETE ms", "floor");
-
-    SystemRandomSource random;
-    for (int rows : {0, 1000, 10000, 100000}) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("saved.wok");
-        writeLog(path, rows);
-
-        const double startUp = medianMs(7, [&] {
-            Form1 window(random, path);
-            paintOnce(window);
-        });
-        const double startUpFloor = medianMs(7, [&] { bareStartUp(path); });
-
-        Form1 window(random, path);
-        paintOnce(window);
-        auto *list = window.findChild<QTreeView *>("ListView1");
-        window.findChild<QLineEdit *>("Text8")->setText("Pick 5");
-        window.findChild<QLineEdit *>("Text9")->setText("12/07/2026");
-        window.findChild<QLineEdit *>("Text10")->setText("3-17-22-30-41");
-        auto *add = window.findChild<QPushButton *>("Command2");
-        auto *remove = window.findChild<QPushButton *>("Command3");
-        std::vector<double> adds;
-        std::vector<double> deletes;
-        for (int run = 0; run < 15; ++run) {
-            adds.push_back(milliseconds([&] { add->click(); }));
-            const QModelIndex middle = list->model()->index(list->model()->rowCount() / 2, 0);
-            list->selectionModel()->select(middle, QItemSelectionModel::ClearAndSelect |
-                                                       QItemSelectionModel::Rows);
-            deletes.push_back(milliseconds([&] { remove->click(); }));
+    const std::vector<std::pair<QString, QString>> runs = {
+        {"form", empty}, {"form", full}, {"bare", empty}, {"bare", full}};
+    std::map<std::pair<QString, QString>, std::vector<double>> times;
+    std::map<std::pair<QString, QString>, std::vector<double>> peaks;
+    for (int round = 0; round < startRuns; ++round) {
+        for (const auto &run : runs) {
+            const Start start = timeStart(run.first, run.second);
+            times[run].push_back(start.ms);
+            peaks[run].push_back(start.peakMb);
         }
-        const QByteArray saved = logBytes(rows);
-        const double saveFloor = medianMs(15, [&] {
-            QSaveFile file(path);
+    }
+    auto show = [&](const char *what, const std::pair<QString, QString> &run) {
+        const Spread time = spreadOf(times[run]);
+        std::printf("  %-32s %7.1f ms  (%.1f to %.1f)   peak %5.1f MB\n", what, time.median,
+                    time.low, time.high, spreadOf(peaks[run]).median);
+        return time.median;
+    };
+    std::printf("Start-up as whole processes, exec to exit, median of %d, interleaved:\n",
+                startRuns);
+    const double formEmpty = show("window, empty log", runs[0]);
+    const double formFull = show("window, 100,000 tickets", runs[1]);
+    const double bareEmpty = show("bare window, empty file", runs[2]);
+    const double bareFull = show("bare window, same file decoded", runs[3]);
+    const double added = formFull - formEmpty;
+    const double floor = bareFull - bareEmpty;
+    std::printf("  loading 100,000 tickets adds %.1f ms; reading and decoding adds %.1f ms "
+                "(%.2fx)\n\n",
+                added, floor, added / floor);
+}
+
+void benchEditing(const QString &path)
+{
+    SystemRandomSource random;
+    Form1 window(random, path);
+    paintOnce(window);
+    auto *list = window.findChild<QTreeView *>("ListView1");
+    window.findChild<QLineEdit *>("Text8")->setText("Pick 5");
+    window.findChild<QLineEdit *>("Text9")->setText("12/07/2026");
+    window.findChild<QLineEdit *>("Text10")->setText("3-17-22-30-41");
+    auto *add = window.findChild<QPushButton *>("Command2");
+    auto *remove = window.findChild<QPushButton *>("Command3");
+    std::vector<double> adds;
+    std::vector<double> deletes;
+    for (int run = 0; run < 15; ++run) {
+        adds.push_back(milliseconds([&] { add->click(); }));
+        const QModelIndex middle = list->model()->index(list->model()->rowCount() / 2, 0);
+        list->selectionModel()->select(middle, QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
+        deletes.push_back(milliseconds([&] { remove->click(); }));
+    }
+    const QByteArray saved = logBytes(tickets);
+    std::vector<double> floors;
+    for (int run = 0; run < 15; ++run) {
+        floors.push_back(milliseconds([&] {
+            QSaveFile file(path + ".floor");
             file.open(QIODevice::WriteOnly);
             file.write(saved);
             file.commit();
-        });
-        std::printf("%8d | %13.2f %8.2f | %8.2f %10.2f %8.2f\n", rows, startUp, startUpFloor,
-                    median(adds), median(deletes), saveFloor);
+        }));
     }
+    std::printf("With 100,000 tickets, median of 15: ADD %.1f ms, DELETE %.1f ms "
+                "(floor, writing the same bytes: %.1f ms)\n",
+                spreadOf(adds).median, spreadOf(deletes).median, spreadOf(floors).median);
 
-    QTemporaryDir dir;
-    Form1 window(random, dir.filePath("saved.wok"));
-    paintOnce(window);
     window.findChild<QTabWidget *>("SSTab1")->setCurrentIndex(1);
     auto *enter = window.findChild<QPushButton *>("Command1");
-    std::printf("\n\"Enter\", mean of 2,000 presses:");
+    std::printf("\"Enter\", mean of 2,000 presses:");
     for (int game = 1; game <= 4; ++game) {
         window.findChild<QRadioButton *>(QStringLiteral("Option%1").arg(game))->setChecked(true);
         const double ms = milliseconds([&] {
@@ -213,8 +225,25 @@ int main(int argc, char *argv[])
         });
         std::printf("  Pick %d %.1f us", game + 2, ms * 1000.0 / 2000);
     }
+    std::printf("\n");
+}
 
-    std::printf("\n\nPeak memory with 100,000 tickets: %.1f MB (floor: %.1f MB)\n",
-                peakMegabytes("--peak", 100000), peakMegabytes("--peak-bare", 100000));
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == "--start")
+        return startOnce(args[2], args[3]);
+
+    std::printf("Ticketwise benchmark, offscreen: %s\n\n", qPrintable(machine()));
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("empty.wok");
+    const QString full = dir.filePath("saved.wok");
+    writeLog(empty, 0);
+    writeLog(full, tickets);
+    benchStartUp(empty, full);
+    benchEditing(full);
     return 0;
 }

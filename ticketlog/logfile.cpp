@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <QtEndian>
+
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -22,6 +25,65 @@ qsizetype completeLinesEnd(QByteArrayView bytes)
     const qsizetype lf = bytes.lastIndexOf('\n');
     const qsizetype cr = bytes.lastIndexOf('\r');
     return std::max(lf, cr) + 1;
+}
+
+// Gathers the bytes of a log and writes them a block at a time, so that a
+// large log is never held twice over.
+class BlockWriter
+{
+public:
+    explicit BlockWriter(QIODevice &file) : m_file(file), m_block(blockLength, Qt::Uninitialized) {}
+
+    void put(QByteArrayView bytes)
+    {
+        if (m_used + bytes.size() > m_block.size() && !flush())
+            return;
+        if (bytes.size() > m_block.size()) {
+            m_ok = m_file.write(bytes.data(), bytes.size()) == bytes.size();
+            return;
+        }
+        std::memcpy(m_block.data() + m_used, bytes.data(), std::size_t(bytes.size()));
+        m_used += bytes.size();
+    }
+    bool flush()
+    {
+        m_ok = m_ok && m_file.write(m_block.constData(), m_used) == m_used;
+        m_used = 0;
+        return m_ok;
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QIODevice &m_file;
+    QByteArray m_block;
+    qsizetype m_used = 0;
+    bool m_ok = true;
+};
+
+// Calls found(offset) for every CR and LF among the bytes, in order. Eight
+// bytes are tested at once: a saved log is mostly short lines, for which a
+// search call per line costs more than the line.
+template <typename Found> void forEachLineBreak(QByteArrayView bytes, Found found)
+{
+    constexpr quint64 ones = 0x0101'0101'0101'0101ull;
+    constexpr quint64 low7 = 0x7f7f'7f7f'7f7f'7f7full;
+    // The high bit of every byte of word that equals byte, and no other bit.
+    const auto equalBytes = [](quint64 word, char byte) {
+        const quint64 differ = word ^ (ones * uchar(byte));
+        return ~(((differ & low7) + low7) | differ | low7);
+    };
+    const char *data = bytes.data();
+    qsizetype block = 0;
+    for (; block + 8 <= bytes.size(); block += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(data + block);
+        for (quint64 breaks = equalBytes(word, '\r') | equalBytes(word, '\n'); breaks;
+             breaks &= breaks - 1)
+            found(block + std::countr_zero(breaks) / 8);
+    }
+    for (qsizetype at = block; at < bytes.size(); ++at) {
+        if (data[at] == '\r' || data[at] == '\n')
+            found(at);
+    }
 }
 
 } // namespace
@@ -38,30 +100,29 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
     file.setDirectWriteFallback(true);
     bool written = file.open(QIODevice::WriteOnly);
 
-    // Written a block at a time, so that a large log is never held twice over.
     // Cells read from the file go back as the bytes they were.
+    BlockWriter writer(file);
     CodePageEncoder encoder;
-    QByteArray block;
-    block.reserve(blockLength + 1024);
+    QByteArray typed;
     const int rows = list.size();
     const int columns = list.columns();
     for (int row = 0; written && row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            if (const auto saved = list.savedBytes(row, column))
-                block.append(*saved);
-            else
-                encoder.appendTo(block, list.text(row, column));
-            block += "\r\n";
+            if (const auto saved = list.savedBytes(row, column)) {
+                writer.put(*saved);
+            } else {
+                typed.resize(0);
+                encoder.appendTo(typed, list.text(row, column));
+                writer.put(typed);
+            }
+            writer.put("\r\n");
         }
-        if (block.size() >= blockLength || row == rows - 1) {
-            written = file.write(block) == block.size();
-            block.resize(0);
-        }
+        written = writer.ok();
     }
 
     // QSaveFile::commit() alone can report success after a short write or a
     // failed flush, so every step is checked before the old file is replaced.
-    written = written && file.flush() && file.error() == QFileDevice::NoError;
+    written = written && writer.flush() && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
 
@@ -101,27 +162,25 @@ LogFileRead LoadLogFile(LogList &list, const QString &path, qsizetype limit)
 std::vector<CellSpan> SplitSavedLog(QByteArrayView bytes, int columns)
 {
     std::vector<CellSpan> cells;
-    const char *const begin = bytes.data();
-    const char *const end = begin + bytes.size();
-    // The next CR and the next LF, each searched for again only once passed.
-    const char *cr = nullptr;
-    const char *lf = nullptr;
-    auto next = [end](const char *from, char wanted) {
-        const void *found = std::memchr(from, wanted, std::size_t(end - from));
-        return found ? static_cast<const char *>(found) : end;
-    };
-    const char *position = begin;
-    while (position < end) {
-        if (!cr || cr < position)
-            cr = next(position, '\r');
-        if (!lf || lf < position)
-            lf = next(position, '\n');
-        const char *lineEnd = std::min(cr, lf);
-        cells.push_back({std::uint32_t(position - begin), std::uint32_t(lineEnd - position)});
-        position = lineEnd;
-        if (position < end)
-            position += (*position == '\r' && position + 1 < end && position[1] == '\n') ? 2 : 1;
-    }
+    // One cell per line end, and one more for text after the last.
+    qsizetype lineEnds = 0;
+    forEachLineBreak(bytes, [&](qsizetype) { ++lineEnds; });
+    cells.reserve(std::size_t(lineEnds) + std::size_t(columns) + 1);
+
+    qsizetype start = 0;
+    qsizetype lastCR = -2;
+    forEachLineBreak(bytes, [&](qsizetype at) {
+        if (bytes[at] == '\n' && at == lastCR + 1) {
+            start = at + 1; // the LF of a CR LF
+            return;
+        }
+        if (bytes[at] == '\r')
+            lastCR = at;
+        cells.push_back({std::uint32_t(start), std::uint32_t(at - start)});
+        start = at + 1;
+    });
+    if (start < bytes.size())
+        cells.push_back({std::uint32_t(start), std::uint32_t(bytes.size() - start)});
     while (cells.size() % std::size_t(columns) != 0)
         cells.push_back({std::uint32_t(bytes.size()), 0});
     return cells;
