@@ -2,6 +2,7 @@
 
 #include "clickreporter.h"
 #include "controls.h"
+#include "formaccessible.h"
 #include "linktable.h"
 #include "logcommands.h"
 #include "loglistmodel.h"
@@ -11,6 +12,7 @@
 #include "tabcontrol.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -72,6 +74,11 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
     : QWidget(parent), m_random(random), m_savedLog(log)
 {
     registerFontSubstitutes();
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(FormAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ticketwise"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/ticketwise.ico")));

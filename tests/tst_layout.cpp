@@ -2,6 +2,7 @@
 #include "systemrandomsource.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
@@ -94,6 +95,7 @@ private slots:
     void iconIs16By16In16Colours();
     void advertisingParagraphHasFourPhrases();
     void everyControlIsNamedForScreenReaders();
+    void screenReadersMeetNoNeverShownField();
 
 private:
     QWidget *control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
@@ -425,6 +427,21 @@ void TestLayout::everyControlIsNamedForScreenReaders()
     QCOMPARE(control("Text7(1)")->accessibleName(), QStringLiteral("Lucky numbers"));
     for (const char *link : {"Label9(0)", "Label9(2)", "Label12", "Label17", "Picture2"})
         QVERIFY2(control(link)->accessibleName().contains(QStringLiteral("link to http://")), link);
+}
+
+void TestLayout::screenReadersMeetNoNeverShownField()
+{
+    QCOMPARE(control("ListView1")->accessibleName(), QStringLiteral("Ticket log"));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    QStringList children;
+    for (int index = 0; index < window->childCount(); ++index) {
+        QAccessibleInterface *child = window->child(index);
+        QCOMPARE(window->indexOfChild(child), index);
+        children << child->object()->objectName();
+    }
+    QCOMPARE(children, QStringList{"SSTab1"});
+    auto *combo = m_window->findChild<QComboBox *>("Combo1");
+    QVERIFY(!combo->lineEdit()->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestLayout)
