@@ -9,6 +9,7 @@
 #include "luckynumbers.h"
 #include "openlink.h"
 #include "picturebox.h"
+#include "reportlist.h"
 #include "tabcontrol.h"
 #include "twips.h"
 
@@ -16,14 +17,12 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeView>
 
 #include <utility>
 
@@ -108,24 +107,13 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
 void Form1::buildManagerPage(QWidget *page)
 {
     m_logRows = new LogListModel(this);
-    ListView1 = new QTreeView(page);
+    ListView1 = new ReportList(page);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twipsRect(240, 480, 5295, 3375));
     ListView1->setModel(m_logRows);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setAccessibleName(QStringLiteral("Ticket log"));
-    QHeaderView *header = ListView1->header();
-    header->setStretchLastSection(false);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    for (int column = 0; column < int(columnWidths.size()); ++column)
-        header->resizeSection(column, twipsToPixels(columnWidths[column]));
+    ListView1->setColumnWidths({twipsToPixels(columnWidths[0]), twipsToPixels(columnWidths[1]),
+                                twipsToPixels(columnWidths[2])});
 
     const QFont titleFont = layoutFont(sansSerif, 9.75);
     const QFont entryFont = layoutFont(sansSerif, 13.5);

@@ -27,8 +27,8 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 class RandomSource;
+class ReportList;
 class TabControl;
 
 class Form1 : public QWidget
@@ -65,7 +65,7 @@ private:
     SavedLog m_savedLog;
 
     TabControl *SSTab1;
-    QTreeView *ListView1;
+    ReportList *ListView1;
     LogListModel *m_logRows;
     QLineEdit *Text8;
     QLineEdit *Text9;

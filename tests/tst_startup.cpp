@@ -11,14 +11,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QTreeView>
+#include <QTableView>
 #include <optional>
 
 namespace {
 
 Rows shownRows(const Form1 &window)
 {
-    const auto *view = window.findChild<QTreeView *>(QStringLiteral("ListView1"));
+    const auto *view = window.findChild<QTableView *>(QStringLiteral("ListView1"));
     return view ? rowsOf(*view->model()) : Rows{};
 }
 
@@ -70,7 +70,7 @@ void TestStartup::showsStoredTicketsInFileOrder()
 void TestStartup::listHasItsThreeColumns()
 {
     Form1 window(m_random, path());
-    const auto *view = window.findChild<QTreeView *>(QStringLiteral("ListView1"));
+    const auto *view = window.findChild<QTableView *>(QStringLiteral("ListView1"));
     QVERIFY(view);
     const QAbstractItemModel *model = view->model();
     QCOMPARE(model->columnCount(), 3);
@@ -78,9 +78,9 @@ void TestStartup::listHasItsThreeColumns()
     for (int column = 0; column < 3; ++column)
         titles << model->headerData(column, Qt::Horizontal).toString();
     QCOMPARE(titles, (QStringList{"GAME", "DATE", "NUMBERS"}));
-    QCOMPARE(view->header()->sectionSize(0), 136);
-    QCOMPARE(view->header()->sectionSize(1), 96);
-    QCOMPARE(view->header()->sectionSize(2), 96);
+    QCOMPARE(view->horizontalHeader()->sectionSize(0), 136);
+    QCOMPARE(view->horizontalHeader()->sectionSize(1), 96);
+    QCOMPARE(view->horizontalHeader()->sectionSize(2), 96);
 }
 
 void TestStartup::badFileGivesEmptyListAndNoMessage_data()

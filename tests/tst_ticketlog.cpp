@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 #include <csignal>
 #include <optional>
@@ -71,7 +71,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     QLineEdit *field(const char *name) const { return m_window->findChild<QLineEdit *>(name); }
-    QTreeView *list() const { return m_window->findChild<QTreeView *>("ListView1"); }
+    QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
     void click(const char *button)
     {
         QTest::mouseClick(m_window->findChild<QPushButton *>(button), Qt::LeftButton);
