@@ -162,10 +162,9 @@ LogFileRead LoadLogFile(LogList &list, const QString &path, qsizetype limit)
 std::vector<CellSpan> SplitSavedLog(QByteArrayView bytes, int columns)
 {
     std::vector<CellSpan> cells;
-    // One cell per line end, and one more for text after the last.
-    qsizetype lineEnds = 0;
-    forEachLineBreak(bytes, [&](qsizetype) { ++lineEnds; });
-    cells.reserve(std::size_t(lineEnds) + std::size_t(columns) + 1);
+    // Room for lines of four bytes and more, so that a log of tickets is not
+    // copied as it grows; room not used takes no memory until touched.
+    cells.reserve(std::size_t(bytes.size() / 4) + std::size_t(columns) + 1);
 
     qsizetype start = 0;
     qsizetype lastCR = -2;
