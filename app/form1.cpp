@@ -46,13 +46,13 @@ const QStringList states = {
     "Rhode Island", "South Carolina", "South Dakota", "Texas",       "Vermont",  "Virginia",
     "Washington",   "West Virginia",  "Wisconsin"};
 
-// The window's client area and the tab control on it, in twips.
-constexpr int formWidth = 5730;
-constexpr int formHeight = 6735;
-constexpr QRect tabControlTwips(0, 0, 5655, 6495);
+// The window's client area and the tab control on it.
+constexpr QSize formSize(twipsToPixels(5730), twipsToPixels(6735));
+constexpr QRect tabControlPlace = twipsRect(0, 0, 5655, 6495);
 
-// The ticket list's columns, in twips: "GAME", "DATE", "NUMBERS".
-constexpr std::array<int, 3> columnWidths = {2039, 1440, 1440};
+// The ticket list's columns: "GAME", "DATE", "NUMBERS".
+constexpr std::array<int, 3> columnWidths = {twipsToPixels(2039), twipsToPixels(1440),
+                                             twipsToPixels(1440)};
 
 // The keyboard's path through the window: each control by its tab-order
 // number. Labels that take no focus are left out.
@@ -86,13 +86,11 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(layoutFont(sansSerif, 8.25));
-    setFixedSize(twipsToPixels(formWidth), twipsToPixels(formHeight));
+    setFixedSize(formSize);
 
     // The hidden number fields lie beneath the tab control.
     buildNumberFields();
-    SSTab1 = new TabControl(twipsRect(tabControlTwips.x(), tabControlTwips.y(),
-                                      tabControlTwips.width(), tabControlTwips.height()),
-                            this);
+    SSTab1 = new TabControl(tabControlPlace, this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     buildManagerPage(SSTab1->addPage(QStringLiteral("MANAGER")));
     buildLuckyNumbersPage(SSTab1->addPage(QStringLiteral("LUCKY NUMBERS")));
@@ -112,8 +110,7 @@ void Form1::buildManagerPage(QWidget *page)
     ListView1->setGeometry(twipsRect(240, 480, 5295, 3375));
     ListView1->setModel(m_logRows);
     ListView1->setAccessibleName(QStringLiteral("Ticket log"));
-    ListView1->setColumnWidths({twipsToPixels(columnWidths[0]), twipsToPixels(columnWidths[1]),
-                                twipsToPixels(columnWidths[2])});
+    ListView1->setColumnWidths(columnWidths);
 
     const QFont titleFont = layoutFont(sansSerif, 9.75);
     const QFont entryFont = layoutFont(sansSerif, 13.5);

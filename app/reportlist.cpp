@@ -12,19 +12,19 @@ ReportList::ReportList(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    verticalHeader()->hide();
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(0);
+    rows->setDefaultSectionSize(rowHeight());
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsMovable(false);
 }
 
-void ReportList::setColumnWidths(std::initializer_list<int> widths)
+void ReportList::setColumnWidths(std::span<const int> widths)
 {
-    QHeaderView *rows = verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(0);
-    rows->setDefaultSectionSize(rowHeight());
     QHeaderView *columns = horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     int column = 0;

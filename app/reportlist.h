@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <span>
+
 // A table styled as a list in report view: a header row, fixed columns, whole
 // rows selected one at a time, no grid. Every row has the height of one line
 // of text, so that a long log needs no per-row layout to be shown.
@@ -12,8 +14,8 @@ class ReportList : public QTableView
 public:
     explicit ReportList(QWidget *parent);
 
-    // Called once the list has its model and its font.
-    void setColumnWidths(std::initializer_list<int> widths);
+    // Called once the list has its model.
+    void setColumnWidths(std::span<const int> widths);
 
 private:
     int rowHeight();
