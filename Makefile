@@ -1,9 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD ?= build
 SANITIZED ?= $(BUILD)-sanitized
+WINDOWS ?= $(BUILD)-windows
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test sanitized bench fuzz package
+.PHONY: deps build run test sanitized windows bench fuzz package
 
 deps:
 	bash scripts/install-deps.sh
@@ -16,11 +17,22 @@ run: build
 	$(BUILD)/app/ticketwise
 
 # The tests, then the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
-test: build sanitized
+# UndefinedBehaviorSanitizer, then the Windows program's tests under Wine on a
+# private X server.
+test: build sanitized windows
 	ctest --test-dir $(BUILD) --output-on-failure
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZED) --output-on-failure
+	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir $(WINDOWS) --output-on-failure
+
+# The 64-bit Windows program, with Debian's MinGW-w64 against a Qt cross-built
+# once per machine (scripts/windows-qt.sh), and from it
+# $(WINDOWS)/Ticketwise-VERSION-win64.zip and $(WINDOWS)/Ticketwise-VERSION-setup.exe.
+windows: deps
+	qt="$$(bash scripts/windows-qt.sh)" && \
+	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS)
 
 # Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
 bench: build

@@ -1,14 +1,11 @@
 #include "singleinstance.h"
+#include "singleinstance_p.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QWidget>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -28,32 +25,18 @@ QString canonicalLogPath(const QString &logPath)
     return (folder.isEmpty() ? log.absolutePath() : folder) + u'/' + log.fileName();
 }
 
-QString userName()
-{
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    return qEnvironmentVariable("USERNAME");
-#endif
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
     : QObject(parent), m_name(serverName(logPath))
 {
-#ifdef Q_OS_LINUX
-    // An abstract name leaves no file behind when a copy is killed.
-    m_server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-#else
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-#endif
+    SingleInstancePlatform::prepare(m_server);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
 }
 
 QString SingleInstance::serverName(const QString &logPath)
 {
-    const QByteArray key = (userName() + u'\n' + canonicalLogPath(logPath)).toUtf8();
+    const QByteArray key = (SingleInstancePlatform::userKey() + u'\n' + canonicalLogPath(logPath)).toUtf8();
     return QStringLiteral("ticketwise-") +
            QString::fromLatin1(
                QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
@@ -63,9 +46,7 @@ bool SingleInstance::handedToRunningCopy()
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         QLocalSocket socket;
-#ifdef Q_OS_LINUX
-        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-#endif
+        SingleInstancePlatform::prepare(socket);
         socket.connectToServer(m_name);
         if (socket.waitForConnected(connectTimeoutMs)) {
             socket.write(raiseRequest);
@@ -85,13 +66,9 @@ bool SingleInstance::listen()
 {
     if (m_server.listen(m_name))
         return true;
-#ifndef Q_OS_LINUX
     // What a killed copy left behind; no copy answered on it just now.
-    if (m_server.serverError() == QAbstractSocket::AddressInUseError &&
-        QLocalServer::removeServer(m_name))
-        return m_server.listen(m_name);
-#endif
-    return false;
+    return m_server.serverError() == QAbstractSocket::AddressInUseError &&
+           SingleInstancePlatform::freeAbandonedName(m_name) && m_server.listen(m_name);
 }
 
 void SingleInstance::answer()

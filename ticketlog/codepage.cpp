@@ -4,51 +4,38 @@
 
 namespace {
 
-QStringDecoder makeDecoder()
+bool isAscii(QByteArrayView bytes)
 {
-#ifdef Q_OS_WIN
-    return QStringDecoder(QStringConverter::System);
-#else
-    return QStringDecoder("windows-1252");
-#endif
+    return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
 }
 
-QStringEncoder makeEncoder()
+// The length of the character that starts at index: two units for a
+// surrogate pair, one otherwise.
+qsizetype characterLength(QStringView text, qsizetype index)
 {
-#ifdef Q_OS_WIN
-    return QStringEncoder(QStringConverter::System);
-#else
-    return QStringEncoder("windows-1252");
-#endif
-}
-
-// The encoder writes one byte per code point, and 0x1A where the code page has
-// no byte for it. Turn those into "?", but keep a real U+001A as it is.
-void replaceUnmappable(QStringView text, char *bytes, qsizetype length)
-{
-    qsizetype unit = 0;
-    for (qsizetype index = 0; index < length && unit < text.size(); ++index) {
-        const QChar first = text[unit];
-        const bool pair =
-            first.isHighSurrogate() && unit + 1 < text.size() && text[unit + 1].isLowSurrogate();
-        if (bytes[index] == '\x1a' && first != QChar(0x1a))
-            bytes[index] = '?';
-        unit += pair ? 2 : 1;
-    }
+    return text[index].isHighSurrogate() && index + 1 < text.size() &&
+                   text[index + 1].isLowSurrogate()
+               ? 2
+               : 1;
 }
 
 } // namespace
 
-CodePageDecoder::CodePageDecoder() : m_decoder(makeDecoder()) {}
+CodePageDecoder::CodePageDecoder(const char *codePage) : m_decoder(codePage) {}
 
 QString CodePageDecoder::decode(QByteArrayView bytes)
 {
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
-    return ascii ? QString::fromLatin1(bytes) : QString(m_decoder.decode(bytes));
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    // A cell may end inside a double-byte character; what is left of it must
+    // not reach the next cell.
+    m_decoder.resetState();
+    return m_decoder.decode(bytes);
 }
 
-CodePageEncoder::CodePageEncoder() : m_encoder(makeEncoder()) {}
+CodePageEncoder::CodePageEncoder(const char *codePage) : m_encoder(codePage), m_decoder(codePage)
+{
+}
 
 void CodePageEncoder::appendTo(QByteArray &bytes, QStringView text)
 {
@@ -64,12 +51,29 @@ void CodePageEncoder::appendTo(QByteArray &bytes, QStringView text)
     if (seen < 0x80)
         return;
 
-    bytes.resize(start + m_encoder.requiredSpace(text.size()));
-    out = bytes.data() + start;
-    char *end = m_encoder.appendToBuffer(out, text);
-    if (m_encoder.hasError()) {
-        replaceUnmappable(text, out, end - out);
-        m_encoder.resetState();
+    bytes.truncate(start);
+    m_encoder.resetState();
+    const QByteArray whole = m_encoder.encode(text);
+    if (roundTrips(whole, text)) {
+        bytes.append(whole);
+        return;
     }
-    bytes.resize(end - bytes.constData());
+    // Some character does not survive the code page: a substitute, a close
+    // look-alike or two bytes for one emoji. Each such character becomes one
+    // "?", the rest keeps its bytes.
+    for (qsizetype index = 0; index < text.size();) {
+        const QStringView character = text.sliced(index, characterLength(text, index));
+        m_encoder.resetState();
+        const QByteArray encoded = m_encoder.encode(character);
+        bytes.append(roundTrips(encoded, character) ? encoded : QByteArray("?"));
+        index += character.size();
+    }
+}
+
+// The converters' own error counts are no guide: some code pages write a
+// substitute or a look-alike without one.
+bool CodePageEncoder::roundTrips(QByteArrayView bytes, QStringView text)
+{
+    m_decoder.resetState();
+    return QString(m_decoder.decode(bytes)) == text;
 }

@@ -7,15 +7,19 @@
 #include <QStringEncoder>
 #include <QStringView>
 
-// The single-byte code page of the saved log: the system's ANSI code page on
-// Windows, Windows-1252 elsewhere. Every byte decodes to one character and
-// encodes back to the same byte; a character the code page lacks is stored as
-// "?". Text that is plain ASCII, as tickets mostly are, takes a quick path.
+// The code page of the saved log: the system's ANSI code page on Windows,
+// single-byte (1252 ...), double-byte (932 ...) or UTF-8 (65001), and
+// Windows-1252 elsewhere. Each cell is decoded on its own, whatever the cell
+// before it held. A character the code page lacks is stored as one "?". Text
+// that is plain ASCII, as tickets mostly are, takes a quick path.
+
+// The name of the log's code page for QStringConverter.
+const char *LogCodePageName();
 
 class CodePageDecoder
 {
 public:
-    CodePageDecoder();
+    explicit CodePageDecoder(const char *codePage = LogCodePageName());
 
     QString decode(QByteArrayView bytes);
 
@@ -26,10 +30,13 @@ private:
 class CodePageEncoder
 {
 public:
-    CodePageEncoder();
+    explicit CodePageEncoder(const char *codePage = LogCodePageName());
 
     void appendTo(QByteArray &bytes, QStringView text);
 
 private:
+    bool roundTrips(QByteArrayView bytes, QStringView text);
+
     QStringEncoder m_encoder;
+    QStringDecoder m_decoder;
 };

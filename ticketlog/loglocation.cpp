@@ -14,7 +14,7 @@ QString UserLogFilePath()
 LogLocation ChooseLogLocation(const QString &programLog, const QString &userLog)
 {
     const QFileInfo program(programLog);
-    if (QFileInfo(program.absolutePath()).isWritable() || program.isWritable())
+    if (MayCreateFileIn(program.absolutePath()) || MayWriteFile(programLog))
         return LogLocation(programLog);
     const QFileInfo user(userLog);
     return LogLocation(user.exists() || user.isSymLink() ? userLog : programLog, userLog);

@@ -16,6 +16,11 @@ struct LogLocation
     QString saveTo;
 };
 
+// Whether this user may create a file in the folder, and whether they may
+// write the file, as the system will really allow it.
+bool MayCreateFileIn(const QString &folder);
+bool MayWriteFile(const QString &path);
+
 // "saved.wok" in the user's own data folder.
 QString UserLogFilePath();
 

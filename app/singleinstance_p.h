@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QString>
+
+// What the one-window-per-log server does differently on each system.
+namespace SingleInstancePlatform {
+
+// Who runs this copy: copies of different users never meet.
+QString userKey();
+// Makes the name reachable by this user alone, and leave nothing behind.
+void prepare(QLocalServer &server);
+void prepare(QLocalSocket &socket);
+// Frees a name that a killed copy left behind, once no copy answered on it.
+bool freeAbandonedName(const QString &name);
+
+} // namespace SingleInstancePlatform

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine: the cross-built Qt and the
+# MinGW runtime on its DLL path, in the build's own Wine prefix, made on first
+# use. TICKETWISE_TEST_ACP=932 runs it at the Japanese ANSI code page, with a
+# locale made for it beside the prefix; otherwise the code page is 1252.
+#   wine.sh PROGRAM.exe [ARGUMENTS...]
+# Needs WINEPREFIX and TICKETWISE_WINDOWS_DLLS (folders, separated by ":").
+set -euo pipefail
+
+WINE=/usr/lib/wine/wine64
+if [ ! -x "$WINE" ]; then
+    echo "FAILED: Wine is not installed ($WINE is missing; make deps installs wine64)" >&2
+    exit 1
+fi
+: "${WINEPREFIX:?set WINEPREFIX}" "${TICKETWISE_WINDOWS_DLLS:?set TICKETWISE_WINDOWS_DLLS}"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+WINEPATH=
+IFS=: read -ra folders <<<"$TICKETWISE_WINDOWS_DLLS"
+for folder in "${folders[@]}"; do
+    WINEPATH+="Z:${folder//\//\\};"
+done
+export WINEPATH
+
+unset LC_ALL LC_CTYPE LANGUAGE
+export LANG=C
+if [ "${TICKETWISE_TEST_ACP:-}" = 932 ]; then
+    export LOCPATH="$(dirname "$WINEPREFIX")/locales"
+    if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
+        mkdir -p "$LOCPATH"
+        localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" || {
+            echo "FAILED: the ja_JP.UTF-8 locale could not be made (make deps installs locales)" >&2
+            exit 1
+        }
+    fi
+    export LANG=ja_JP.UTF-8
+fi
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+(
+    flock 9
+    [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot --init >/dev/null 2>&1
+) 9>"$WINEPREFIX.lock"
+exec "$WINE" "$@"
