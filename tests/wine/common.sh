@@ -1,0 +1,54 @@
+# Sourced by the end-to-end tests of the Windows build: a private X server,
+# the program run under Wine with none but its own DLLs, and helpers to use
+# its window. Nothing here is skipped: without Wine or an X server the test
+# fails and says why.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/xvfb.sh"
+skip() { fail "$*"; }
+
+BUILD=$1
+VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
+WINE_SH="$(dirname "${BASH_SOURCE[0]}")/wine.sh"
+RUN_AS=()
+
+wine_cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && "${RUN_AS[@]}" env WINEPREFIX="$WINEPREFIX" \
+        /usr/lib/wine/wineserver -k 2>/dev/null
+    cleanup
+}
+trap wine_cleanup EXIT
+
+# Runs a command as the test's user: nobody when the test runs as root.
+as_user() {
+    "${RUN_AS[@]}" env HOME="$WORK/home" WINEPREFIX="$WINEPREFIX" \
+        TICKETWISE_WINDOWS_DLLS= DISPLAY="$DISPLAY" "$@"
+}
+
+# Starts a Windows program from its folder and waits for the window:
+#   start_windows_program FOLDER PROGRAM.exe
+start_windows_program() {
+    (cd "$1" && exec "${RUN_AS[@]}" env HOME="$WORK/home" WINEPREFIX="$WINEPREFIX" \
+        TICKETWISE_WINDOWS_DLLS= DISPLAY="$DISPLAY" bash "$WINE_SH" "$2") \
+        >>"$WORK/program.log" 2>&1 &
+    PROGRAM_PID=$!
+    WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ticketwise$' | head -1)
+    [ -n "$WINDOW" ] || fail "the window did not appear: $(cat "$WORK/program.log")"
+    sleep 1
+}
+
+# Closes the window as a user does, and waits for the program to end.
+close_windows_program() {
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW"
+    xdotool key --clearmodifiers alt+F4
+    for _ in $(seq 100); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end when its window was closed"
+    wait "$PROGRAM_PID" || fail "the program ended with an error: $(cat "$WORK/program.log")"
+    PROGRAM_PID=
+}
+
+# The bytes of a file, as hexadecimal.
+hex_of() {
+    od -An -tx1 "$1" 2>/dev/null | tr -d ' \n'
+}
