@@ -63,6 +63,7 @@ Section "Uninstall"
     !include "${REMOVE}"
     Delete "$INSTDIR\uninstall.exe"
     ; Only folders left empty go.
+    RMDir "$INSTDIR\imageformats"
     RMDir "$INSTDIR\styles"
     RMDir "$INSTDIR\platforms"
     RMDir "$INSTDIR"

@@ -6,15 +6,18 @@ set -euo pipefail
 
 exe=$1 qt=$2 version=$3 nsi=$4 out=$5
 target=x86_64-w64-mingw32
-runtime_dirs=("$qt/bin" "/usr/lib/gcc/$target/$(
-    $target-gcc-posix -dumpversion | cut -d. -f1)-posix" "/usr/$target/lib")
+runtime_dirs=("$qt/bin" "$(dirname "$($target-gcc-posix -print-libgcc-file-name)")" "/usr/$target/lib")
 
 stage="$out/stage/Ticketwise"
 rm -rf "$out/stage"
-mkdir -p "$stage/platforms" "$stage/styles"
+# The window's platform, its native style, and the reader of its .ico icon.
+plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+mkdir -p "$stage"
 cp "$exe" "$stage/"
-cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+for plugin in "${plugins[@]}"; do
+    mkdir -p "$stage/$(dirname "$plugin")"
+    cp "$qt/plugins/$plugin" "$stage/$plugin"
+done
 
 # Each DLL that a shipped file imports and that is not part of Windows, and
 # each of theirs in turn.
@@ -23,8 +26,9 @@ find_dll() {
     for dir in "${runtime_dirs[@]}"; do
         [ -f "$dir/$1" ] && { echo "$dir/$1"; return; }
     done
+    return 0
 }
-pending=("$stage/ticketwise.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")
+pending=("$stage/ticketwise.exe" "${plugins[@]/#/$stage/}")
 while [ ${#pending[@]} -gt 0 ]; do
     file=${pending[0]}
     pending=("${pending[@]:1}")

@@ -21,12 +21,13 @@ version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null)" \
 
 # Only what the program uses: Core, Gui, Widgets, Network (the local socket
 # behind one window per log) and Test. wintab is not in Debian's source, so
-# tablet events go; with OpenGL off the Windows plugin must drop dynamic GL.
+# tablet events go; with OpenGL off the Windows plugin must drop dynamic GL,
+# and with TLS off its Schannel backend must go too.
 options=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-    -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF -DFEATURE_ssl=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF -DFEATURE_ssl=OFF -DFEATURE_schannel=OFF
     -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
 )
 key="$(printf '%s\n' "$version" "$("$compiler" --version | head -n1)" "${options[@]}" \
@@ -50,34 +51,39 @@ fi
 echo "windows-qt: building Qt $version for Windows into $prefix" >&2
 echo "windows-qt: this happens once per machine and takes about 40 minutes" >&2
 started=$(date +%s)
+# A build cut short goes on where it stopped.
 work="$cache/work-$key"
-rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix"
 # Qt's own toolchain file loads this one: keep it with Qt, not in a clone.
 cp "$toolchain" "$prefix/mingw-w64.cmake"
 
-# A private apt setup that reads the machine's own sources as source
-# lists; the machine's apt configuration stays as it is.
-apt="$work/apt"
-mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
-if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
-else
-    : >"$apt/sources.list"
+if [ ! -f "$work/source.done" ]; then
+    rm -rf "$work/apt" "$work"/qt6-base*
+    # A private apt setup that reads the machine's own sources as source
+    # lists; the machine's apt configuration stays as it is.
+    apt="$work/apt"
+    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
+    else
+        : >"$apt/sources.list"
+    fi
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt/sources.list.d/$(basename "$f")"
+    done
+    apt_options=(
+        -o Dir::Etc::SourceList="$apt/sources.list"
+        -o Dir::Etc::SourceParts="$apt/sources.list.d"
+        -o Dir::State::Lists="$apt/lists"
+        -o Dir::Cache="$apt/cache"
+        -o Debug::NoLocking=1
+    )
+    [ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
+    apt-get -q "${apt_options[@]}" update >&2
+    (cd "$work" && apt-get -q "${apt_options[@]}" source --only-source "qt6-base=$version") >&2 ||
+        fail "apt-get source could not fetch qt6-base $version"
+    touch "$work/source.done"
 fi
-for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt/sources.list.d/$(basename "$f")"
-done
-apt_options=(
-    -o Dir::Etc::SourceList="$apt/sources.list"
-    -o Dir::Etc::SourceParts="$apt/sources.list.d"
-    -o Dir::State::Lists="$apt/lists"
-    -o Dir::Cache="$apt/cache"
-    -o Debug::NoLocking=1
-)
-[ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
-apt-get -q "${apt_options[@]}" update >&2
-(cd "$work" && apt-get -q "${apt_options[@]}" source --only-source "qt6-base=$version") >&2
 source_dir="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
 [ -n "$source_dir" ] || fail "apt-get source gave no qt6-base folder"
 

@@ -4,7 +4,8 @@
 # use. TICKETWISE_TEST_ACP=932 runs it at the Japanese ANSI code page, with a
 # locale made for it beside the prefix; otherwise the code page is 1252.
 #   wine.sh PROGRAM.exe [ARGUMENTS...]
-# Needs WINEPREFIX and TICKETWISE_WINDOWS_DLLS (folders, separated by ":").
+# Needs WINEPREFIX; TICKETWISE_WINDOWS_DLLS adds folders (separated by ":") to
+# the DLL path, where the program does not bring all its own.
 set -euo pipefail
 
 WINE=/usr/lib/wine/wine64
@@ -12,11 +13,12 @@ if [ ! -x "$WINE" ]; then
     echo "FAILED: Wine is not installed ($WINE is missing; make deps installs wine64)" >&2
     exit 1
 fi
-: "${WINEPREFIX:?set WINEPREFIX}" "${TICKETWISE_WINDOWS_DLLS:?set TICKETWISE_WINDOWS_DLLS}"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+: "${WINEPREFIX:?set WINEPREFIX}"
+# Qt's messages go to stderr rather than to the debugger.
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" QT_FORCE_STDERR_LOGGING=1
 
 WINEPATH=
-IFS=: read -ra folders <<<"$TICKETWISE_WINDOWS_DLLS"
+IFS=: read -ra folders <<<"${TICKETWISE_WINDOWS_DLLS:-}"
 for folder in "${folders[@]}"; do
     WINEPATH+="Z:${folder//\//\\};"
 done
@@ -41,4 +43,15 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     flock 9
     [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot --init >/dev/null 2>&1
 ) 9>"$WINEPREFIX.lock"
+
+# A test's report reaches no pipe under Wine: it is written to a file and
+# shown from there.
+if [[ "$(basename "$1")" == tst_*.exe ]]; then
+    report=$(mktemp)
+    trap 'rm -f "$report"' EXIT
+    status=0
+    "$WINE" "$@" -o "$report,txt" || status=$?
+    cat "$report"
+    exit "$status"
+fi
 exec "$WINE" "$@"
