@@ -5,10 +5,10 @@
 ; that the uninstaller takes the program and nothing else: a log kept beside
 ; it, or any user's own log, stays.
 
-Unicode true
+; A 64-bit setup for a 64-bit program: it runs where the program runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
-!include x64.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ticketwise"
 
