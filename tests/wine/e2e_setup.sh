@@ -28,8 +28,16 @@ installed="$WINEPREFIX/drive_c/Program Files/Ticketwise"
 find "$WINEPREFIX/drive_c/ProgramData" -name 'Ticketwise.lnk' | grep -q . || fail "no Start-menu shortcut"
 grep -q 'Uninstall\\\\Ticketwise' "$WINEPREFIX/system.reg" || fail "not listed with the installed programs"
 
-# A standard user may not write Program Files.
-chmod -R a-w "$installed"
+# A standard user may not write Program Files, though Windows marks nothing
+# there read-only: as root, the folder is given to root, writable by its
+# owner alone, which Wine shows the user as a folder without the read-only
+# mark. Otherwise the user's own write permission is taken away.
+if [ "$(id -u)" = 0 ]; then
+    chown -R root:root "$installed"
+    chmod -R u+w,go-w "$installed"
+else
+    chmod -R a-w "$installed"
+fi
 start_windows_program "$installed" ticketwise.exe
 click_at 60 312   # Text8
 xdotool type --delay 20 "Pick 3"
@@ -42,6 +50,7 @@ log=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/Ticketwise/saved
 [ -z "$(find "$installed" -name 'saved.wok*')" ] || fail "a log was written into Program Files"
 
 # The uninstaller runs with the rights of one who may write Program Files.
+[ "$(id -u)" = 0 ] && chown -R nobody "$installed"
 chmod -R u+w "$installed"
 as_user bash "$WINE_SH" "$installed/uninstall.exe" /S >>"$WORK/program.log" 2>&1 ||
     fail "the uninstaller failed: $(cat "$WORK/program.log")"
