@@ -36,7 +36,8 @@ SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
 
 QString SingleInstance::serverName(const QString &logPath)
 {
-    const QByteArray key = (SingleInstancePlatform::userKey() + u'\n' + canonicalLogPath(logPath)).toUtf8();
+    const QByteArray key =
+        (SingleInstancePlatform::userKey() + u'\n' + canonicalLogPath(logPath)).toUtf8();
     return QStringLiteral("ticketwise-") +
            QString::fromLatin1(
                QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));

@@ -13,9 +13,7 @@ void prepare(QLocalServer &server)
     server.setSocketOptions(QLocalServer::UserAccessOption);
 }
 
-void prepare(QLocalSocket &)
-{
-}
+void prepare(QLocalSocket &) {}
 
 bool freeAbandonedName(const QString &)
 {

@@ -20,9 +20,9 @@ const char *codePageFor(int number)
     return QStringEncoder(name).isValid() ? name : nullptr;
 }
 
-#define REQUIRE_CODE_PAGE(name, number)                                                       \
-    const char *name = codePageFor(number);                                                    \
-    if (!name)                                                                                 \
+#define REQUIRE_CODE_PAGE(name, number)                                                            \
+    const char *name = codePageFor(number);                                                        \
+    if (!name)                                                                                     \
         QSKIP(qPrintable(QStringLiteral("code page %1 is not the one tested here").arg(number)));
 
 // "表 ソフト": the second byte of 表 and of ソ is a backslash.
@@ -53,15 +53,15 @@ void TestCodePage::storesAndReadsBack_data()
     const QString emoji = QString::fromUtf8("a😀b");
     QTest::newRow("1252: letters") << 1252 << QString::fromUtf8("é€ÿ") << QByteArray("\xE9\x80\xFF")
                                    << QString::fromUtf8("é€ÿ");
-    QTest::newRow("1252: an emoji is one ?") << 1252 << emoji << QByteArray("a?b")
-                                             << QStringLiteral("a?b");
+    QTest::newRow("1252: an emoji is one ?")
+        << 1252 << emoji << QByteArray("a?b") << QStringLiteral("a?b");
     QTest::newRow("1252: a look-alike is not taken")
         << 1252 << QString::fromUtf8("āx") << QByteArray("?x") << QStringLiteral("?x");
     QTest::newRow("932: Japanese") << 932 << japanese << japaneseShiftJis << japanese;
-    QTest::newRow("932: an emoji is one ?") << 932 << emoji << QByteArray("a?b")
-                                            << QStringLiteral("a?b");
-    QTest::newRow("932: a letter it lacks") << 932 << QString::fromUtf8("表ā") << QByteArray("\x95\x5c?")
-                                            << QString::fromUtf8("表?");
+    QTest::newRow("932: an emoji is one ?")
+        << 932 << emoji << QByteArray("a?b") << QStringLiteral("a?b");
+    QTest::newRow("932: a letter it lacks")
+        << 932 << QString::fromUtf8("表ā") << QByteArray("\x95\x5c?") << QString::fromUtf8("表?");
     QTest::newRow("65001: Japanese and an emoji")
         << 65001 << QString::fromUtf8("表😀") << QByteArray("\xE8\xA1\xA8\xF0\x9F\x98\x80")
         << QString::fromUtf8("表😀");
@@ -92,10 +92,11 @@ void TestCodePage::cellsDecodeOnTheirOwn_data()
     QTest::addColumn<QByteArray>("nextCell");
     QTest::addColumn<QString>("nextText");
 
-    QTest::newRow("932: a lead byte alone") << 932 << QByteArray("x\x95") << japaneseShiftJis
-                                            << japanese;
+    QTest::newRow("932: a lead byte alone")
+        << 932 << QByteArray("x\x95") << japaneseShiftJis << japanese;
     QTest::newRow("65001: half a character")
-        << 65001 << QByteArray("x\xE8\xA1") << QByteArray("\xE8\xA1\xA8") << QString::fromUtf8("表");
+        << 65001 << QByteArray("x\xE8\xA1") << QByteArray("\xE8\xA1\xA8")
+        << QString::fromUtf8("表");
 }
 
 void TestCodePage::cellsDecodeOnTheirOwn()

@@ -33,9 +33,7 @@ QString CodePageDecoder::decode(QByteArrayView bytes)
     return m_decoder.decode(bytes);
 }
 
-CodePageEncoder::CodePageEncoder(const char *codePage) : m_encoder(codePage), m_decoder(codePage)
-{
-}
+CodePageEncoder::CodePageEncoder(const char *codePage) : m_encoder(codePage), m_decoder(codePage) {}
 
 void CodePageEncoder::appendTo(QByteArray &bytes, QStringView text)
 {

@@ -21,13 +21,7 @@ xdotool type --delay 20 "3-17-22-30-41"
 click_at 64 372   # ADD
 
 "$closewindow" "$WINDOW"
-for _ in $(seq 50); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end when its window was closed"
-wait "$PROGRAM_PID" || fail "the program ended with an error: $(cat "$WORK/program.log")"
-PROGRAM_PID=
+wait_for_program_end 50
 
 ticket=$(printf 'Pick 5\r\n12/07/2026\r\n3-17-22-30-41\r\n' | od -An -tx1 | tr -d ' \n')
 saved=$(od -An -tx1 "$WORK/app/saved.wok" | tr -d ' \n')

@@ -55,3 +55,15 @@ click_at() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
     sleep 0.2
 }
+
+# Waits up to TENTHS tenths of a second for the program, whose window was
+# just closed, to end without an error.
+wait_for_program_end() {
+    for _ in $(seq "$1"); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end when its window was closed"
+    wait "$PROGRAM_PID" || fail "the program ended with an error: $(cat "$WORK/program.log")"
+    PROGRAM_PID=
+}

@@ -39,13 +39,7 @@ start_windows_program() {
 close_windows_program() {
     xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW"
     xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 100); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end when its window was closed"
-    wait "$PROGRAM_PID" || fail "the program ended with an error: $(cat "$WORK/program.log")"
-    PROGRAM_PID=
+    wait_for_program_end 100
 }
 
 # The bytes of a file, as hexadecimal.
