@@ -392,17 +392,23 @@ void Form1::Command4_Click()
 // so that the tickets the list never held can be found.
 void Form1::reportSave(const SaveOutcome &outcome)
 {
-    if (outcome.saved && outcome.keptAside.isEmpty())
+    if (outcome.saved && outcome.keptAside.isEmpty() && outcome.partlyRead.isEmpty())
         return;
     const QString path = QDir::toNativeSeparators(m_savedLog.location().saveTo);
+    const auto notReadWhole = [](const QString &log) {
+        return QStringLiteral("The ticket log \"%1\" could not be read whole when Ticketwise "
+                              "started, so the list did not hold all of it.")
+            .arg(QDir::toNativeSeparators(log));
+    };
     QString text;
     QStringList details;
     if (!outcome.keptAside.isEmpty()) {
-        text = QStringLiteral("The ticket log \"%1\" could not be read whole when Ticketwise "
-                              "started, so the list did not hold all of it.")
-                   .arg(path);
+        text = notReadWhole(path);
         details << QStringLiteral("The old file was kept as \"%1\".")
                        .arg(QDir::toNativeSeparators(outcome.keptAside));
+    } else if (!outcome.partlyRead.isEmpty()) {
+        text = notReadWhole(outcome.partlyRead);
+        details << QStringLiteral("The old file is left as it was.");
     }
     if (!outcome.saved) {
         if (text.isEmpty())

@@ -64,12 +64,14 @@ private slots:
     void failedSaveWarnsAndKeepsTheOldFile_data();
     void failedSaveWarnsAndKeepsTheOldFile();
     void logNotReadWholeIsMovedAsideWithAWarning();
+    void userLogBegunFromAPartlyReadLogSaysSoOnce();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("saved.wok")); }
-    void openWindow()
+    void openWindow() { openWindow(path()); }
+    void openWindow(const LogLocation &log)
     {
-        m_window = std::make_unique<Form1>(m_random, path());
+        m_window = std::make_unique<Form1>(m_random, log);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -300,6 +302,28 @@ void TestTicketLog::logNotReadWholeIsMovedAsideWithAWarning()
     QVERIFY(
         box->informativeText().contains(QDir::toNativeSeparators(m_dir->filePath(aside.first()))));
 #endif
+}
+
+// A folder stands in for a program folder's log that could not be read whole.
+void TestTicketLog::userLogBegunFromAPartlyReadLogSaysSoOnce()
+{
+    const QString programLog = m_dir->filePath(QStringLiteral("program/saved.wok"));
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("program/saved.wok")));
+    openWindow(LogLocation(programLog, path()));
+    addTicket("Pick 3", "12/07/2026", "4-4-0");
+
+    QMessageBox *box = warning();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->text().contains(QDir::toNativeSeparators(programLog)));
+    QVERIFY(box->text().contains("did not hold all of it"));
+    QVERIFY(box->informativeText().contains(QDir::toNativeSeparators(path())));
+    QCOMPARE(readBytes(path()), QByteArray("Pick 3\r\n12/07/2026\r\n4-4-0\r\n"));
+    QVERIFY(QFileInfo(programLog).isDir());
+    box->close();
+    QTRY_VERIFY(!warning());
+
+    addTicket("Pick 4", "", "");
+    QVERIFY(!warning());
 }
 
 QTEST_MAIN(TestTicketLog)

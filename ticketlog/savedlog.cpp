@@ -3,7 +3,9 @@
 void SavedLog::load(LogList &list, qsizetype limit)
 {
     const LogFileRead read = LoadLogFile(list, m_location.readFrom, limit);
-    m_unreadAtSavePath = read == LogFileRead::NotWhole && m_location.readFrom == m_location.saveTo;
+    const bool notWhole = read == LogFileRead::NotWhole;
+    m_unreadAtSavePath = notWhole && m_location.readFrom == m_location.saveTo;
+    m_partlyReadElsewhere = notWhole && m_location.readFrom != m_location.saveTo;
 }
 
 SaveOutcome SavedLog::save(const LogList &list)
@@ -16,5 +18,9 @@ SaveOutcome SavedLog::save(const LogList &list)
         m_unreadAtSavePath = false;
     }
     outcome.saved = SaveLogFile(list, m_location.saveTo, &outcome.errorString);
+    if (outcome.saved && m_partlyReadElsewhere) {
+        outcome.partlyRead = m_location.readFrom;
+        m_partlyReadElsewhere = false;
+    }
     return outcome;
 }

@@ -12,11 +12,15 @@ struct SaveOutcome
     bool saved = false;
     QString errorString; // the system's reason, when not saved
     QString keptAside;   // where an unread log went, when one was moved
+    QString partlyRead;  // a log elsewhere that the list began from but did not hold
+                         // all of, left as it is; named at the first save only
 };
 
 // The saved log of one run. It remembers whether the file that a save would
 // replace was read whole, and before the first save over one that was not, it
-// moves that file aside, so that no ticket the list never held is lost.
+// moves that file aside, so that no ticket the list never held is lost. A log
+// read from elsewhere, not whole, stays where it is, and the first save says
+// where.
 class SavedLog
 {
 public:
@@ -33,4 +37,5 @@ public:
 private:
     LogLocation m_location;
     bool m_unreadAtSavePath = false;
+    bool m_partlyReadElsewhere = false;
 };
