@@ -4,6 +4,8 @@
 #include "systemrandomsource.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -11,8 +13,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Ticketwise"));
     const LogLocation log = ChooseLogLocation();
     SingleInstance instance(log.saveTo);
-    if (instance.handedToRunningCopy())
+    switch (instance.start()) {
+    case SingleInstance::Start::Alone:
+        break;
+    case SingleInstance::Start::HandedToRunningCopy:
         return 0;
+    case SingleInstance::Start::RunningCopyNotAnswering:
+        QMessageBox::warning(nullptr, QStringLiteral("Ticketwise"),
+                             QStringLiteral("Ticketwise is already running with the ticket log "
+                                            "\"%1\" and is not responding.")
+                                 .arg(QDir::toNativeSeparators(log.saveTo)));
+        return 1;
+    }
     SystemRandomSource random;
     Form1 window(random, log);
     instance.raiseOnRequest(&window);

@@ -43,7 +43,7 @@ QString SingleInstance::serverName(const QString &logPath)
                QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
 }
 
-bool SingleInstance::handedToRunningCopy()
+SingleInstance::Start SingleInstance::start()
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         QLocalSocket socket;
@@ -51,16 +51,16 @@ bool SingleInstance::handedToRunningCopy()
         socket.connectToServer(m_name);
         if (socket.waitForConnected(connectTimeoutMs)) {
             socket.write(raiseRequest);
-            // No answer: the copy is hung. Start anyway rather than keep the
-            // user waiting on it.
-            return socket.waitForBytesWritten(answerTimeoutMs) &&
-                   socket.waitForReadyRead(answerTimeoutMs) && socket.readLine() == raiseAnswer;
+            const bool answered = socket.waitForBytesWritten(answerTimeoutMs) &&
+                                  socket.waitForReadyRead(answerTimeoutMs) &&
+                                  socket.readLine() == raiseAnswer;
+            return answered ? Start::HandedToRunningCopy : Start::RunningCopyNotAnswering;
         }
         if (listen())
-            return false;
+            return Start::Alone;
         // Another copy took the name between the two steps: ask it instead.
     }
-    return false;
+    return Start::RunningCopyNotAnswering;
 }
 
 bool SingleInstance::listen()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One window per log: a second start on the same log ends and leaves the one
-# window; after a copy is killed or hung, a new start still gets a window.
-# Start-up times are printed, not judged.
+# window; after a copy is killed, a new start gets a window; beside a copy
+# that holds the log but does not answer, a new start says so and ends.
+# Times are printed, not judged.
 # usage: singleinstance.sh PROGRAM
 set -u
 source "$(dirname "$0")/xvfb.sh"
@@ -60,6 +61,24 @@ echo "PASSED: after a copy was killed, a new start had its window after $ELAPSED
 
 kill -STOP "$LAST_PID"
 hung=$LAST_PID
-start_copy "$WORK/app" 2
-echo "PASSED: beside a hung copy, a new start had its window after $ELAPSED ms"
-kill -9 "$hung" "$LAST_PID"
+started=$(date +%s%N)
+(cd / && exec "$WORK/app/ticketwise") >>"$WORK/program.log" 2>&1 &
+late=$!
+message=$(timeout 10 xdotool search --sync --onlyvisible --pid "$late" | head -1)
+[ -n "$message" ] || fail "beside a stopped copy, a new start showed nothing"
+echo "beside a stopped copy, a new start spoke after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+size=$(xdotool getwindowgeometry "$message" | sed -n 's/.*Geometry: //p')
+main_size=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --pid "$hung" | head -1)" |
+    sed -n 's/.*Geometry: //p')
+[ "$size" != "$main_size" ] || fail "beside a stopped copy, a new start opened a window on the log"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+for _ in $(seq 50); do
+    kill -0 "$late" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$late" 2>/dev/null && fail "the new start did not end after its message"
+wait "$late" && fail "the new start ended as if all were well"
+[ "$(windows)" = 1 ] || fail "$(windows) windows beside a stopped copy"
+echo "PASSED: beside a stopped copy, a new start said so and ended"
+kill -9 "$hung"
