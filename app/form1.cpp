@@ -11,9 +11,11 @@
 #include "picturebox.h"
 #include "reportlist.h"
 #include "tabcontrol.h"
+#include "ticketsteps.h"
 #include "twips.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
 
 #include <utility>
 
@@ -98,8 +101,22 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent)
     SSTab1->setCurrentIndex(0);
     wireLinks();
     applyTabOrder();
+    wireUndo();
 
     Form_Load();
+}
+
+// Ctrl+Z undoes the last ADD or DELETE; Ctrl+Y and Ctrl+Shift+Z redo. A text
+// field takes these keys for its own text first.
+void Form1::wireUndo()
+{
+    m_undoStack = new QUndoStack(this);
+    QAction *undo = m_undoStack->createUndoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = m_undoStack->createRedoAction(this);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addActions({undo, redo});
 }
 
 void Form1::buildManagerPage(QWidget *page)
@@ -370,14 +387,24 @@ std::optional<Game> Form1::chosenGame() const
 
 void Form1::Command2_Click()
 {
-    reportSave(AddTicket(*m_logRows, {Text8->text(), Text9->text(), Text10->text()}, m_savedLog));
+    m_undoStack->push(
+        new AddTicketStep(*m_logRows, m_savedLog, {Text8->text(), Text9->text(), Text10->text()},
+                          [this](const SaveOutcome &outcome) { reportSave(outcome); }));
 }
 
+// With nothing selected there is nothing to undo, but the list is saved all
+// the same.
 void Form1::Command3_Click()
 {
     const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
-    const int row = selected.isEmpty() ? -1 : selected.first().row();
-    reportSave(DeleteTicket(*m_logRows, row, m_savedLog));
+    if (selected.isEmpty()) {
+        reportSave(DeleteTicket(*m_logRows, -1, m_savedLog));
+        return;
+    }
+    m_undoStack->push(new DeleteTicketStep(
+        *m_logRows, m_savedLog, selected.first().row(),
+        [this](const SaveOutcome &outcome) { reportSave(outcome); },
+        [this](int row) { ListView1->selectRow(row); }));
 }
 
 void Form1::Command4_Click()

@@ -8,8 +8,9 @@
 //   links/      the link table and the request that opens an address
 // A click flows from the control to its handler here, which works on the named
 // controls and calls into one of those pieces: "ADD" runs Command2_Click, which
-// appends Text8, Text9 and Text10 to the list and saves it through SavedLog,
-// and shows a warning only if that save failed or moved an unread log aside.
+// pushes an AddTicketStep onto the undo history; done, the step appends Text8,
+// Text9 and Text10 to the list and saves it through SavedLog, and the window
+// shows a warning only if that save failed or moved an unread log aside.
 
 #include "gamerules.h"
 #include "loglocation.h"
@@ -27,6 +28,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 class RandomSource;
 class ReportList;
 class TabControl;
@@ -50,6 +52,7 @@ private:
                             const QRect &geometry, const QString &sponsor);
     void wireLinks();
     void applyTabOrder();
+    void wireUndo();
 
     void Form_Load();
     void Command1_Click();
@@ -63,6 +66,7 @@ private:
 
     RandomSource &m_random;
     SavedLog m_savedLog;
+    QUndoStack *m_undoStack;
 
     TabControl *SSTab1;
     ReportList *ListView1;

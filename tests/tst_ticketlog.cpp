@@ -3,6 +3,7 @@
 #include "testfiles.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,10 @@ private slots:
     void failedSaveWarnsAndKeepsTheOldFile();
     void logNotReadWholeIsMovedAsideWithAWarning();
     void userLogBegunFromAPartlyReadLogSaysSoOnce();
+    void undoAndRedoOfDeleteKeepTheBytes_data();
+    void undoAndRedoOfDeleteKeepTheBytes();
+    void undoAndRedoOfAdd();
+    void undoKeysInATextFieldKeepTheirMeaning();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("saved.wok")); }
@@ -111,6 +116,12 @@ private:
     }
     Rows shownRows() const { return rowsOf(*list()->model()); }
     QMessageBox *warning() const { return m_window->findChild<QMessageBox *>(); }
+    void keys(QKeyCombination combination)
+    {
+        QWidget *target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();
+        QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    }
 
     std::optional<QTemporaryDir> m_dir;
     SystemRandomSource m_random;
@@ -302,6 +313,67 @@ void TestTicketLog::logNotReadWholeIsMovedAsideWithAWarning()
     QVERIFY(
         box->informativeText().contains(QDir::toNativeSeparators(m_dir->filePath(aside.first()))));
 #endif
+}
+
+void TestTicketLog::undoAndRedoOfDeleteKeepTheBytes_data()
+{
+    QTest::addColumn<QKeyCombination>("redoKey");
+    QTest::newRow("Ctrl+Y") << (Qt::CTRL | Qt::Key_Y);
+    QTest::newRow("Ctrl+Shift+Z") << (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+// A log with bytes that do not decode: undone, the deletion writes them back.
+void TestTicketLog::undoAndRedoOfDeleteKeepTheBytes()
+{
+    QFETCH(QKeyCombination, redoKey);
+    const QByteArray old = "first\r\n\x81\x8d\r\nx\r\nsecond\r\n\xfe\r\ny\r\n";
+    writeBytes(path(), old);
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const Rows rows = shownRows();
+    selectRow(0);
+    click("Command3");
+    QCOMPARE(readBytes(path()), QByteArray("second\r\n\xfe\r\ny\r\n"));
+
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(readBytes(path()), old);
+    QCOMPARE(shownRows(), rows);
+    QCOMPARE(list()->selectionModel()->selectedRows().value(0).row(), 0);
+
+    keys(redoKey);
+    QCOMPARE(readBytes(path()), QByteArray("second\r\n\xfe\r\ny\r\n"));
+    QCOMPARE(shownRows(), rows.mid(1));
+    QVERIFY(!warning());
+}
+
+void TestTicketLog::undoAndRedoOfAdd()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    addTicket("Pick 3", "12/07/2026", "4-4-0");
+    addTicket("Pick 4", "", "");
+    list()->setFocus();
+
+    keys(Qt::CTRL | Qt::Key_Z);
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(readBytes(path()), QByteArray());
+    QCOMPARE(shownRows(), Rows{});
+    keys(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(readBytes(path()), QByteArray("Pick 3\r\n12/07/2026\r\n4-4-0\r\n"));
+    QCOMPARE(shownRows(), (Rows{{"Pick 3", "12/07/2026", "4-4-0"}}));
+}
+
+void TestTicketLog::undoKeysInATextFieldKeepTheirMeaning()
+{
+    openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    addTicket("Pick 3", "", "");
+    field("Text8")->clear();
+    type("Text8", "ab");
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(shownRows().size(), 1);
+    QCOMPARE(readBytes(path()), QByteArray("Pick 3\r\n\r\n\r\n"));
+    QVERIFY(field("Text8")->text() != "ab");
 }
 
 // A folder stands in for a program folder's log that could not be read whole.

@@ -38,6 +38,11 @@ public:
     virtual void setSubItem(int row, int column, QStringView text) = 0;
     // A row outside the list, such as -1 for none selected, removes nothing.
     virtual void remove(int row) = 0;
+    // A row's cells as the list holds them, and the same cells put back as a
+    // row at the given place: undone, a deletion gives back the very texts and
+    // bytes. Good until the list is emptied.
+    virtual std::vector<CellSpan> rowCells(int row) const = 0;
+    virtual void insert(int row, const std::vector<CellSpan> &cells) = 0;
 
     // Rows read from the saved log: the file's bytes, and columns() cells a
     // row that point into them. The list keeps the bytes as they are.

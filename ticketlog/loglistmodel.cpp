@@ -84,6 +84,23 @@ void LogListModel::remove(int row)
         endRemoveRows();
 }
 
+std::vector<CellSpan> LogListModel::rowCells(int row) const
+{
+    const auto first = m_cells.begin() + std::ptrdiff_t(row) * cellCount;
+    return {first, first + cellCount};
+}
+
+void LogListModel::insert(int row, const std::vector<CellSpan> &cells)
+{
+    if (row < 0 || row > size() || cells.size() != std::size_t(cellCount))
+        return;
+    if (!m_inBatch)
+        beginInsertRows({}, row, row);
+    m_cells.insert(m_cells.begin() + std::ptrdiff_t(row) * cellCount, cells.begin(), cells.end());
+    if (!m_inBatch)
+        endInsertRows();
+}
+
 void LogListModel::appendSaved(QByteArray bytes, std::vector<CellSpan> cells)
 {
     const qsizetype base = m_saved.size();

@@ -40,6 +40,8 @@ public:
     void append(QStringView mainText) override;
     void setSubItem(int row, int column, QStringView text) override;
     void remove(int row) override;
+    std::vector<CellSpan> rowCells(int row) const override;
+    void insert(int row, const std::vector<CellSpan> &cells) override;
     void appendSaved(QByteArray bytes, std::vector<CellSpan> cells) override;
     std::optional<QByteArrayView> savedBytes(int row, int column) const override;
 

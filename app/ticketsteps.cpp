@@ -1,0 +1,48 @@
+#include "ticketsteps.h"
+
+#include "logcommands.h"
+
+#include <utility>
+
+AddTicketStep::AddTicketStep(LogList &list, SavedLog &log, LogEntry ticket, ReportSave report)
+    : m_list(list), m_log(log), m_ticket(std::move(ticket)), m_report(std::move(report))
+{
+}
+
+void AddTicketStep::redo()
+{
+    if (m_row < 0) {
+        const SaveOutcome outcome = AddTicket(m_list, m_ticket, m_log);
+        m_row = m_list.size() - 1;
+        m_cells = m_list.rowCells(m_row);
+        m_report(outcome);
+        return;
+    }
+    m_list.insert(m_row, m_cells);
+    m_report(m_log.save(m_list));
+}
+
+void AddTicketStep::undo()
+{
+    m_list.remove(m_row);
+    m_report(m_log.save(m_list));
+}
+
+DeleteTicketStep::DeleteTicketStep(LogList &list, SavedLog &log, int row, ReportSave report,
+                                   std::function<void(int row)> select)
+    : m_list(list), m_log(log), m_row(row), m_report(std::move(report)), m_select(std::move(select))
+{
+}
+
+void DeleteTicketStep::redo()
+{
+    m_cells = m_list.rowCells(m_row);
+    m_report(DeleteTicket(m_list, m_row, m_log));
+}
+
+void DeleteTicketStep::undo()
+{
+    m_list.insert(m_row, m_cells);
+    m_select(m_row);
+    m_report(m_log.save(m_list));
+}
