@@ -50,6 +50,7 @@ private slots:
     void unreadableLogThatCannotBeMovedStaysAsItWas();
     void readOnlyFolderWritesTheLogInPlace();
     void neitherWritableKeepsTheLogPerUser();
+    void inPlaceSaveOnAFullDiskKeepsTheOldLog();
 
 private:
     QString programLog() const { return m_dir->filePath("program/saved.wok"); }
@@ -57,6 +58,12 @@ private:
     // Adds a ticket as the program would, as the ordinary user; returns what
     // the helper printed.
     QString addAsUser(const QString &game, int expectedExit)
+    {
+        return runAsUser({"--add", programLog(), userLog(), game}, expectedExit);
+    }
+    // Runs the helper with the arguments as the ordinary user; returns what
+    // it printed.
+    QString runAsUser(const QStringList &arguments, int expectedExit)
     {
         QProcess helper;
         if (asRoot) {
@@ -66,15 +73,17 @@ private:
                     ::_exit(3);
             });
         }
-        helper.start(m_dir->filePath("logsaver"), {"--add", programLog(), userLog(), game});
+        helper.start(m_dir->filePath("logsaver"), arguments);
         [&] {
             QVERIFY(helper.waitForFinished());
             QCOMPARE(helper.exitCode(), expectedExit);
         }();
-        return QString::fromLocal8Bit(helper.readAllStandardOutput());
+        return QString::fromLocal8Bit(helper.readAllStandardOutput() +
+                                      helper.readAllStandardError());
     }
 
     std::optional<QTemporaryDir> m_dir;
+    bool m_mounted = false;
 };
 
 void TestLogAccess::init()
@@ -96,6 +105,9 @@ void TestLogAccess::init()
 
 void TestLogAccess::cleanup()
 {
+    if (m_mounted)
+        QProcess::execute(QStringLiteral("umount"), {m_dir->filePath("program")});
+    m_mounted = false;
     ::chmod(QFile::encodeName(m_dir->filePath("program")).constData(), 0755);
     m_dir.reset();
 }
@@ -165,6 +177,38 @@ void TestLogAccess::neitherWritableKeepsTheLogPerUser()
     QCOMPARE(readBytes(userLog()), QByteArray("old\r\nticket\r\nkept\r\nnew\r\n\r\n\r\n"
                                               "next\r\n\r\n\r\n"));
     QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
+}
+
+// A program folder on a file system of 64 KiB that the user cannot write,
+// holding a log of 44,800 bytes that they can, filled up by another file.
+void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
+{
+    if (!asRoot)
+        QSKIP("mounting a small file system needs root");
+    const QString folder = m_dir->filePath("program");
+    QCOMPARE(QProcess::execute(QStringLiteral("mount"),
+                               {"-t", "tmpfs", "-o", "size=64k,mode=0755", "tmpfs", folder}),
+             0);
+    m_mounted = true;
+    const QByteArray old = QByteArray("Pick 5\r\n12/07/2026\r\n3-17-22-30-41\r\n").repeated(1280);
+    QCOMPARE(old.size(), 44800);
+    writeBytes(programLog(), old);
+    own(programLog(), 0644);
+    QFile filler(m_dir->filePath("program/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(512, 'f')) == 512 && filler.flush()) {
+    }
+    filler.close();
+
+    QVERIFY(!runAsUser({"--add", programLog(), userLog(), QString(8000, u'7')}, 1).isEmpty());
+    QCOMPARE(readBytes(programLog()), old);
+
+    // With room again, a shorter log is cut to its length.
+    QVERIFY(filler.remove());
+    QCOMPARE(runAsUser({programLog(), "2", "short"}, 0), QString());
+    QCOMPARE(readBytes(programLog()),
+             QByteArray("short game 0\r\nshort date 0\r\nshort numbers 0\r\n"
+                        "short game 1\r\nshort date 1\r\nshort numbers 1\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestLogAccess)

@@ -1,7 +1,9 @@
 #include "logfile.h"
 
 #include "codepage.h"
+#include "reserveroom.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -93,20 +95,18 @@ QString LogFilePath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/saved.wok");
 }
 
-bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    bool written = file.open(QIODevice::WriteOnly);
+namespace {
 
-    // Cells read from the file go back as the bytes they were.
-    BlockWriter writer(file);
+// Writes the list to the device, one line per cell, CR LF after each. Cells
+// read from the file go back as the bytes they were.
+bool writeLog(QIODevice &device, const LogList &list)
+{
+    BlockWriter writer(device);
     CodePageEncoder encoder;
     QByteArray typed;
     const int rows = list.size();
     const int columns = list.columns();
-    for (int row = 0; written && row < rows; ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             if (const auto saved = list.savedBytes(row, column)) {
                 writer.put(*saved);
@@ -117,12 +117,52 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
             }
             writer.put("\r\n");
         }
-        written = writer.ok();
+        if (!writer.ok())
+            return false;
+    }
+    return writer.flush();
+}
+
+// With no new file to write first, the old one is overwritten: room for the
+// whole new log is reserved before its first byte changes, so that a full
+// disk fails the save and leaves the old log as it was.
+bool saveInPlace(const LogList &list, const QString &path, QString *errorString)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeLog(buffer, list);
+
+    QFile file(path);
+    QString reason;
+    const bool saved = file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+                       ReserveRoom(file, bytes.size(), &reason) &&
+                       file.write(bytes) == bytes.size() && file.flush() &&
+                       file.resize(bytes.size()) && file.flush();
+    if (!saved && errorString)
+        *errorString = reason.isEmpty() ? file.errorString() : reason;
+    return saved;
+}
+
+} // namespace
+
+bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // A folder that takes no new file, with a log that may be written.
+        if (QFileInfo(path).isFile())
+            return saveInPlace(list, path, errorString);
+        if (errorString)
+            *errorString = file.errorString();
+        return false;
     }
 
     // QSaveFile::commit() alone can report success after a short write or a
     // failed flush, so every step is checked before the old file is replaced.
-    written = written && writer.flush() && file.flush() && file.error() == QFileDevice::NoError;
+    const bool written =
+        writeLog(file, list) && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
 
