@@ -18,12 +18,14 @@ int main(int argc, char *argv[])
         break;
     case SingleInstance::Start::HandedToRunningCopy:
         return 0;
-    case SingleInstance::Start::RunningCopyNotAnswering:
-        QMessageBox::warning(nullptr, QStringLiteral("Ticketwise"),
-                             QStringLiteral("Ticketwise is already running with the ticket log "
-                                            "\"%1\" and is not responding.")
-                                 .arg(QDir::toNativeSeparators(log.saveTo)));
+    case SingleInstance::Start::RunningCopyNotAnswering: {
+        QMessageBox message(QMessageBox::Warning, QStringLiteral("Ticketwise"),
+                            QStringLiteral("Ticketwise is already running with this ticket log "
+                                           "and is not responding."));
+        message.setInformativeText(QDir::toNativeSeparators(log.saveTo));
+        message.exec();
         return 1;
+    }
     }
     SystemRandomSource random;
     Form1 window(random, log);
