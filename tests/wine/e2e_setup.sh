@@ -16,6 +16,9 @@ if [ "$(id -u)" = 0 ]; then
     RUN_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 WINEPREFIX="$WORK/wine/prefix"
+# The clone may lie where the user cannot reach, as one in /root does.
+cp "$WINE_SH" "$WORK/wine.sh"
+WINE_SH="$WORK/wine.sh"
 setup="$WORK/Ticketwise-$VERSION-setup.exe"
 cp "$BUILD/Ticketwise-$VERSION-setup.exe" "$setup"
 chmod 644 "$setup"
