@@ -36,7 +36,6 @@ signals:
     void raiseRequested();
 
 private:
-    bool askRunningCopy();
     bool listen();
     void answer();
 

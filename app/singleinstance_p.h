@@ -9,7 +9,8 @@ namespace SingleInstancePlatform {
 
 // Who runs this copy: copies of different users never meet.
 QString userKey();
-// Makes the name reachable by this user alone, and leave nothing behind.
+// Makes the name reachable by this user alone, and where the system allows,
+// one that a killed copy does not leave behind.
 void prepare(QLocalServer &server);
 void prepare(QLocalSocket &socket);
 // Frees a name that a killed copy left behind, once no copy answered on it.
