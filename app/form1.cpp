@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QUndoStack>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -387,9 +388,9 @@ std::optional<Game> Form1::chosenGame() const
 
 void Form1::Command2_Click()
 {
-    m_undoStack->push(
-        new AddTicketStep(*m_logRows, m_savedLog, {Text8->text(), Text9->text(), Text10->text()},
-                          [this](const SaveOutcome &outcome) { reportSave(outcome); }));
+    m_undoStack->push(new AddTicketStep(*m_logRows, m_savedLog,
+                                        {Text8->text(), Text9->text(), Text10->text()},
+                                        std::bind_front(&Form1::reportSave, this)));
 }
 
 // With nothing selected there is nothing to undo, but the list is saved all
@@ -401,10 +402,9 @@ void Form1::Command3_Click()
         reportSave(DeleteTicket(*m_logRows, -1, m_savedLog));
         return;
     }
-    m_undoStack->push(new DeleteTicketStep(
-        *m_logRows, m_savedLog, selected.first().row(),
-        [this](const SaveOutcome &outcome) { reportSave(outcome); },
-        [this](int row) { ListView1->selectRow(row); }));
+    m_undoStack->push(new DeleteTicketStep(*m_logRows, m_savedLog, selected.first().row(),
+                                           std::bind_front(&Form1::reportSave, this),
+                                           [this](int row) { ListView1->selectRow(row); }));
 }
 
 void Form1::Command4_Click()
