@@ -50,6 +50,7 @@ private slots:
     void unreadableLogThatCannotBeMovedStaysAsItWas();
     void readOnlyFolderWritesTheLogInPlace();
     void neitherWritableKeepsTheLogPerUser();
+    void inPlaceSaveOnAFullDiskKeepsTheOldLog_data();
     void inPlaceSaveOnAFullDiskKeepsTheOldLog();
 
 private:
@@ -179,28 +180,50 @@ void TestLogAccess::neitherWritableKeepsTheLogPerUser()
     QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
 }
 
-// A program folder on a file system of 64 KiB that the user cannot write,
+void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog_data()
+{
+    QTest::addColumn<QString>("fileSystem");
+    QTest::addColumn<int>("roomLeft");
+    QTest::newRow("tmpfs, full") << "tmpfs" << 0;
+    QTest::newRow("tmpfs, room for part of the ticket") << "tmpfs" << 8192;
+    QTest::newRow("ext4, full") << "ext4" << 0;
+    QTest::newRow("ext4, room for part of the ticket") << "ext4" << 8192;
+}
+
+// A program folder on a small file system that the user cannot write,
 // holding a log of 44,800 bytes that they can, filled up by another file.
 void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
 {
+    QFETCH(QString, fileSystem);
+    QFETCH(int, roomLeft);
     if (!asRoot)
         QSKIP("mounting a small file system needs root");
     const QString folder = m_dir->filePath("program");
-    QCOMPARE(QProcess::execute(QStringLiteral("mount"),
-                               {"-t", "tmpfs", "-o", "size=64k,mode=0755", "tmpfs", folder}),
-             0);
+    if (fileSystem == "ext4") {
+        const QString image = m_dir->filePath("disk.img");
+        QFile disk(image);
+        QVERIFY(disk.open(QIODevice::WriteOnly) && disk.resize(512 * 1024));
+        disk.close();
+        QCOMPARE(QProcess::execute("mkfs.ext4", {"-q", "-F", "-m", "0", image}), 0);
+        QCOMPARE(QProcess::execute("mount", {"-o", "loop", image, folder}), 0);
+    } else {
+        QCOMPARE(QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}), 0);
+    }
     m_mounted = true;
+    own(folder, 0755);
+    QCOMPARE(::chown(QFile::encodeName(folder).constData(), 0, 0), 0);
     const QByteArray old = QByteArray("Pick 5\r\n12/07/2026\r\n3-17-22-30-41\r\n").repeated(1280);
-    QCOMPARE(old.size(), 44800);
     writeBytes(programLog(), old);
     own(programLog(), 0644);
     QFile filler(m_dir->filePath("program/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly));
-    while (filler.write(QByteArray(512, 'f')) == 512 && filler.flush()) {
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
     }
+    QVERIFY(filler.resize(std::max<qint64>(0, filler.size() - roomLeft)));
     filler.close();
 
-    QVERIFY(!runAsUser({"--add", programLog(), userLog(), QString(8000, u'7')}, 1).isEmpty());
+    QVERIFY(!runAsUser({"--add", programLog(), userLog(), QString(24000, u'7')}, 1).isEmpty());
+    QCOMPARE(readBytes(programLog()).size(), old.size());
     QCOMPARE(readBytes(programLog()), old);
 
     // With room again, a shorter log is cut to its length.

@@ -1,7 +1,7 @@
 #include "logfile.h"
 
 #include "codepage.h"
-#include "reserveroom.h"
+#include "inplacewrite.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -123,8 +123,8 @@ bool writeLog(QIODevice &device, const LogList &list)
     return writer.flush();
 }
 
-// With no new file to write first, the old one is overwritten: room for the
-// whole new log is reserved before its first byte changes, so that a full
+// With no new file to write first, the old one is overwritten: room for what
+// the log grows by is reserved before its first byte changes, so that a full
 // disk fails the save and leaves the old log as it was.
 bool saveInPlace(const LogList &list, const QString &path, QString *errorString)
 {
@@ -136,9 +136,9 @@ bool saveInPlace(const LogList &list, const QString &path, QString *errorString)
     QFile file(path);
     QString reason;
     const bool saved = file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
-                       ReserveRoom(file, bytes.size(), &reason) &&
+                       ReserveGrowth(file, bytes.size(), &reason) &&
                        file.write(bytes) == bytes.size() && file.flush() &&
-                       file.resize(bytes.size()) && file.flush();
+                       file.resize(bytes.size()) && SyncToDisk(file, &reason);
     if (!saved && errorString)
         *errorString = reason.isEmpty() ? file.errorString() : reason;
     return saved;

@@ -16,7 +16,7 @@ QString LogFilePath();
 // file is replaced only once every byte is written: on failure it stays as it
 // was, and errorString (if given) receives the system's reason. Where the
 // folder takes no new file but the file itself may be written, it is written
-// in place, keeping its owner, mode and links: room for the whole new log is
+// in place, keeping its owner, mode and links: room for what the log grows by is
 // reserved first, so that a full disk fails the save before a byte changes.
 bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
                  QString *errorString = nullptr);
