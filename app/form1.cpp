@@ -443,8 +443,8 @@ void Form1::reportSave(const SaveOutcome &outcome)
         else
             details << QStringLiteral("The list could not be saved to \"%1\".").arg(path);
         details << outcome.errorString
-                << QStringLiteral("The list keeps your change, and the next ADD or DELETE that "
-                                  "succeeds saves the whole list.");
+                << QStringLiteral("The list keeps your change, and the next ADD, DELETE, undo "
+                                  "or redo that succeeds saves the whole list.");
     } else {
         details << QStringLiteral("The list is now saved to \"%1\".").arg(path);
     }

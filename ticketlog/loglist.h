@@ -40,7 +40,8 @@ public:
     virtual void remove(int row) = 0;
     // A row's cells as the list holds them, and the same cells put back as a
     // row at the given place: undone, a deletion gives back the very texts and
-    // bytes. Good until the list is emptied.
+    // bytes. Good until the list is emptied. A row outside the list has no
+    // cells, and cells that are not one row's are not put back.
     virtual std::vector<CellSpan> rowCells(int row) const = 0;
     virtual void insert(int row, const std::vector<CellSpan> &cells) = 0;
 

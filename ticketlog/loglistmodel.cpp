@@ -86,6 +86,8 @@ void LogListModel::remove(int row)
 
 std::vector<CellSpan> LogListModel::rowCells(int row) const
 {
+    if (row < 0 || row >= size())
+        return {};
     const auto first = m_cells.begin() + std::ptrdiff_t(row) * cellCount;
     return {first, first + cellCount};
 }
