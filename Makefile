@@ -4,12 +4,16 @@ SANITIZED ?= $(BUILD)-sanitized
 WINDOWS ?= $(BUILD)-windows
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test sanitized windows bench fuzz package
+.PHONY: deps deps-run build run test sanitized windows bench fuzz package
+
+# What building and running need, and what the tests need besides.
+deps-run:
+	bash scripts/install-deps.sh run
 
 deps:
-	bash scripts/install-deps.sh
+	bash scripts/install-deps.sh run test
 
-build: deps
+build: deps-run
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 
@@ -19,7 +23,7 @@ run: build
 # The tests, then the same tests built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the Windows program's tests under Wine on a
 # private X server.
-test: build sanitized windows
+test: deps build sanitized windows
 	ctest --test-dir $(BUILD) --output-on-failure
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZED) --output-on-failure
