@@ -1,7 +1,10 @@
 #include "singleinstance.h"
 #include "singleinstance_p.h"
+#include "startanswerer.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -10,11 +13,11 @@
 namespace {
 
 // A live copy answers at once; these bound the wait for one that is hung.
+// A copy that says it is loading is waited for, up to what the longest log
+// takes to read.
 constexpr int connectTimeoutMs = 300;
 constexpr int answerTimeoutMs = 700;
-
-const QByteArray raiseRequest = "raise\n";
-const QByteArray raiseAnswer = "ok\n";
+constexpr int loadingTimeoutMs = 120'000;
 
 QString canonicalLogPath(const QString &logPath)
 {
@@ -25,13 +28,42 @@ QString canonicalLogPath(const QString &logPath)
     return (folder.isEmpty() ? log.absolutePath() : folder) + u'/' + log.fileName();
 }
 
+// Asks the copy on the other end to come to the front.
+SingleInstance::Start askRunningCopy(QLocalSocket &socket)
+{
+    using Start = SingleInstance::Start;
+    socket.write(StartAnswerer::request);
+    if (!socket.waitForBytesWritten(answerTimeoutMs))
+        return Start::RunningCopyNotAnswering;
+    const QDeadlineTimer loadingDeadline(loadingTimeoutMs);
+    while (!loadingDeadline.hasExpired()) {
+        if (!socket.canReadLine() && !socket.waitForReadyRead(answerTimeoutMs))
+            break;
+        while (socket.canReadLine()) {
+            const QByteArray answer = socket.readLine();
+            if (answer == StartAnswerer::raised)
+                return Start::HandedToRunningCopy;
+            if (answer != StartAnswerer::loading)
+                return Start::RunningCopyNotAnswering;
+        }
+    }
+    return Start::RunningCopyNotAnswering;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
-    : QObject(parent), m_name(serverName(logPath))
+    : QObject(parent), m_name(serverName(logPath)), m_answerer(new StartAnswerer)
 {
-    SingleInstancePlatform::prepare(m_server);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+    m_answerer->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_answerer, &QObject::deleteLater);
+    m_thread.start();
+}
+
+SingleInstance::~SingleInstance()
+{
+    m_thread.quit();
+    m_thread.wait();
 }
 
 QString SingleInstance::serverName(const QString &logPath)
@@ -49,52 +81,34 @@ SingleInstance::Start SingleInstance::start()
         QLocalSocket socket;
         SingleInstancePlatform::prepare(socket);
         socket.connectToServer(m_name);
-        if (socket.waitForConnected(connectTimeoutMs)) {
-            socket.write(raiseRequest);
-            const bool answered = socket.waitForBytesWritten(answerTimeoutMs) &&
-                                  socket.waitForReadyRead(answerTimeoutMs) &&
-                                  socket.readLine() == raiseAnswer;
-            return answered ? Start::HandedToRunningCopy : Start::RunningCopyNotAnswering;
-        }
-        if (listen())
+        if (socket.waitForConnected(connectTimeoutMs))
+            return askRunningCopy(socket);
+        StartAnswerer::Listen listening = StartAnswerer::Listen::Failed;
+        QMetaObject::invokeMethod(
+            m_answerer, [this] { return m_answerer->listen(m_name); }, Qt::BlockingQueuedConnection,
+            &listening);
+        // Where no server can be set up, no other copy can be told of either:
+        // this one starts as it would without the check.
+        if (listening != StartAnswerer::Listen::NameInUse)
             return Start::Alone;
         // Another copy took the name between the two steps: ask it instead.
     }
     return Start::RunningCopyNotAnswering;
 }
 
-bool SingleInstance::listen()
-{
-    if (m_server.listen(m_name))
-        return true;
-    // What a killed copy left behind; no copy answered on it just now.
-    return m_server.serverError() == QAbstractSocket::AddressInUseError &&
-           SingleInstancePlatform::freeAbandonedName(m_name) && m_server.listen(m_name);
-}
-
-void SingleInstance::answer()
-{
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            if (socket->readLine() == raiseRequest) {
-                emit raiseRequested();
-                socket->write(raiseAnswer);
-                socket->flush();
-            }
-            socket->disconnectFromServer();
-        });
-    }
-}
-
 void SingleInstance::raiseOnRequest(QWidget *window)
 {
-    connect(this, &SingleInstance::raiseRequested, window, [window] {
-        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
+    QPointer<QWidget> shown(window);
+    auto raise = [shown](std::function<void()> answer) {
+        QMetaObject::invokeMethod(qApp, [shown, answer] {
+            if (!shown)
+                return;
+            shown->setWindowState((shown->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            shown->show();
+            shown->raise();
+            shown->activateWindow();
+            answer();
+        });
+    };
+    QMetaObject::invokeMethod(m_answerer, [this, raise] { m_answerer->windowStands(raise); });
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One window per log: a second start on the same log ends and leaves the one
 # window; after a copy is killed, a new start gets a window; beside a copy
-# that holds the log but does not answer, a new start says so and ends.
+# that holds the log but does not answer, a new start says so and ends; beside
+# one still loading a long log, it ends quietly.
 # Times are printed, not judged.
 # usage: singleinstance.sh PROGRAM
 set -u
@@ -82,3 +83,25 @@ wait "$late" && fail "the new start ended as if all were well"
 [ "$(windows)" = 1 ] || fail "$(windows) windows beside a stopped copy"
 echo "PASSED: beside a stopped copy, a new start said so and ended"
 kill -9 "$hung"
+wait "$hung" 2>/dev/null
+
+# A copy still loading a long log is not a copy that does not answer.
+tickets=10000000
+yes $'Pick 5\r\n12/07/2026\r\n3-17-22-30-41\r' | head -n $((3 * tickets)) >"$WORK/app/saved.wok"
+(cd / && exec "$WORK/app/ticketwise") >>"$WORK/program.log" 2>&1 &
+loading=$!
+sleep 0.1
+started=$(date +%s%N)
+(cd / && exec "$WORK/app/ticketwise") >>"$WORK/program.log" 2>&1 &
+second=$!
+for _ in $(seq 300); do
+    kill -0 "$second" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$second" 2>/dev/null && fail "a second start beside a loading copy did not end"
+wait "$second" || fail "a second start beside a copy loading $tickets tickets ended with an error"
+echo "beside a copy loading $tickets tickets, a second start ended after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+sleep 0.5
+[ "$(windows)" = 1 ] || fail "$(windows) windows beside a copy that was loading"
+echo "PASSED: beside a copy loading a long log, a second start left one window and no message"
+kill "$loading"
