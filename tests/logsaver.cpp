@@ -1,5 +1,6 @@
-// logsaver PATH ROWS TAG: saves ROWS generated tickets, each cell marked with
-// TAG, to PATH. Exits 0 when the save succeeded, 1 when it failed.
+// logsaver PATH ROWS TAG [--in-place]: saves ROWS generated tickets, each cell
+// marked with TAG, to PATH, or over PATH itself. Exits 0 when the save
+// succeeded, 1 when it failed.
 // logsaver PATH ROWS --alternate: saves two such logs, "first" and "second",
 // in turn until it is killed.
 // logsaver --add PROGRAM-LOG USER-LOG GAME: starts as the program does, adds
@@ -42,7 +43,8 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == QLatin1String("--add"))
         return addTicket(args[2], args[3], args[4]);
-    if (args.size() != 4)
+    const bool inPlace = args.size() == 5 && args[4] == QLatin1String("--in-place");
+    if (args.size() != 4 && !inPlace)
         return 2;
     const QString path = args[1];
     const int rows = args[2].toInt();
@@ -61,7 +63,7 @@ int main(int argc, char *argv[])
     LogListModel list;
     generate(list, rows, args[3]);
     QString error;
-    if (SaveLogFile(list, path, &error))
+    if (inPlace ? SaveLogFileInPlace(list, path, &error) : SaveLogFile(list, path, &error))
         return 0;
     QTextStream(stderr) << error << '\n';
     return 1;

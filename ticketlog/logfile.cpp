@@ -123,10 +123,12 @@ bool writeLog(QIODevice &device, const LogList &list)
     return writer.flush();
 }
 
+} // namespace
+
 // With no new file to write first, the old one is overwritten: room for what
 // the log grows by is reserved before its first byte changes, so that a full
 // disk fails the save and leaves the old log as it was.
-bool saveInPlace(const LogList &list, const QString &path, QString *errorString)
+bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -144,8 +146,6 @@ bool saveInPlace(const LogList &list, const QString &path, QString *errorString)
     return saved;
 }
 
-} // namespace
-
 bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -153,7 +153,7 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
     if (!file.open(QIODevice::WriteOnly)) {
         // A folder that takes no new file, with a log that may be written.
         if (QFileInfo(path).isFile())
-            return saveInPlace(list, path, errorString);
+            return SaveLogFileInPlace(list, path, errorString);
         if (errorString)
             *errorString = file.errorString();
         return false;

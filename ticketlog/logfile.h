@@ -21,6 +21,10 @@ QString LogFilePath();
 bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
                  QString *errorString = nullptr);
 
+// Writes the whole list over the file itself, which must exist: what
+// SaveLogFile does where the folder takes no new file.
+bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString = nullptr);
+
 enum class LogFileRead
 {
     Missing, // nothing there: an empty log
