@@ -15,6 +15,8 @@
 
 // The name of the log's code page for QStringConverter.
 const char *LogCodePageName();
+// Whether every byte of the log is one character of its own.
+bool LogCodePageIsSingleByte();
 
 class CodePageDecoder
 {

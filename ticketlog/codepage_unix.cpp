@@ -6,3 +6,8 @@ const char *LogCodePageName()
 {
     return "windows-1252";
 }
+
+bool LogCodePageIsSingleByte()
+{
+    return true;
+}

@@ -1,0 +1,40 @@
+#include "csvexport.h"
+
+#include <QSaveFile>
+
+QByteArray CsvField(QStringView cell)
+{
+    QByteArray field = cell.toUtf8();
+    if (!field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front()))
+        field.prepend('\'');
+    if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n'))
+        field = '"' + field.replace('"', "\"\"") + '"';
+    return field;
+}
+
+bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
+                      const std::function<int(int)> &logRow, QString *errorString)
+{
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) && file.write("GAME,DATE,NUMBERS\r\n") > 0;
+    QByteArray block;
+    for (int listed = 0; written && listed < count; ++listed) {
+        const int row = logRow(listed);
+        for (int column = 0; column < log.columns(); ++column) {
+            if (column > 0)
+                block += ',';
+            block += CsvField(log.text(row, column));
+        }
+        block += "\r\n";
+        if (block.size() >= 64 * 1024 || listed + 1 == count) {
+            written = file.write(block) == block.size();
+            block.resize(0);
+        }
+    }
+    if (written && file.commit())
+        return true;
+    if (errorString)
+        *errorString = file.errorString();
+    file.cancelWriting();
+    return false;
+}

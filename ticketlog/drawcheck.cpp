@@ -1,0 +1,145 @@
+#include "drawcheck.h"
+
+#include <algorithm>
+
+namespace {
+
+// The games whose tickets are digits, played straight or box.
+bool isDigitGame(const QString &key)
+{
+    return key == u"pick3" || key == u"pick4";
+}
+
+// Both sorted: how many stand in both, a repeated one as often as in both.
+int inCommon(const std::vector<int> &sortedA, const std::vector<int> &sortedB)
+{
+    int count = 0;
+    auto a = sortedA.begin();
+    auto b = sortedB.begin();
+    while (a != sortedA.end() && b != sortedB.end()) {
+        if (*a < *b) {
+            ++a;
+        } else if (*b < *a) {
+            ++b;
+        } else {
+            ++count;
+            ++a;
+            ++b;
+        }
+    }
+    return count;
+}
+
+std::vector<int> sorted(std::vector<int> numbers, bool distinct)
+{
+    std::sort(numbers.begin(), numbers.end());
+    if (distinct)
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+} // namespace
+
+QString DrawMatch::text() const
+{
+    switch (kind) {
+    case NoNumbers:
+        return QStringLiteral("no numbers");
+    case Straight:
+        return QStringLiteral("straight");
+    case Box:
+        return QStringLiteral("box");
+    case Count:
+        break;
+    }
+    return QStringLiteral("%1 of %2").arg(count).arg(total);
+}
+
+QString GameKey(QStringView name)
+{
+    QString key;
+    key.reserve(name.size());
+    for (const QChar character : name) {
+        if (!character.isSpace())
+            key.append(character.toCaseFolded());
+    }
+    return key;
+}
+
+std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
+{
+    std::vector<int> numbers;
+    bool inNumber = false;
+    for (const QChar character : text) {
+        const int digit = character.digitValue();
+        if (digit < 0 || character.unicode() > 0x7F) {
+            inNumber = false;
+            continue;
+        }
+        if (inNumber && !digitsAlone && numbers.back() < 100'000'000)
+            numbers.back() = numbers.back() * 10 + digit;
+        else
+            numbers.push_back(digit);
+        inNumber = true;
+    }
+    return numbers;
+}
+
+DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
+    : m_game(GameKey(game)),
+      m_digitGame(isDigitGame(m_game)),
+      m_winning(NumbersIn(winningNumbers, m_digitGame)),
+      m_sortedWinning(sorted(m_winning, !m_digitGame)),
+      m_date(NumbersIn(date)),
+      m_anyDate(m_date.empty())
+{
+}
+
+bool DrawCheck::concerns(const LogList &list, int row) const
+{
+    return isGame(list, row) && (m_anyDate || NumbersIn(list.text(row, 1)) == m_date);
+}
+
+// Most game cells are short ASCII: compared in their bytes, with no text made.
+bool DrawCheck::isGame(const LogList &list, int row) const
+{
+    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 0)) {
+        qsizetype at = 0;
+        bool ascii = true;
+        for (const char byte : *bytes) {
+            if (uchar(byte) >= 0x80) {
+                ascii = false;
+                break;
+            }
+            if (byte == ' ' || (byte >= '\t' && byte <= '\r'))
+                continue;
+            const char lower = byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
+            if (at >= m_game.size() || m_game[at] != QLatin1Char(lower))
+                return false;
+            ++at;
+        }
+        if (ascii)
+            return at == m_game.size();
+    }
+    return GameKey(list.text(row, 0)) == m_game;
+}
+
+DrawMatch DrawCheck::match(QStringView ticketNumbers) const
+{
+    const std::vector<int> ticket = NumbersIn(ticketNumbers, m_digitGame);
+    if (ticket.empty())
+        return {};
+    const auto total = std::uint16_t(std::min<std::size_t>(ticket.size(), 0xFFFF));
+    if (m_digitGame) {
+        if (ticket == m_winning)
+            return {DrawMatch::Straight, std::uint8_t(ticket.size()), total};
+        const int common = inCommon(sorted(ticket, false), m_sortedWinning);
+        if (ticket.size() == m_winning.size() && common == int(ticket.size()))
+            return {DrawMatch::Box, std::uint8_t(common), total};
+        return {DrawMatch::Count, std::uint8_t(common), total};
+    }
+    const std::vector<int> numbers = sorted(ticket, true);
+    const int common = inCommon(numbers, m_sortedWinning);
+    return {DrawMatch::Count, std::uint8_t(std::min(common, 255)),
+            std::uint16_t(std::min<std::size_t>(numbers.size(), 0xFFFF))};
+}

@@ -1,0 +1,228 @@
+#include "listedtickets.h"
+
+#include <algorithm>
+
+ListedTickets::ListedTickets(LogListModel &log, QObject *parent)
+    : QAbstractTableModel(parent), m_log(log)
+{
+    // Unfiltered, the log's changes pass straight through.
+    connect(&log, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                if (!isFiltered())
+                    beginInsertRows({}, first, last);
+            });
+    connect(&log, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                if (isFiltered())
+                    followInserted(first, last);
+                else
+                    endInsertRows();
+            });
+    connect(&log, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                if (!isFiltered())
+                    beginRemoveRows({}, first, last);
+            });
+    connect(&log, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                if (isFiltered())
+                    followRemoved(first, last);
+                else
+                    endRemoveRows();
+            });
+    connect(&log, &QAbstractItemModel::modelAboutToBeReset, this,
+            &ListedTickets::beginResetModel);
+    connect(&log, &QAbstractItemModel::modelReset, this, [this] {
+        if (isFiltered())
+            relist();
+        endResetModel();
+    });
+    connect(&log, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                followChanged(topLeft.row(), bottomRight.row());
+            });
+}
+
+void ListedTickets::showAll()
+{
+    beginResetModel();
+    m_finder.reset();
+    m_check.reset();
+    m_listed = {};
+    endResetModel();
+}
+
+void ListedTickets::find(QStringView text)
+{
+    TicketFinder finder(text);
+    if (finder.isEmpty()) {
+        showAll();
+        return;
+    }
+    beginResetModel();
+    // A longer text lists only tickets listed already.
+    const bool narrowing = m_finder && !m_check && finder.narrows(*m_finder);
+    m_check.reset();
+    m_finder = std::move(finder);
+    if (narrowing) {
+        std::erase_if(m_listed, [this](const Listed &listed) {
+            return !m_finder->matches(m_log, listed.row);
+        });
+    } else {
+        relist();
+    }
+    endResetModel();
+}
+
+void ListedTickets::check(const DrawCheck &draw)
+{
+    beginResetModel();
+    m_finder.reset();
+    m_check = draw;
+    relist();
+    endResetModel();
+}
+
+void ListedTickets::relist()
+{
+    m_listed.clear();
+    const int rows = m_log.size();
+    // Room for every ticket, touched only as far as tickets are listed.
+    m_listed.reserve(std::size_t(rows));
+    for (int row = 0; row < rows; ++row) {
+        if (const std::optional<Listed> listed = test(row))
+            m_listed.push_back(*listed);
+    }
+    if (m_check) {
+        std::stable_sort(m_listed.begin(), m_listed.end(), [](const Listed &a, const Listed &b) {
+            return a.match.betterThan(b.match);
+        });
+    }
+}
+
+std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
+{
+    if (m_finder)
+        return m_finder->matches(m_log, row) ? std::optional<Listed>({row, {}}) : std::nullopt;
+    if (!m_check->concerns(m_log, row))
+        return std::nullopt;
+    return Listed{row, m_check->match(m_log.text(row, 2))};
+}
+
+// The place of a ticket among those listed: log order for a find; for a
+// check, after those that fared as well or better.
+void ListedTickets::followInserted(int first, int last)
+{
+    const int count = last - first + 1;
+    for (Listed &listed : m_listed) {
+        if (listed.row >= first)
+            listed.row += count;
+    }
+    for (int row = first; row <= last; ++row) {
+        const std::optional<Listed> listed = test(row);
+        if (!listed)
+            continue;
+        const auto place =
+            m_check ? std::find_if(m_listed.begin(), m_listed.end(),
+                                   [&](const Listed &other) {
+                                       return listed->match.betterThan(other.match) ||
+                                              (!other.match.betterThan(listed->match) &&
+                                               other.row > row);
+                                   })
+                    : std::find_if(m_listed.begin(), m_listed.end(),
+                                   [row](const Listed &other) { return other.row > row; });
+        const int at = int(place - m_listed.begin());
+        beginInsertRows({}, at, at);
+        m_listed.insert(place, *listed);
+        endInsertRows();
+    }
+}
+
+void ListedTickets::followRemoved(int first, int last)
+{
+    const int count = last - first + 1;
+    for (int at = int(m_listed.size()) - 1; at >= 0; --at) {
+        Listed &listed = m_listed[std::size_t(at)];
+        if (listed.row > last) {
+            listed.row -= count;
+        } else if (listed.row >= first) {
+            beginRemoveRows({}, at, at);
+            m_listed.erase(m_listed.begin() + at);
+            endRemoveRows();
+        }
+    }
+}
+
+// ADD sets a new ticket's date and numbers after its game: whether it is
+// listed, and how it fared, is decided again.
+void ListedTickets::followChanged(int first, int last)
+{
+    if (!isFiltered()) {
+        emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+        return;
+    }
+    for (int row = first; row <= last; ++row) {
+        const int at = listedRow(row);
+        if (at >= 0) {
+            beginRemoveRows({}, at, at);
+            m_listed.erase(m_listed.begin() + at);
+            endRemoveRows();
+        }
+        // Put back where it now belongs, if anywhere.
+        for (Listed &listed : m_listed) {
+            if (listed.row > row)
+                --listed.row;
+        }
+        followInserted(row, row);
+    }
+}
+
+int ListedTickets::logRow(int listedRow) const
+{
+    if (!isFiltered())
+        return listedRow;
+    return listedRow >= 0 && listedRow < int(m_listed.size()) ? m_listed[listedRow].row : -1;
+}
+
+int ListedTickets::listedRow(int logRow) const
+{
+    if (!isFiltered())
+        return logRow >= 0 && logRow < m_log.size() ? logRow : -1;
+    const auto found = std::find_if(m_listed.begin(), m_listed.end(),
+                                    [logRow](const Listed &listed) { return listed.row == logRow; });
+    return found == m_listed.end() ? -1 : int(found - m_listed.begin());
+}
+
+int ListedTickets::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return isFiltered() ? int(m_listed.size()) : m_log.size();
+}
+
+int ListedTickets::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_log.columns() + (isChecking() ? 1 : 0);
+}
+
+QVariant ListedTickets::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const bool result = index.column() == m_log.columns();
+    if (result && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        const QString text = m_listed[std::size_t(index.row())].match.text();
+        return role == Qt::DisplayRole ? text : QStringLiteral("Result: %1").arg(text);
+    }
+    if (result || role != Qt::DisplayRole)
+        return {};
+    return m_log.text(logRow(index.row()), index.column());
+}
+
+QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == m_log.columns() &&
+        isChecking())
+        return QStringLiteral("MATCH");
+    return m_log.headerData(section, orientation, role);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "drawcheck.h"
+#include "loglistmodel.h"
+#include "ticketfinder.h"
+
+#include <QAbstractTableModel>
+
+#include <optional>
+#include <vector>
+
+// The rows ListView1 shows: the whole log, the tickets that a find lists, in
+// log order, or the tickets of a checked draw, best first, with a fourth
+// column for how each fared. Every listed row stands for a row of the log,
+// which DELETE and undo act on; the log's own changes are followed as they
+// come. Nothing here is saved.
+class ListedTickets : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit ListedTickets(LogListModel &log, QObject *parent = nullptr);
+
+    void showAll();
+    void find(QStringView text);
+    void check(const DrawCheck &draw);
+
+    bool isFiltered() const { return m_finder || m_check; }
+    bool isChecking() const { return m_check.has_value(); }
+    int logRow(int listedRow) const;
+    // -1 where the log's row is not listed.
+    int listedRow(int logRow) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Listed
+    {
+        int row;
+        DrawMatch match;
+    };
+
+    void relist();
+    std::optional<Listed> test(int row) const;
+    void followInserted(int first, int last);
+    void followRemoved(int first, int last);
+    void followChanged(int first, int last);
+
+    LogListModel &m_log;
+    std::optional<TicketFinder> m_finder;
+    std::optional<DrawCheck> m_check;
+    std::vector<Listed> m_listed; // while filtered
+};
