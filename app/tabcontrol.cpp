@@ -37,12 +37,11 @@ TabControl::TabControl(const QRect &geometry, QWidget *parent) : QTabWidget(pare
     setTabBar(new TabStrip(geometry.width(), tabsPerRow));
 }
 
-QWidget *TabControl::addPage(const QString &caption)
+void TabControl::addPage(QWidget *surface, const QString &caption)
 {
-    auto *page = new TabPage(size(), this);
+    auto *page = new TabPage(surface, size(), this);
     addTab(page, caption);
     m_pages.append(page);
-    return page->surface();
 }
 
 void TabControl::showEvent(QShowEvent *event)

@@ -14,8 +14,9 @@ class TabControl : public QTabWidget
 public:
     TabControl(const QRect &geometry, QWidget *parent);
 
-    // The surface of the new page, on which controls take their places.
-    QWidget *addPage(const QString &caption);
+    // Adds a page whose controls take their places on surface, which is made
+    // the size of the whole tab control.
+    void addPage(QWidget *surface, const QString &caption);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,8 +1,10 @@
 #include "tabpage.h"
 
-TabPage::TabPage(const QSize &tabControlSize, QWidget *tabControl)
-    : m_tabControl(tabControl), m_surface(new QWidget(this))
+TabPage::TabPage(QWidget *surface, const QSize &tabControlSize, QWidget *tabControl)
+    : m_tabControl(tabControl), m_surface(surface)
 {
+    m_surface->setParent(this);
+    m_surface->show();
     m_surface->resize(tabControlSize);
     // Pages in the plain button face, as the opaque labels on them are.
     setAutoFillBackground(true);

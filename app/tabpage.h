@@ -10,7 +10,7 @@ class TabPage : public QWidget
     Q_OBJECT
 
 public:
-    TabPage(const QSize &tabControlSize, QWidget *tabControl);
+    TabPage(QWidget *surface, const QSize &tabControlSize, QWidget *tabControl);
 
     QWidget *surface() const { return m_surface; }
     void alignSurface();

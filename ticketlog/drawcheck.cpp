@@ -86,11 +86,9 @@ std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
 }
 
 DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
-    : m_game(GameKey(game)),
-      m_digitGame(isDigitGame(m_game)),
+    : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)),
       m_winning(NumbersIn(winningNumbers, m_digitGame)),
-      m_sortedWinning(sorted(m_winning, !m_digitGame)),
-      m_date(NumbersIn(date)),
+      m_sortedWinning(sorted(m_winning, !m_digitGame)), m_date(NumbersIn(date)),
       m_anyDate(m_date.empty())
 {
 }

@@ -11,7 +11,8 @@
 // How one ticket fared against a draw.
 struct DrawMatch
 {
-    enum Kind : std::uint8_t {
+    enum Kind : std::uint8_t
+    {
         NoNumbers, // the ticket's numbers cell holds no number
         Count,     // so many of its numbers are among the winning ones
         Box,       // Pick 3 and Pick 4: the winning digits, in another order

@@ -30,8 +30,7 @@ ListedTickets::ListedTickets(LogListModel &log, QObject *parent)
                 else
                     endRemoveRows();
             });
-    connect(&log, &QAbstractItemModel::modelAboutToBeReset, this,
-            &ListedTickets::beginResetModel);
+    connect(&log, &QAbstractItemModel::modelAboutToBeReset, this, &ListedTickets::beginResetModel);
     connect(&log, &QAbstractItemModel::modelReset, this, [this] {
         if (isFiltered())
             relist();
@@ -188,8 +187,9 @@ int ListedTickets::listedRow(int logRow) const
 {
     if (!isFiltered())
         return logRow >= 0 && logRow < m_log.size() ? logRow : -1;
-    const auto found = std::find_if(m_listed.begin(), m_listed.end(),
-                                    [logRow](const Listed &listed) { return listed.row == logRow; });
+    const auto found =
+        std::find_if(m_listed.begin(), m_listed.end(),
+                     [logRow](const Listed &listed) { return listed.row == logRow; });
     return found == m_listed.end() ? -1 : int(found - m_listed.begin());
 }
 

@@ -36,8 +36,7 @@ bool TicketFinder::matches(const LogList &list, int row) const
     for (int column = 0; column < list.columns(); ++column) {
         const std::optional<QByteArrayView> bytes =
             m_byteFolds ? list.savedBytes(row, column) : std::nullopt;
-        if (bytes ? bytesMatch(*bytes)
-                  : list.text(row, column).toCaseFolded().contains(m_folded))
+        if (bytes ? bytesMatch(*bytes) : list.text(row, column).toCaseFolded().contains(m_folded))
             return true;
     }
     return false;

@@ -1,0 +1,158 @@
+#include "managerpage.h"
+
+#include "controls.h"
+#include "listedtickets.h"
+#include "logcommands.h"
+#include "loglistmodel.h"
+#include "reportlist.h"
+#include "ticketqueries.h"
+#include "ticketsteps.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace {
+
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+// The ticket list's columns: "GAME", "DATE", "NUMBERS".
+constexpr std::array<int, 3> columnWidths = {twipsToPixels(2039), twipsToPixels(1440),
+                                             twipsToPixels(1440)};
+
+} // namespace
+
+ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
+    : QWidget(parent), m_savedLog(log), m_undoStack(new QUndoStack(this))
+{
+    m_logRows = new LogListModel(this);
+    m_listed = new ListedTickets(*m_logRows, this);
+    ListView1 = new ReportList(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(twipsRect(240, 480, 5295, 3375));
+    ListView1->setModel(m_listed);
+    ListView1->setAccessibleName(QStringLiteral("Ticket log"));
+    ListView1->setColumnWidths(columnWidths);
+
+    const QFont titleFont = layoutFont(sansSerif, 9.75);
+    const QFont entryFont = layoutFont(sansSerif, 13.5);
+    makeLabel(this, QStringLiteral("Label6"), QStringLiteral("LOTTERY GAME"),
+              twipsRect(360, 4080, 1575, 255), titleFont);
+    makeLabel(this, QStringLiteral("Label7"), QStringLiteral("DATE"),
+              twipsRect(2520, 4080, 735, 255), titleFont);
+    makeLabel(this, QStringLiteral("Label8"), QStringLiteral("NUMBERS"),
+              twipsRect(4080, 4080, 1215, 255), titleFont);
+    Text8 =
+        makeTextField(this, QStringLiteral("Text8"), QString(), twipsRect(240, 4440, 1695, 495));
+    Text9 = makeTextField(this, QStringLiteral("Text9"), QString(),
+                          twipsRect(2160, 4440, 1335, 480), entryFont);
+    Text10 = makeTextField(this, QStringLiteral("Text10"), QString(),
+                           twipsRect(3720, 4440, 1695, 480), entryFont);
+    Text8->setAccessibleName(QStringLiteral("LOTTERY GAME"));
+    Text9->setAccessibleName(QStringLiteral("DATE"));
+    Text10->setAccessibleName(QStringLiteral("NUMBERS"));
+
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("ADD"),
+                          twipsRect(240, 5400, 1455, 375), entryFont);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("DELETE"),
+                          twipsRect(2040, 5400, 1455, 375), entryFont);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("CLEAR"),
+                          twipsRect(3720, 5400, 1575, 375), entryFont);
+    connect(Command2, &QPushButton::clicked, this, &ManagerPage::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ManagerPage::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &ManagerPage::Command4_Click);
+
+    new TicketQueries(*ListView1, *m_logRows, *m_listed, columnWidths);
+}
+
+// Nothing here is reported: a missing or unreadable file leaves the list
+// empty.
+void ManagerPage::loadLog()
+{
+    LogListModel::Batch batch(*m_logRows);
+    m_logRows->clear();
+    m_savedLog.load(*m_logRows);
+}
+
+void ManagerPage::Command2_Click()
+{
+    m_undoStack->push(new AddTicketStep(*m_logRows, m_savedLog,
+                                        {Text8->text(), Text9->text(), Text10->text()},
+                                        std::bind_front(&ManagerPage::reportSave, this)));
+}
+
+// DELETE acts on the ticket selected, wherever it stands in the log. With
+// nothing selected there is nothing to undo, but the list is saved all the
+// same.
+void ManagerPage::Command3_Click()
+{
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    const int row = selected.isEmpty() ? -1 : m_listed->logRow(selected.first().row());
+    if (row < 0) {
+        reportSave(DeleteTicket(*m_logRows, -1, m_savedLog));
+        return;
+    }
+    m_undoStack->push(new DeleteTicketStep(*m_logRows, m_savedLog, row,
+                                           std::bind_front(&ManagerPage::reportSave, this),
+                                           std::bind_front(&ManagerPage::selectLogRow, this)));
+}
+
+void ManagerPage::Command4_Click()
+{
+    Text8->clear();
+    Text9->clear();
+    Text10->clear();
+}
+
+void ManagerPage::selectLogRow(int row)
+{
+    const int listed = m_listed->listedRow(row);
+    if (listed >= 0)
+        ListView1->selectRow(listed);
+}
+
+// A failed save leaves the change in the list and the old file whole; without
+// a word the user would believe the ticket kept. A log moved aside is named,
+// so that the tickets the list never held can be found.
+void ManagerPage::reportSave(const SaveOutcome &outcome)
+{
+    if (outcome.saved && outcome.keptAside.isEmpty() && outcome.partlyRead.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(m_savedLog.location().saveTo);
+    const auto notReadWhole = [](const QString &log) {
+        return QStringLiteral("The ticket log \"%1\" could not be read whole when Ticketwise "
+                              "started, so the list did not hold all of it.")
+            .arg(QDir::toNativeSeparators(log));
+    };
+    QString text;
+    QStringList details;
+    if (!outcome.keptAside.isEmpty()) {
+        text = notReadWhole(path);
+        details << QStringLiteral("The old file was kept as \"%1\".")
+                       .arg(QDir::toNativeSeparators(outcome.keptAside));
+    } else if (!outcome.partlyRead.isEmpty()) {
+        text = notReadWhole(outcome.partlyRead);
+        details << QStringLiteral("The old file is left as it was.");
+    }
+    if (!outcome.saved) {
+        if (text.isEmpty())
+            text = QStringLiteral("The ticket log could not be saved to \"%1\".").arg(path);
+        else
+            details << QStringLiteral("The list could not be saved to \"%1\".").arg(path);
+        details << outcome.errorString
+                << QStringLiteral("The list keeps your change, and the next ADD, DELETE, undo "
+                                  "or redo that succeeds saves the whole list.");
+    } else {
+        details << QStringLiteral("The list is now saved to \"%1\".").arg(path);
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), text,
+                                QMessageBox::Ok, window());
+    box->setInformativeText(details.join(QStringLiteral("\n\n")));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

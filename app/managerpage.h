@@ -1,0 +1,49 @@
+#pragma once
+
+#include "loglocation.h"
+#include "savedlog.h"
+
+#include <QWidget>
+
+class ListedTickets;
+class LogListModel;
+class QLineEdit;
+class QPushButton;
+class QUndoStack;
+class ReportList;
+
+// The "MANAGER" page: the ticket log ListView1, the entry fields Text8 to
+// Text10, and ADD, DELETE and CLEAR. ADD and DELETE are steps of the page's
+// undo history, which the window's undo keys act on. Find, check a draw and
+// export work on what the list shows (TicketQueries).
+class ManagerPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ManagerPage(const LogLocation &log, QWidget *parent = nullptr);
+
+    // The window's load step: fills the list from the saved log.
+    void loadLog();
+    QUndoStack *undoStack() const { return m_undoStack; }
+
+private:
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void selectLogRow(int row);
+    void reportSave(const SaveOutcome &outcome);
+
+    SavedLog m_savedLog;
+    QUndoStack *m_undoStack;
+    LogListModel *m_logRows;
+    ListedTickets *m_listed;
+
+    ReportList *ListView1;
+    QLineEdit *Text8;
+    QLineEdit *Text9;
+    QLineEdit *Text10;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+#include <span>
+#include <vector>
+
+class CheckBar;
+class FindBar;
+class ListedTickets;
+class LogListModel;
+class QAction;
+class ReportList;
+
+// Find, check a draw and export, on the ticket list. Ctrl+F, Ctrl+K and the
+// list's context menu open a bar over the top of the list, which then lists
+// what the bar asks; closing the bar gives the list back its place and the
+// whole log. Export writes the log, or the tickets listed, to a CSV file the
+// user chooses. Nothing here changes the log or its file.
+class TicketQueries : public QObject
+{
+    Q_OBJECT
+
+public:
+    TicketQueries(ReportList &list, const LogListModel &log, ListedTickets &listed,
+                  std::span<const int> columnWidths);
+
+    void openFind();
+    void openCheck();
+    void closeBars();
+    // Writes the listed tickets, or all of them, to path; false, with the
+    // reason, where it could not.
+    bool exportTickets(const QString &path, bool listedOnly, QString *errorString = nullptr);
+
+private:
+    QAction *addAction(const QString &text, const QKeySequence &keys);
+    void openBar(QWidget *bar);
+    void find(const QString &text);
+    void check();
+    void askExport(bool listedOnly);
+
+    ReportList &m_list;
+    const LogListModel &m_log;
+    ListedTickets &m_listed;
+    std::vector<int> m_columnWidths;
+    QRect m_listPlace;
+    FindBar *m_findBar;
+    CheckBar *m_checkBar;
+    QAction *m_exportListed;
+};
