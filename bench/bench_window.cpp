@@ -1,10 +1,12 @@
 // Start-up as whole processes, each from exec to exit: the real window with
 // an empty log and with 100,000 tickets, beside a bare window that reads and
 // decodes the same file; runs interleaved, medians and spreads. Then ADD,
-// DELETE and "Enter" in the real window, and peak memory. Prints a table;
-// checks nothing.
+// DELETE and "Enter" in the real window, and peak memory. Then find, check a
+// draw and export over 100,000 and 1,000,000 tickets, with the memory a
+// filter or a check adds. Prints a table; checks nothing.
 #include "form1.h"
 #include "systemrandomsource.h"
+#include "ticketqueries.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -26,6 +28,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+
+#include <malloc.h>
 
 namespace {
 
@@ -228,6 +232,57 @@ void benchEditing(const QString &path)
     std::printf("\n");
 }
 
+// The bytes this process has allocated and not freed, wherever they lie.
+double allocatedBytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd);
+}
+
+void benchQueries(const QString &folder, int rows)
+{
+    const QString path = QStringLiteral("%1/queries-%2.wok").arg(folder).arg(rows);
+    writeLog(path, rows);
+    SystemRandomSource random;
+    Form1 window(random, path);
+    paintOnce(window);
+    auto *queries = window.findChild<TicketQueries *>();
+    const auto typeInto = [&](const char *name, const QString &text) {
+        auto *field = window.findChild<QLineEdit *>(name);
+        std::vector<double> keys;
+        field->clear();
+        for (const QChar key : text)
+            keys.push_back(milliseconds([&] { field->insert(QString(key)); }));
+        return keys;
+    };
+
+    queries->openFind();
+    const double before = allocatedBytes();
+    // Each keystroke of "17-22": the first scans every ticket, the others
+    // only those listed.
+    const std::vector<double> keys = typeInto("FindText", "17-22");
+    const double filterBytes = (allocatedBytes() - before) / rows;
+    queries->closeBars();
+
+    // The whole check is the last keystroke of the winning numbers.
+    queries->openCheck();
+    typeInto("CheckGame", "pick 5");
+    const double beforeCheck = allocatedBytes();
+    const double check = typeInto("CheckNumbers", "17 22 30 41 44").back();
+    const double checkBytes = (allocatedBytes() - beforeCheck) / rows;
+    queries->closeBars();
+
+    const QString csv = folder + "/tickets.csv";
+    const double exported = milliseconds([&] { queries->exportTickets(csv, false); });
+    std::printf("  %9d tickets: find keystroke %6.1f ms first, %5.1f ms at most after; "
+                "check %6.1f ms; export %6.1f ms; memory per ticket: filter %.1f B, "
+                "check %.1f B\n",
+                rows, keys.front(), *std::max_element(keys.begin() + 1, keys.end()), check,
+                exported, filterBytes, checkBytes);
+    QFile::remove(csv);
+    QFile::remove(path);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -239,11 +294,18 @@ int main(int argc, char *argv[])
 
     std::printf("Ticketwise benchmark, offscreen: %s\n\n", qPrintable(machine()));
     QTemporaryDir dir;
+    // --queries: find, check and export alone.
+    const bool queriesAlone = args.size() == 2 && args[1] == "--queries";
     const QString empty = dir.filePath("empty.wok");
     const QString full = dir.filePath("saved.wok");
     writeLog(empty, 0);
     writeLog(full, tickets);
-    benchStartUp(empty, full);
-    benchEditing(full);
+    if (!queriesAlone) {
+        benchStartUp(empty, full);
+        benchEditing(full);
+    }
+    std::printf("\nFind, check a draw and export, in the window:\n");
+    for (int rows : {100000, 1000000})
+        benchQueries(dir.path(), rows);
     return 0;
 }

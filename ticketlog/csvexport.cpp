@@ -2,14 +2,29 @@
 
 #include <QSaveFile>
 
-QByteArray CsvField(QStringView cell)
+#include <algorithm>
+
+namespace {
+
+QByteArray csvField(QByteArray field)
 {
-    QByteArray field = cell.toUtf8();
     if (!field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front()))
         field.prepend('\'');
     if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n'))
         field = '"' + field.replace('"', "\"\"") + '"';
     return field;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
+}
+
+} // namespace
+
+QByteArray CsvField(QStringView cell)
+{
+    return csvField(cell.toUtf8());
 }
 
 bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
@@ -23,7 +38,10 @@ bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
         for (int column = 0; column < log.columns(); ++column) {
             if (column > 0)
                 block += ',';
-            block += CsvField(log.text(row, column));
+            // A cell of the file in plain ASCII is its own UTF-8.
+            const std::optional<QByteArrayView> bytes = log.savedBytes(row, column);
+            block += bytes && isAscii(*bytes) ? csvField(bytes->toByteArray())
+                                              : CsvField(log.text(row, column));
         }
         block += "\r\n";
         if (block.size() >= 64 * 1024 || listed + 1 == count) {

@@ -66,22 +66,46 @@ QString GameKey(QStringView name)
     return key;
 }
 
-std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
+namespace {
+
+// Digits are ASCII in every code page the log may be in, and no byte of a
+// character of two bytes is one: a cell's bytes hold the numbers its text
+// does.
+unsigned unitOf(QChar character)
 {
-    std::vector<int> numbers;
+    return character.unicode();
+}
+unsigned unitOf(char byte)
+{
+    return uchar(byte);
+}
+
+template <typename Characters>
+void readNumbers(const Characters &text, bool digitsAlone, std::vector<int> &numbers)
+{
+    numbers.clear();
     bool inNumber = false;
-    for (const QChar character : text) {
-        const int digit = character.digitValue();
-        if (digit < 0 || character.unicode() > 0x7F) {
+    for (const auto character : text) {
+        const unsigned unit = unitOf(character);
+        if (unit < '0' || unit > '9') {
             inNumber = false;
             continue;
         }
+        const int digit = int(unit - '0');
         if (inNumber && !digitsAlone && numbers.back() < 100'000'000)
             numbers.back() = numbers.back() * 10 + digit;
         else
             numbers.push_back(digit);
         inNumber = true;
     }
+}
+
+} // namespace
+
+std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
+{
+    std::vector<int> numbers;
+    readNumbers(text, digitsAlone, numbers);
     return numbers;
 }
 
@@ -124,20 +148,34 @@ bool DrawCheck::isGame(const LogList &list, int row) const
 
 DrawMatch DrawCheck::match(QStringView ticketNumbers) const
 {
-    const std::vector<int> ticket = NumbersIn(ticketNumbers, m_digitGame);
+    readNumbers(ticketNumbers, m_digitGame, m_ticket);
+    return matchNumbers();
+}
+
+DrawMatch DrawCheck::match(const LogList &list, int row) const
+{
+    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2)) {
+        readNumbers(*bytes, m_digitGame, m_ticket);
+        return matchNumbers();
+    }
+    return match(list.text(row, 2));
+}
+
+DrawMatch DrawCheck::matchNumbers() const
+{
+    const std::vector<int> &ticket = m_ticket;
     if (ticket.empty())
         return {};
-    const auto total = std::uint16_t(std::min<std::size_t>(ticket.size(), 0xFFFF));
-    if (m_digitGame) {
-        if (ticket == m_winning)
-            return {DrawMatch::Straight, std::uint8_t(ticket.size()), total};
-        const int common = inCommon(sorted(ticket, false), m_sortedWinning);
-        if (ticket.size() == m_winning.size() && common == int(ticket.size()))
-            return {DrawMatch::Box, std::uint8_t(common), total};
-        return {DrawMatch::Count, std::uint8_t(common), total};
-    }
-    const std::vector<int> numbers = sorted(ticket, true);
-    const int common = inCommon(numbers, m_sortedWinning);
-    return {DrawMatch::Count, std::uint8_t(std::min(common, 255)),
-            std::uint16_t(std::min<std::size_t>(numbers.size(), 0xFFFF))};
+    m_sortedTicket.assign(ticket.begin(), ticket.end());
+    std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
+    if (!m_digitGame)
+        m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
+                             m_sortedTicket.end());
+    const int common = inCommon(m_sortedTicket, m_sortedWinning);
+    const auto total = std::uint16_t(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
+    if (m_digitGame && ticket == m_winning)
+        return {DrawMatch::Straight, std::uint8_t(common), total};
+    if (m_digitGame && ticket.size() == m_winning.size() && common == int(ticket.size()))
+        return {DrawMatch::Box, std::uint8_t(common), total};
+    return {DrawMatch::Count, std::uint8_t(std::min(common, 255)), total};
 }

@@ -56,9 +56,13 @@ public:
     // date (the same numbers of day, month and year, however separated).
     bool concerns(const LogList &list, int row) const;
     DrawMatch match(QStringView ticketNumbers) const;
+    // The same for a ticket of the list, read from the file's own bytes where
+    // it can: a check of a long log makes no text.
+    DrawMatch match(const LogList &list, int row) const;
 
 private:
     bool isGame(const LogList &list, int row) const;
+    DrawMatch matchNumbers() const;
 
     QString m_game;
     bool m_digitGame;
@@ -66,4 +70,6 @@ private:
     std::vector<int> m_sortedWinning; // distinct but in digit games
     std::vector<int> m_date;
     bool m_anyDate;
+    mutable std::vector<int> m_ticket; // the numbers of the ticket at hand
+    mutable std::vector<int> m_sortedTicket;
 };

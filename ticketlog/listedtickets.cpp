@@ -47,7 +47,7 @@ void ListedTickets::showAll()
     beginResetModel();
     m_finder.reset();
     m_check.reset();
-    m_listed = {};
+    m_listed = std::vector<Listed>(); // gives its memory back, as clear() would not
     endResetModel();
 }
 
@@ -92,9 +92,11 @@ void ListedTickets::relist()
         if (const std::optional<Listed> listed = test(row))
             m_listed.push_back(*listed);
     }
+    // Best first, in log order among equals; sorted in place, for no memory
+    // beyond the list.
     if (m_check) {
-        std::stable_sort(m_listed.begin(), m_listed.end(), [](const Listed &a, const Listed &b) {
-            return a.match.betterThan(b.match);
+        std::sort(m_listed.begin(), m_listed.end(), [](const Listed &a, const Listed &b) {
+            return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
         });
     }
 }
@@ -105,7 +107,7 @@ std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
         return m_finder->matches(m_log, row) ? std::optional<Listed>({row, {}}) : std::nullopt;
     if (!m_check->concerns(m_log, row))
         return std::nullopt;
-    return Listed{row, m_check->match(m_log.text(row, 2))};
+    return Listed{row, m_check->match(m_log, row)};
 }
 
 // The place of a ticket among those listed: log order for a find; for a
