@@ -1,7 +1,7 @@
 #include "logfile.h"
 
 #include "codepage.h"
-#include "inplacewrite.h"
+#include "disksync.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -125,9 +125,10 @@ bool writeLog(QIODevice &device, const LogList &list)
 
 } // namespace
 
-// With no new file to write first, the old one is overwritten: room for what
-// the log grows by is reserved before its first byte changes, so that a full
-// disk fails the save and leaves the old log as it was.
+// With no new file to write first, the old one is overwritten. What the log
+// grows by is written first, past the old end, and put on the disk: a disk
+// or quota that runs out then has changed nothing but the file's length,
+// which is put back. Only then are the old bytes overwritten.
 bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString)
 {
     QByteArray bytes;
@@ -137,13 +138,29 @@ bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *error
 
     QFile file(path);
     QString reason;
-    const bool saved = file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
-                       ReserveGrowth(file, bytes.size(), &reason) &&
-                       file.write(bytes) == bytes.size() && file.flush() &&
-                       file.resize(bytes.size()) && SyncToDisk(file, &reason);
-    if (!saved && errorString)
-        *errorString = reason.isEmpty() ? file.errorString() : reason;
-    return saved;
+    const auto fail = [&] {
+        if (errorString)
+            *errorString = reason.isEmpty() ? file.errorString() : reason;
+        return false;
+    };
+    // Unbuffered: bytes a full disk refused must not stay behind to be written
+    // again when the file is cut back.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return fail();
+    const qint64 oldSize = file.size();
+    const QByteArrayView growth =
+        QByteArrayView(bytes).sliced(std::min(oldSize, qint64(bytes.size())));
+    if (!growth.isEmpty() &&
+        !(file.seek(oldSize) && file.write(growth.data(), growth.size()) == growth.size() &&
+          SyncToDisk(file, &reason))) {
+        file.resize(oldSize);
+        return fail();
+    }
+    const qint64 head = bytes.size() - growth.size();
+    if (!(file.seek(0) && file.write(bytes.constData(), head) == head &&
+          file.resize(bytes.size()) && SyncToDisk(file, &reason)))
+        return fail();
+    return true;
 }
 
 bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)

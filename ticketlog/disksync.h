@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// Puts what was written to the open file on the disk itself, so that a save
+// outlives a power cut once it is reported, and so that a full disk or an
+// exceeded quota that a network file system tells only then is told before
+// the save goes on. False, with the system's reason, where it could not.
+bool SyncToDisk(QFile &file, QString *reason);
