@@ -11,7 +11,7 @@ fail() {
 }
 [ "$(id -u)" = 0 ] || fail "mounting a small file system needs root"
 saver() {
-    bash "$(dirname "$0")/wine.sh" "$1/tests/logsaver.exe" "${@:2}"
+    bash "$(dirname "$0")/wine.sh" "$1/logsaver.exe" "${@:2}"
 }
 
 work=$(mktemp -d)
@@ -30,7 +30,9 @@ cp "$work/old.wok" "$disk/saved.wok"
 for room in 0 8192; do
     dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null
     truncate -s "-$room" "$disk/filler"
-    saver "$1" 'T:\saved.wok' 2000 longer --in-place && fail "a save on a full disk succeeded"
+    saver "$1" 'T:\saved.wok' 2000 longer --in-place
+    status=$?
+    [ "$status" = 1 ] || fail "a save on a full disk ended with $status, not as a failed save"
     cmp "$work/old.wok" "$disk/saved.wok" || fail "a failed save with $room bytes free changed the log"
     rm "$disk/filler"
 done
