@@ -242,6 +242,11 @@ void TestLogFile::listKeepsItsTextsThroughDeletionsAndChanges()
     }
     list.setSubItem(3, 2, QStringLiteral("changed"));
     expected[3][2] = QStringLiteral("changed");
+    // A row outside the list has no cells, and no cells put back changes it.
+    for (int outside : {-1, list.size()}) {
+        QVERIFY(list.rowCells(outside).empty());
+        list.insert(outside + 1, list.rowCells(outside));
+    }
     QCOMPARE(rowsOf(list), expected);
 }
 
