@@ -25,11 +25,11 @@ namespace {
 // Pick 3 tickets 3-7-1, 1-7-3 and 3-7-9, one Pick 5, one with no numbers and
 // one whose game is written in the log's code page.
 const QByteArray savedLog = "Pick 3\r\n12/01/2026\r\n3-7-1\r\n"
-                       "Pick 5\r\n12/02/2026\r\n12-3-30-7-21\r\n"
-                       "pick3\r\n12/1/2026\r\n1-7-3\r\n"
-                       "PICK 3\r\n12/03/2026\r\n\r\n"
-                       "\xc9toile, \"big\"\r\n12/04/2026\r\n=1+2\r\n"
-                       "Pick 3\r\n12/01/2026\r\n3 7 9\r\n";
+                            "Pick 5\r\n12/02/2026\r\n12-3-30-7-21\r\n"
+                            "pick3\r\n12/1/2026\r\n1-7-3\r\n"
+                            "PICK 3\r\n12/03/2026\r\n\r\n"
+                            "\xc9toile, \"big\"\r\n12/04/2026\r\n=1+2\r\n"
+                            "Pick 3\r\n12/01/2026\r\n3 7 9\r\n";
 
 } // namespace
 
@@ -73,16 +73,38 @@ void TestTicketQueries::drawMatch_data()
     QTest::addColumn<QString>("winning");
     QTest::addColumn<QString>("ticket");
     QTest::addColumn<QString>("result");
-    QTest::newRow("pick 3 in order") << "Pick 3" << "3-7-1" << "3 7 1" << "straight";
-    QTest::newRow("pick 3 typed as one number") << "PICK3" << "371" << "3-7-1" << "straight";
-    QTest::newRow("pick 3 in another order") << "pick 3" << "3 7 1" << "1-3-7" << "box";
-    QTest::newRow("pick 4, a repeated digit") << "Pick 4" << "1-1-2-3" << "2113" << "box";
-    QTest::newRow("pick 4, a digit repeated once too often")
-        << "Pick 4" << "1-1-2-3" << "1-1-1-2" << "3 of 4";
-    QTest::newRow("pick 5, each number once")
-        << "Pick 5" << "07 12 33 41 44" << "7-12-12-30-41" << "3 of 4";
-    QTest::newRow("another game") << "Powerball" << "5 10 15" << "15, 5, 99" << "2 of 3";
-    QTest::newRow("no numbers on the ticket") << "Pick 5" << "1 2 3 4 5" << "n/a" << "no numbers";
+    QTest::newRow("pick 3 in order") << "Pick 3"
+                                     << "3-7-1"
+                                     << "3 7 1"
+                                     << "straight";
+    QTest::newRow("pick 3 typed as one number") << "PICK3"
+                                                << "371"
+                                                << "3-7-1"
+                                                << "straight";
+    QTest::newRow("pick 3 in another order") << "pick 3"
+                                             << "3 7 1"
+                                             << "1-3-7"
+                                             << "box";
+    QTest::newRow("pick 4, a repeated digit") << "Pick 4"
+                                              << "1-1-2-3"
+                                              << "2113"
+                                              << "box";
+    QTest::newRow("pick 4, a digit repeated once too often") << "Pick 4"
+                                                             << "1-1-2-3"
+                                                             << "1-1-1-2"
+                                                             << "3 of 4";
+    QTest::newRow("pick 5, each number once") << "Pick 5"
+                                              << "07 12 33 41 44"
+                                              << "7-12-12-30-41"
+                                              << "3 of 4";
+    QTest::newRow("another game") << "Powerball"
+                                  << "5 10 15"
+                                  << "15, 5, 99"
+                                  << "2 of 3";
+    QTest::newRow("no numbers on the ticket") << "Pick 5"
+                                              << "1 2 3 4 5"
+                                              << "n/a"
+                                              << "no numbers";
 }
 
 void TestTicketQueries::drawMatch()
@@ -167,8 +189,8 @@ void TestTicketQueries::deleteUndoAndRedoActOnTheSelectedTicket()
     QCOMPARE(readBytes(m_path), deleted);
     QCOMPARE(shown(), Rows());
 
-    for (const auto &[key, bytes] : {std::pair{Qt::CTRL | Qt::Key_Z, savedLog},
-                                     std::pair{Qt::CTRL | Qt::Key_Y, deleted}}) {
+    for (const auto &[key, bytes] :
+         {std::pair{Qt::CTRL | Qt::Key_Z, savedLog}, std::pair{Qt::CTRL | Qt::Key_Y, deleted}}) {
         QTest::keyClick(m_window.get(), key.key(), key.keyboardModifiers());
         QCOMPARE(readBytes(m_path), bytes);
     }
@@ -183,7 +205,8 @@ void TestTicketQueries::addWhileFindingAppendsToTheLog()
     field("Text10")->setText("1-2-3-4-5");
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
     QCOMPARE(readBytes(m_path), savedLog + "Pick 5\r\n\r\n1-2-3-4-5\r\n");
-    QCOMPARE(shown(), Rows({{"Pick 5", "12/02/2026", "12-3-30-7-21"}, {"Pick 5", "", "1-2-3-4-5"}}));
+    QCOMPARE(shown(),
+             Rows({{"Pick 5", "12/02/2026", "12-3-30-7-21"}, {"Pick 5", "", "1-2-3-4-5"}}));
 }
 
 void TestTicketQueries::escGivesBackTheLayoutAndNothingIsSaved()
@@ -223,7 +246,8 @@ void TestTicketQueries::exportWritesWhatTheListShows()
     auto *queries = m_window->findChild<TicketQueries *>();
     const QString csv = m_dir->filePath("tickets.csv");
     QVERIFY(queries->exportTickets(csv, true));
-    QCOMPARE(readBytes(csv), "GAME,DATE,NUMBERS\r\n\"\xc3\x89toile, \"\"big\"\"\",12/04/2026,'=1+2\r\n");
+    QCOMPARE(readBytes(csv),
+             "GAME,DATE,NUMBERS\r\n\"\xc3\x89toile, \"\"big\"\"\",12/04/2026,'=1+2\r\n");
     QVERIFY(queries->exportTickets(csv, false));
     QCOMPARE(readBytes(csv).count("\r\n"), 7);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"saved.wok", "tickets.csv"}));
