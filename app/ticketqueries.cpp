@@ -42,7 +42,7 @@ TicketQueries::TicketQueries(ReportList &list, const LogListModel &log, ListedTi
 
     connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
     connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
-    for (QueryBar *bar : {static_cast<QueryBar *>(m_findBar), static_cast<QueryBar *>(m_checkBar)})
+    for (QueryBar *bar : std::initializer_list<QueryBar *>{m_findBar, m_checkBar})
         connect(bar, &QueryBar::closeRequested, this, &TicketQueries::closeBars);
     // The count follows ADD, DELETE and undo as well as the typing.
     for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
@@ -75,10 +75,13 @@ void TicketQueries::openCheck()
 
 void TicketQueries::openBar(QWidget *bar)
 {
-    QWidget *other = bar == m_findBar ? static_cast<QWidget *>(m_checkBar) : m_findBar;
-    if (other->isVisible()) {
-        other->hide();
-        m_listed.showAll();
+    // One listing at a time: the other bar's goes with it.
+    for (QWidget *other : std::initializer_list<QWidget *>{m_findBar, m_checkBar}) {
+        if (other != bar && other->isVisible()) {
+            other->hide();
+            m_listed.showAll();
+            m_list.setColumnWidths(m_columnWidths);
+        }
     }
     bar->setGeometry(m_listPlace.left(), m_listPlace.top(), m_listPlace.width(), barHeight);
     m_list.setGeometry(m_listPlace.adjusted(0, barHeight + barGap, 0, 0));
