@@ -4,7 +4,8 @@
 #include "querybar.h"
 
 // The draw to check, over the ticket list: the game, the winning numbers as
-// players write them, and a date if the player wants one.
+// players write them, and a date if the player wants one. Until the game and
+// the numbers are there, the bar says which is missing.
 class CheckBar : public QueryBar
 {
     Q_OBJECT
@@ -12,8 +13,8 @@ class CheckBar : public QueryBar
 public:
     explicit CheckBar(QWidget *parent);
 
-    void open();
     DrawCheck draw() const;
+    void showChecked(const DrawCheck &draw, int listed);
 
 signals:
     void changed();

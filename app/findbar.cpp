@@ -1,28 +1,21 @@
 #include "findbar.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 FindBar::FindBar(QWidget *parent) : QueryBar(parent)
 {
     m_field = addField(QStringLiteral("FindText"), QStringLiteral("Find a ticket"));
     connect(m_field, &QLineEdit::textChanged, this, &FindBar::textChanged);
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("FindCount"));
-    row()->addWidget(m_count);
-    finishRow();
+    finishRow(QStringLiteral("FindCount"));
 }
 
-void FindBar::open()
+QString FindBar::text() const
 {
-    show();
-    m_field->setFocus();
-    m_field->selectAll();
+    return m_field->text();
 }
 
 void FindBar::showCount(int listed, int all)
 {
-    m_count->setText(QStringLiteral("%1 of %2").arg(listed).arg(all));
-    m_count->setAccessibleName(QStringLiteral("%1 of %2 tickets match").arg(listed).arg(all));
+    showStatus(QStringLiteral("%1 of %2").arg(listed).arg(all),
+               QStringLiteral("%1 of %2 tickets match").arg(listed).arg(all));
 }

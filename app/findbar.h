@@ -2,8 +2,6 @@
 
 #include "querybar.h"
 
-class QLabel;
-
 // The find field over the ticket list: what to look for, and how many
 // tickets hold it out of how many.
 class FindBar : public QueryBar
@@ -13,7 +11,7 @@ class FindBar : public QueryBar
 public:
     explicit FindBar(QWidget *parent);
 
-    void open();
+    QString text() const;
     void showCount(int listed, int all);
 
 signals:
@@ -21,5 +19,4 @@ signals:
 
 private:
     QLineEdit *m_field;
-    QLabel *m_count;
 };

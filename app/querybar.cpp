@@ -1,8 +1,8 @@
 #include "querybar.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
-#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 
@@ -10,10 +10,21 @@ QueryBar::QueryBar(QWidget *parent) : QWidget(parent), m_row(new QHBoxLayout(thi
 {
     m_row->setContentsMargins(0, 0, 0, 0);
     m_row->setSpacing(4);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &QueryBar::closeRequested);
     hide();
+}
+
+void QueryBar::open()
+{
+    show();
+    m_first->setFocus();
+    m_first->selectAll();
+}
+
+void QueryBar::showStatus(const QString &text, const QString &spoken)
+{
+    m_status->setText(text);
+    m_status->setVisible(!text.isEmpty());
+    m_status->setAccessibleName(spoken.isEmpty() ? text : spoken);
 }
 
 QLineEdit *QueryBar::addField(const QString &name, const QString &prompt, int stretch)
@@ -23,11 +34,17 @@ QLineEdit *QueryBar::addField(const QString &name, const QString &prompt, int st
     field->setPlaceholderText(prompt);
     field->setAccessibleName(prompt);
     m_row->addWidget(field, stretch);
+    if (!m_first)
+        m_first = field;
     return field;
 }
 
-void QueryBar::finishRow()
+void QueryBar::finishRow(const QString &statusName)
 {
+    m_status = new QLabel(this);
+    m_status->setObjectName(statusName);
+    m_row->addWidget(m_status);
+
     auto *close = new QToolButton(this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setAutoRaise(true);

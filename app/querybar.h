@@ -3,16 +3,22 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 
-// A row of fields over the ticket list, as the find and check bars are:
-// Esc in any of them, or the close button at the row's end, asks to close it.
+// A row of fields over the ticket list, as the find and check bars are, with
+// a line of status after the fields and a close button at the row's end.
 class QueryBar : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit QueryBar(QWidget *parent);
+
+    // Shows the bar with the focus in its first field, all of it selected.
+    void open();
+    // The status, and what screen readers say of it where that is longer.
+    void showStatus(const QString &text, const QString &spoken = {});
 
 signals:
     void closeRequested();
@@ -21,10 +27,11 @@ protected:
     // A field that says what it asks for until something is typed, and says
     // it to screen readers too.
     QLineEdit *addField(const QString &name, const QString &prompt, int stretch = 1);
-    QHBoxLayout *row() const { return m_row; }
-    // Called once every field is in: puts the close button last.
-    void finishRow();
+    // Called once every field is in: the status and the close button go last.
+    void finishRow(const QString &statusName);
 
 private:
     QHBoxLayout *m_row;
+    QLineEdit *m_first = nullptr;
+    QLabel *m_status = nullptr;
 };

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -29,25 +31,41 @@ TicketQueries::TicketQueries(ReportList &list, const LogListModel &log, ListedTi
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
       m_findBar(new FindBar(list.parentWidget())), m_checkBar(new CheckBar(list.parentWidget()))
 {
-    connect(addAction(QStringLiteral("&Find"), QKeySequence::Find), &QAction::triggered, this,
-            &TicketQueries::openFind);
-    connect(addAction(QStringLiteral("&Check a Draw"), QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, &TicketQueries::openCheck);
-    connect(addAction(QStringLiteral("&Export Log..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, [this] { askExport(false); });
+    QAction *find = addAction(QStringLiteral("&Find"), QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &TicketQueries::openFind);
+    QAction *check = addAction(QStringLiteral("&Check a Draw"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(check, &QAction::triggered, this, &TicketQueries::openCheck);
+    QAction *exportLog =
+        addAction(QStringLiteral("&Export Log..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportLog, &QAction::triggered, this, [this] { askExport(false); });
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
     m_exportListed->setEnabled(false);
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_barKeys = {find, check, exportLog};
 
-    connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
-    connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
+    // Esc closes the open bar wherever the focus is on the page; with no bar
+    // open it is left to the controls.
+    m_close = new QAction(list.parentWidget());
+    m_close->setShortcut(Qt::Key_Escape);
+    m_close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_close->setEnabled(false);
+    list.parentWidget()->addAction(m_close);
+    connect(m_close, &QAction::triggered, this, &TicketQueries::closeBars);
     for (QueryBar *bar : std::initializer_list<QueryBar *>{m_findBar, m_checkBar})
         connect(bar, &QueryBar::closeRequested, this, &TicketQueries::closeBars);
+    connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
+    connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
     // The count follows ADD, DELETE and undo as well as the typing.
-    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(&m_listed, changed, this,
-                [this] { m_findBar->showCount(m_listed.rowCount(), m_log.size()); });
+    for (const QAbstractItemModel *model : {static_cast<const QAbstractItemModel *>(&m_log),
+                                            static_cast<const QAbstractItemModel *>(&m_listed)}) {
+        for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(model, changed, this,
+                    [this] { m_findBar->showCount(m_listed.rowCount(), m_log.size()); });
+    }
+
+    for (QLineEdit *field : list.parentWidget()->findChildren<QLineEdit *>())
+        field->installEventFilter(this);
 }
 
 QAction *TicketQueries::addAction(const QString &text, const QKeySequence &keys)
@@ -60,32 +78,44 @@ QAction *TicketQueries::addAction(const QString &text, const QKeySequence &keys)
     return action;
 }
 
+// In a text field of the page, Ctrl+F, Ctrl+K and Ctrl+E are the bars' keys on
+// every system: Windows gives a field none of them, Linux gives it Ctrl+K and
+// Ctrl+E for the end of the line.
+bool TicketQueries::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *action : m_barKeys) {
+            if (action->shortcut() == pressed)
+                return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void TicketQueries::openFind()
 {
     openBar(m_findBar);
-    m_findBar->open();
+    find();
 }
 
 void TicketQueries::openCheck()
 {
     openBar(m_checkBar);
-    m_checkBar->open();
     check();
 }
 
-void TicketQueries::openBar(QWidget *bar)
+void TicketQueries::openBar(QueryBar *bar)
 {
-    // One listing at a time: the other bar's goes with it.
-    for (QWidget *other : std::initializer_list<QWidget *>{m_findBar, m_checkBar}) {
-        if (other != bar && other->isVisible()) {
+    // One bar at a time; the listing follows the bar that is open.
+    for (QueryBar *other : std::initializer_list<QueryBar *>{m_findBar, m_checkBar}) {
+        if (other != bar)
             other->hide();
-            m_listed.showAll();
-            m_list.setColumnWidths(m_columnWidths);
-        }
     }
     bar->setGeometry(m_listPlace.left(), m_listPlace.top(), m_listPlace.width(), barHeight);
     m_list.setGeometry(m_listPlace.adjusted(0, barHeight + barGap, 0, 0));
-    m_findBar->showCount(m_listed.rowCount(), m_log.size());
+    m_close->setEnabled(true);
+    bar->open();
 }
 
 void TicketQueries::closeBars()
@@ -94,42 +124,65 @@ void TicketQueries::closeBars()
                           m_checkBar->isAncestorOf(QApplication::focusWidget());
     m_findBar->hide();
     m_checkBar->hide();
-    m_listed.showAll();
+    m_close->setEnabled(false);
     m_list.setGeometry(m_listPlace);
-    m_list.setColumnWidths(m_columnWidths);
-    m_exportListed->setEnabled(false);
+    relist([this] { m_listed.showAll(); });
     if (hadFocus)
         m_list.setFocus();
 }
 
-void TicketQueries::find(const QString &text)
+// Every change of the listing goes through here: the ticket selected stays
+// selected and in view where it is still listed, and the columns, the count
+// and what can be exported follow what is listed.
+void TicketQueries::relist(const std::function<void()> &change)
 {
-    m_listed.find(text);
+    const QModelIndexList selected = m_list.selectionModel()->selectedRows();
+    const int logRow = selected.isEmpty() ? -1 : m_listed.logRow(selected.first().row());
+    change();
+    m_list.setColumnWidths(m_listed.isChecking() ? std::span<const int>(checkColumnWidths)
+                                                 : std::span<const int>(m_columnWidths));
+    if (const int listed = m_listed.listedRow(logRow); listed >= 0) {
+        m_list.selectRow(listed);
+        m_list.scrollTo(m_listed.index(listed, 0));
+    }
     m_findBar->showCount(m_listed.rowCount(), m_log.size());
     m_exportListed->setEnabled(m_listed.isFiltered());
+}
+
+void TicketQueries::find()
+{
+    relist([this] { m_listed.find(m_findBar->text()); });
 }
 
 void TicketQueries::check()
 {
     const DrawCheck draw = m_checkBar->draw();
-    if (draw.isComplete())
-        m_listed.check(draw);
-    else
-        m_listed.showAll();
-    m_list.setColumnWidths(m_listed.isChecking() ? std::span<const int>(checkColumnWidths)
-                                                 : std::span<const int>(m_columnWidths));
-    m_exportListed->setEnabled(m_listed.isFiltered());
+    relist([&] {
+        if (draw.isComplete())
+            m_listed.check(draw);
+        else
+            m_listed.showAll();
+    });
+    m_checkBar->showChecked(draw, m_listed.rowCount());
 }
 
 bool TicketQueries::exportTickets(const QString &path, bool listedOnly, QString *errorString)
 {
-    if (listedOnly) {
+    if (!listedOnly) {
         return ExportTicketsCsv(
-            path, m_log, m_listed.rowCount(),
-            [this](int listed) { return m_listed.logRow(listed); }, errorString);
+            path, m_log, m_log.size(), [](int row) { return row; }, std::nullopt, errorString);
+    }
+    std::optional<CsvExtraColumn> result;
+    if (m_listed.isChecking()) {
+        const int column = m_log.columns();
+        result = CsvExtraColumn{m_listed.headerData(column, Qt::Horizontal).toString(),
+                                [this, column](int listed) {
+                                    return m_listed.index(listed, column).data().toString();
+                                }};
     }
     return ExportTicketsCsv(
-        path, m_log, m_log.size(), [](int row) { return row; }, errorString);
+        path, m_log, m_listed.rowCount(), [this](int listed) { return m_listed.logRow(listed); },
+        result, errorString);
 }
 
 void TicketQueries::askExport(bool listedOnly)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -11,13 +12,15 @@ class FindBar;
 class ListedTickets;
 class LogListModel;
 class QAction;
+class QueryBar;
 class ReportList;
 
 // Find, check a draw and export, on the ticket list. Ctrl+F, Ctrl+K and the
 // list's context menu open a bar over the top of the list, which then lists
-// what the bar asks; closing the bar gives the list back its place and the
-// whole log. Export writes the log, or the tickets listed, to a CSV file the
-// user chooses. Nothing here changes the log or its file.
+// what the bar asks; Esc, anywhere on the page, closes it and gives the list
+// back its place and the whole log, with the selected ticket still selected.
+// Export writes the log, or the tickets listed, to a CSV file the user
+// chooses. Nothing here changes the log or its file.
 class TicketQueries : public QObject
 {
     Q_OBJECT
@@ -29,14 +32,18 @@ public:
     void openFind();
     void openCheck();
     void closeBars();
-    // Writes the listed tickets, or all of them, to path; false, with the
-    // reason, where it could not.
+    // Writes the listed tickets, with their results while a draw is checked,
+    // or the whole log, to path; false, with the reason, where it could not.
     bool exportTickets(const QString &path, bool listedOnly, QString *errorString = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *addAction(const QString &text, const QKeySequence &keys);
-    void openBar(QWidget *bar);
-    void find(const QString &text);
+    void openBar(QueryBar *bar);
+    void relist(const std::function<void()> &change);
+    void find();
     void check();
     void askExport(bool listedOnly);
 
@@ -48,4 +55,6 @@ private:
     FindBar *m_findBar;
     CheckBar *m_checkBar;
     QAction *m_exportListed;
+    QAction *m_close;
+    std::vector<QAction *> m_barKeys;
 };

@@ -9,14 +9,18 @@
 #include "ticketfinder.h"
 #include "ticketqueries.h"
 
+#include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -40,6 +44,8 @@ class TestTicketQueries : public QObject
 private slots:
     void drawMatch_data();
     void drawMatch();
+    void dateKey_data();
+    void dateKey();
     void findIgnoresCase_data();
     void findIgnoresCase();
     void csvFieldsCannotRunAsFormulas_data();
@@ -51,6 +57,12 @@ private slots:
     void escGivesBackTheLayoutAndNothingIsSaved();
     void checkListsTheDrawBestFirst();
     void exportWritesWhatTheListShows();
+    void barsKeepTheListingTrue();
+    void barKeysComeFirstInEveryField_data();
+    void barKeysComeFirstInEveryField();
+    void checkSaysWhatIsMissing_data();
+    void checkSaysWhatIsMissing();
+    void modelsKeepTheirContract();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -60,6 +72,20 @@ private:
         QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     }
     Rows shown() const { return rowsOf(*list()->model()); }
+    QString status(const char *name) const { return m_window->findChild<QLabel *>(name)->text(); }
+    QStringList selected() const
+    {
+        const QModelIndexList rows = list()->selectionModel()->selectedRows();
+        return rows.isEmpty() ? QStringList() : shown().at(rows.first().row());
+    }
+    QAction *action(const QString &text) const
+    {
+        for (QAction *action : list()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
 
     std::optional<QTemporaryDir> m_dir;
     QString m_path;
@@ -114,6 +140,27 @@ void TestTicketQueries::drawMatch()
     QFETCH(QString, ticket);
     QFETCH(QString, result);
     QCOMPARE(DrawCheck(game, winning).match(ticket).text(), result);
+}
+
+void TestTicketQueries::dateKey_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("key"); // 0: no rule reads it
+    for (const char *date :
+         {"12/01/2026", "12/1/2026", "12/1/26", "12-01-2026", "2026-12-01", " 12.01.2026 eve"})
+        QTest::newRow(date) << date << 20261201;
+    QTest::newRow("a leap day") << "2/29/2024" << 20240229;
+    for (const char *date : {"2/29/2026", "02/30/2026", "13/01/2026", "12/01/126", "12/01",
+                             "12/01/2026/1", "Dec 1, 2026", "12/001/2026"})
+        QTest::newRow(date) << date << 0;
+}
+
+void TestTicketQueries::dateKey()
+{
+    QFETCH(QString, date);
+    QFETCH(int, key);
+    QCOMPARE(DateKey(date).value_or(0), key);
+    QCOMPARE(DateKey(QByteArrayView(date.toLatin1())).value_or(0), key);
 }
 
 void TestTicketQueries::findIgnoresCase_data()
@@ -234,7 +281,7 @@ void TestTicketQueries::checkListsTheDrawBestFirst()
                             {"Pick 3", "12/01/2026", "3 7 9", "2 of 3"},
                             {"PICK 3", "12/03/2026", "", "no numbers"}}));
     QCOMPARE(list()->model()->index(1, 3).data(Qt::AccessibleTextRole).toString(), "Result: box");
-    QTest::keyClicks(field("CheckDate"), "12-1-2026");
+    QTest::keyClicks(field("CheckDate"), "2026-12-1");
     QCOMPARE(shown().size(), 3);
     QCOMPARE(readBytes(m_path), savedLog);
 }
@@ -246,11 +293,168 @@ void TestTicketQueries::exportWritesWhatTheListShows()
     auto *queries = m_window->findChild<TicketQueries *>();
     const QString csv = m_dir->filePath("tickets.csv");
     QVERIFY(queries->exportTickets(csv, true));
-    QCOMPARE(readBytes(csv),
-             "GAME,DATE,NUMBERS\r\n\"\xc3\x89toile, \"\"big\"\"\",12/04/2026,'=1+2\r\n");
+    QCOMPARE(readBytes(csv), "\xef\xbb\xbfGAME,DATE,NUMBERS\r\n"
+                             "\"\xc3\x89toile, \"\"big\"\"\",12/04/2026,'=1+2\r\n");
     QVERIFY(queries->exportTickets(csv, false));
     QCOMPARE(readBytes(csv).count("\r\n"), 7);
+
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "pick 3");
+    QTest::keyClicks(field("CheckNumbers"), "371");
+    QVERIFY(queries->exportTickets(csv, true));
+    QCOMPARE(readBytes(csv), "\xef\xbb\xbfGAME,DATE,NUMBERS,MATCH\r\n"
+                             "Pick 3,12/01/2026,3-7-1,straight\r\npick3,12/1/2026,1-7-3,box\r\n"
+                             "Pick 3,12/01/2026,3 7 9,2 of 3\r\nPICK 3,12/03/2026,,no numbers\r\n");
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"saved.wok", "tickets.csv"}));
+}
+
+// Find, a click on a found ticket, Esc, find again, check: the field, the
+// count, the list and the export agree at each step.
+void TestTicketQueries::barsKeepTheListingTrue()
+{
+    QAction *exportListed = action("Export &Listed Tickets...");
+    keys(Qt::CTRL | Qt::Key_F);
+    QTest::keyClicks(field("FindText"), "pick 5");
+    const QStringList pick5 = {"Pick 5", "12/02/2026", "12-3-30-7-21"};
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualRect(list()->model()->index(0, 1)).center());
+    QCOMPARE(QApplication::focusWidget(), list());
+    QVERIFY(exportListed->isEnabled());
+
+    keys(Qt::Key_Escape);
+    QVERIFY(!field("FindText")->isVisible());
+    QCOMPARE(shown().size(), 6);
+    QCOMPARE(selected(), pick5);
+    QVERIFY(!exportListed->isEnabled());
+
+    keys(Qt::CTRL | Qt::Key_F);
+    QCOMPARE(field("FindText")->text(), "pick 5");
+    QCOMPARE(shown(), Rows({pick5}));
+    QCOMPARE(status("FindCount"), "1 of 6");
+    QVERIFY(exportListed->isEnabled());
+
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(shown().size(), 6);
+    QVERIFY(!exportListed->isEnabled());
+    QCOMPARE(selected(), pick5);
+}
+
+void TestTicketQueries::barKeysComeFirstInEveryField_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("opened");
+    for (const char *name : {"Text8", "Text10", "FindText", "CheckNumbers"}) {
+        QTest::addRow("Ctrl+K in %s", name) << name << (Qt::CTRL | Qt::Key_K) << "CheckGame";
+        QTest::addRow("Ctrl+F in %s", name) << name << (Qt::CTRL | Qt::Key_F) << "FindText";
+        QTest::addRow("Ctrl+E in %s", name) << name << (Qt::CTRL | Qt::Key_E) << "export";
+    }
+}
+
+// The same on Linux, where a field takes Ctrl+K and Ctrl+E for itself, and on
+// Windows, where it does not.
+void TestTicketQueries::barKeysComeFirstInEveryField()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, opened);
+    if (fieldName.startsWith("Find"))
+        keys(Qt::CTRL | Qt::Key_F);
+    if (fieldName.startsWith("Check"))
+        keys(Qt::CTRL | Qt::Key_K);
+    QLineEdit *typedIn = field(qPrintable(fieldName));
+    typedIn->setFocus();
+    typedIn->setText("3-7-1");
+    typedIn->setCursorPosition(1);
+
+    QString dialog;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog = "export";
+            files->reject();
+        }
+    });
+    keys(key);
+    QCOMPARE(typedIn->text(), "3-7-1");
+    if (opened == "export")
+        QCOMPARE(dialog, opened);
+    else
+        QCOMPARE(QApplication::focusWidget(), field(qPrintable(opened)));
+}
+
+void TestTicketQueries::checkSaysWhatIsMissing_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("listed");
+    QTest::newRow("nothing yet") << ""
+                                 << ""
+                                 << "Type the game and numbers" << 6;
+    QTest::newRow("no game") << ""
+                             << "371"
+                             << "Type the game" << 6;
+    QTest::newRow("no numbers") << "pick 3"
+                                << "n/a"
+                                << "Type the numbers" << 6;
+    QTest::newRow("a draw") << "pick 3"
+                            << "371"
+                            << "4" << 4;
+}
+
+void TestTicketQueries::checkSaysWhatIsMissing()
+{
+    QFETCH(QString, game);
+    QFETCH(QString, numbers);
+    QFETCH(QString, said);
+    QFETCH(int, listed);
+    keys(Qt::CTRL | Qt::Key_K);
+    field("CheckGame")->setText(game);
+    field("CheckNumbers")->setText(numbers);
+    QCOMPARE(status("CheckStatus"), said);
+    QCOMPARE(shown().size(), listed);
+    QCOMPARE(action("Export &Listed Tickets...")->isEnabled(), listed < 6);
+}
+
+// Both models under Qt's own checker while tickets come and go under a find
+// and a check; a checked listing is not in log order, so a ticket listed
+// before the one removed may stand after it in the log.
+void TestTicketQueries::modelsKeepTheirContract()
+{
+    using Mode = QAbstractItemModelTester::FailureReportingMode;
+    QAbstractItemModelTester logTester(m_window->findChild<LogListModel *>(), Mode::QtTest);
+    QAbstractItemModelTester listedTester(list()->model(), Mode::QtTest);
+    auto *add = m_window->findChild<QPushButton *>("Command2");
+    auto *remove = m_window->findChild<QPushButton *>("Command3");
+    // As a removal is signalled, every listed row still names its own ticket.
+    const auto deleteUndoRedo = [&](int listedRow) {
+        list()->selectRow(listedRow);
+        const Rows before = shown();
+        Rows removing;
+        const auto watch = connect(list()->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                                   [&] { removing = shown(); });
+        QTest::mouseClick(remove, Qt::LeftButton);
+        disconnect(watch);
+        QCOMPARE(removing, before);
+        for (QKeyCombination key :
+             {Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_Z})
+            QTest::keyClick(m_window.get(), key.key(), key.keyboardModifiers());
+    };
+    field("Text8")->setText("Pick 3");
+    field("Text10")->setText("3-7-1");
+
+    keys(Qt::CTRL | Qt::Key_F);
+    QTest::keyClicks(field("FindText"), "pick");
+    deleteUndoRedo(1);
+    QTest::mouseClick(add, Qt::LeftButton);
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "pick 3");
+    QTest::keyClicks(field("CheckNumbers"), "371");
+    QTest::mouseClick(add, Qt::LeftButton);
+    deleteUndoRedo(shown().size() - 1);
+    keys(Qt::Key_Escape);
+    deleteUndoRedo(0);
+    QCOMPARE(shown().size(), 8);
 }
 
 QTEST_MAIN(TestTicketQueries)

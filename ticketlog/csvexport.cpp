@@ -28,11 +28,15 @@ QByteArray CsvField(QStringView cell)
 }
 
 bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
-                      const std::function<int(int)> &logRow, QString *errorString)
+                      const std::function<int(int)> &logRow,
+                      const std::optional<CsvExtraColumn> &extra, QString *errorString)
 {
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly) && file.write("GAME,DATE,NUMBERS\r\n") > 0;
-    QByteArray block;
+    QByteArray block = "\xEF\xBB\xBFGAME,DATE,NUMBERS";
+    if (extra)
+        block += ',' + CsvField(extra->title);
+    block += "\r\n";
+    bool written = file.open(QIODevice::WriteOnly);
     for (int listed = 0; written && listed < count; ++listed) {
         const int row = logRow(listed);
         for (int column = 0; column < log.columns(); ++column) {
@@ -43,12 +47,16 @@ bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
             block += bytes && isAscii(*bytes) ? csvField(bytes->toByteArray())
                                               : CsvField(log.text(row, column));
         }
+        if (extra)
+            block += ',' + CsvField(extra->cell(listed));
         block += "\r\n";
-        if (block.size() >= 64 * 1024 || listed + 1 == count) {
+        if (block.size() >= 64 * 1024) {
             written = file.write(block) == block.size();
             block.resize(0);
         }
     }
+    if (written && !block.isEmpty())
+        written = file.write(block) == block.size();
     if (written && file.commit())
         return true;
     if (errorString)

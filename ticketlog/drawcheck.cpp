@@ -1,6 +1,7 @@
 #include "drawcheck.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -102,6 +103,62 @@ void readNumbers(const Characters &text, bool digitsAlone, std::vector<int> &num
 
 } // namespace
 
+namespace {
+
+template <typename Characters> std::optional<int> dateKeyOf(const Characters &text)
+{
+    struct Number
+    {
+        int value = 0;
+        int digits = 0;
+    };
+    std::array<Number, 3> numbers{};
+    int count = 0;
+    bool inNumber = false;
+    for (const auto character : text) {
+        const unsigned unit = unitOf(character);
+        if (unit < '0' || unit > '9') {
+            inNumber = false;
+            continue;
+        }
+        if (!inNumber && count++ == 3)
+            return std::nullopt;
+        inNumber = true;
+        Number &number = numbers[std::size_t(count - 1)];
+        if (++number.digits > 4)
+            return std::nullopt;
+        number.value = number.value * 10 + int(unit - '0');
+    }
+    if (count != 3)
+        return std::nullopt;
+    const bool yearFirst = numbers[0].digits == 4;
+    const Number &year = yearFirst ? numbers[0] : numbers[2];
+    const Number &month = yearFirst ? numbers[1] : numbers[0];
+    const Number &day = yearFirst ? numbers[2] : numbers[1];
+    if ((year.digits != 2 && year.digits != 4) || month.digits > 2 || day.digits > 2)
+        return std::nullopt;
+    const int fullYear = year.digits == 2 ? 2000 + year.value : year.value;
+    const bool leap = (fullYear % 4 == 0 && fullYear % 100 != 0) || fullYear % 400 == 0;
+    constexpr std::array<int, 12> monthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month.value < 1 || month.value > 12 || day.value < 1 ||
+        day.value > monthDays[std::size_t(month.value - 1)] ||
+        (month.value == 2 && day.value == 29 && !leap))
+        return std::nullopt;
+    return fullYear * 10000 + month.value * 100 + day.value;
+}
+
+} // namespace
+
+std::optional<int> DateKey(QStringView text)
+{
+    return dateKeyOf(text);
+}
+
+std::optional<int> DateKey(QByteArrayView bytes)
+{
+    return dateKeyOf(bytes);
+}
+
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
 {
     std::vector<int> numbers;
@@ -113,13 +170,29 @@ DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView d
     : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)),
       m_winning(NumbersIn(winningNumbers, m_digitGame)),
       m_sortedWinning(sorted(m_winning, !m_digitGame)), m_date(NumbersIn(date)),
-      m_anyDate(m_date.empty())
+      m_dateKey(DateKey(date)), m_anyDate(m_date.empty())
 {
 }
 
 bool DrawCheck::concerns(const LogList &list, int row) const
 {
-    return isGame(list, row) && (m_anyDate || NumbersIn(list.text(row, 1)) == m_date);
+    return isGame(list, row) && (m_anyDate || isDate(list, row));
+}
+
+bool DrawCheck::isDate(const LogList &list, int row) const
+{
+    const std::optional<QByteArrayView> bytes = list.savedBytes(row, 1);
+    const QString text = bytes ? QString() : list.text(row, 1);
+    if (m_dateKey) {
+        const std::optional<int> key = bytes ? DateKey(*bytes) : DateKey(text);
+        if (key)
+            return key == m_dateKey;
+    }
+    if (bytes)
+        readNumbers(*bytes, false, m_ticket);
+    else
+        readNumbers(text, false, m_ticket);
+    return m_ticket == m_date;
 }
 
 // Most game cells are short ASCII: compared in their bytes, with no text made.

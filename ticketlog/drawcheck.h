@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // How one ticket fared against a draw.
@@ -41,6 +42,13 @@ QString GameKey(QStringView name);
 // is 3, 7, 1.
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone = false);
 
+// A date as players write it, as one number yyyymmdd: month/day/year, or
+// year-month-day where the first number has four digits, with any separators;
+// a year of two digits is 20xx. "12/1/26", "12-01-2026" and "2026-12-01" are
+// one date. Nothing where no rule reads the text as a day of the calendar.
+std::optional<int> DateKey(QStringView text);
+std::optional<int> DateKey(QByteArrayView bytes);
+
 // Check a draw: the player's game, the winning numbers as typed, and a date
 // if they gave one. Pick 3 and Pick 4 tickets win straight or box, counting a
 // repeated digit as often as it stands; any other game counts the numbers in
@@ -50,10 +58,13 @@ class DrawCheck
 public:
     DrawCheck(QStringView game, QStringView winningNumbers, QStringView date = {});
 
+    bool hasGame() const { return !m_game.isEmpty(); }
+    bool hasNumbers() const { return !m_winning.empty(); }
     // A game and at least one winning number: something to check.
-    bool isComplete() const { return !m_game.isEmpty() && !m_winning.empty(); }
+    bool isComplete() const { return hasGame() && hasNumbers(); }
     // The ticket is of the draw's game and, where a date was given, of its
-    // date (the same numbers of day, month and year, however separated).
+    // date: the same day whatever its order and year width, or, where no rule
+    // reads a date, the same numbers however separated.
     bool concerns(const LogList &list, int row) const;
     DrawMatch match(QStringView ticketNumbers) const;
     // The same for a ticket of the list, read from the file's own bytes where
@@ -62,6 +73,7 @@ public:
 
 private:
     bool isGame(const LogList &list, int row) const;
+    bool isDate(const LogList &list, int row) const;
     DrawMatch matchNumbers() const;
 
     QString m_game;
@@ -69,6 +81,7 @@ private:
     std::vector<int> m_winning;
     std::vector<int> m_sortedWinning; // distinct but in digit games
     std::vector<int> m_date;
+    std::optional<int> m_dateKey;
     bool m_anyDate;
     mutable std::vector<int> m_ticket; // the numbers of the ticket at hand
     mutable std::vector<int> m_sortedTicket;

@@ -18,15 +18,19 @@ ListedTickets::ListedTickets(LogListModel &log, QObject *parent)
                 else
                     endInsertRows();
             });
+    // Filtered, the tickets leave the listing while the log still holds
+    // them, so that every listed row names its own ticket throughout.
     connect(&log, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
-                if (!isFiltered())
+                if (isFiltered())
+                    unlist(first, last);
+                else
                     beginRemoveRows({}, first, last);
             });
     connect(&log, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex &, int first, int last) {
                 if (isFiltered())
-                    followRemoved(first, last);
+                    renumberFrom(last + 1, first - last - 1);
                 else
                     endRemoveRows();
             });
@@ -94,11 +98,14 @@ void ListedTickets::relist()
     }
     // Best first, in log order among equals; sorted in place, for no memory
     // beyond the list.
-    if (m_check) {
-        std::sort(m_listed.begin(), m_listed.end(), [](const Listed &a, const Listed &b) {
-            return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
-        });
-    }
+    if (m_check)
+        std::sort(m_listed.begin(), m_listed.end(), &ListedTickets::listedBefore);
+}
+
+// Best first, in log order among equals.
+bool ListedTickets::listedBefore(const Listed &a, const Listed &b)
+{
+    return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
 }
 
 std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
@@ -110,43 +117,44 @@ std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
     return Listed{row, m_check->match(m_log, row)};
 }
 
-// The place of a ticket among those listed: log order for a find; for a
-// check, after those that fared as well or better.
 void ListedTickets::followInserted(int first, int last)
 {
-    const int count = last - first + 1;
+    renumberFrom(first, last - first + 1);
+    for (int row = first; row <= last; ++row)
+        place(row);
+}
+
+void ListedTickets::renumberFrom(int row, int by)
+{
     for (Listed &listed : m_listed) {
-        if (listed.row >= first)
-            listed.row += count;
-    }
-    for (int row = first; row <= last; ++row) {
-        const std::optional<Listed> listed = test(row);
-        if (!listed)
-            continue;
-        const auto place =
-            m_check ? std::find_if(m_listed.begin(), m_listed.end(),
-                                   [&](const Listed &other) {
-                                       return listed->match.betterThan(other.match) ||
-                                              (!other.match.betterThan(listed->match) &&
-                                               other.row > row);
-                                   })
-                    : std::find_if(m_listed.begin(), m_listed.end(),
-                                   [row](const Listed &other) { return other.row > row; });
-        const int at = int(place - m_listed.begin());
-        beginInsertRows({}, at, at);
-        m_listed.insert(place, *listed);
-        endInsertRows();
+        if (listed.row >= row)
+            listed.row += by;
     }
 }
 
-void ListedTickets::followRemoved(int first, int last)
+// Lists the ticket if it belongs: in log order for a find; for a check, after
+// those that fared as well or better.
+void ListedTickets::place(int row)
 {
-    const int count = last - first + 1;
+    const std::optional<Listed> listed = test(row);
+    if (!listed)
+        return;
+    const auto at =
+        m_check ? std::find_if(m_listed.begin(), m_listed.end(),
+                               [&](const Listed &other) { return listedBefore(*listed, other); })
+                : std::find_if(m_listed.begin(), m_listed.end(),
+                               [row](const Listed &other) { return other.row > row; });
+    const int index = int(at - m_listed.begin());
+    beginInsertRows({}, index, index);
+    m_listed.insert(at, *listed);
+    endInsertRows();
+}
+
+void ListedTickets::unlist(int first, int last)
+{
     for (int at = int(m_listed.size()) - 1; at >= 0; --at) {
-        Listed &listed = m_listed[std::size_t(at)];
-        if (listed.row > last) {
-            listed.row -= count;
-        } else if (listed.row >= first) {
+        const int row = m_listed[std::size_t(at)].row;
+        if (row >= first && row <= last) {
             beginRemoveRows({}, at, at);
             m_listed.erase(m_listed.begin() + at);
             endRemoveRows();
@@ -163,18 +171,8 @@ void ListedTickets::followChanged(int first, int last)
         return;
     }
     for (int row = first; row <= last; ++row) {
-        const int at = listedRow(row);
-        if (at >= 0) {
-            beginRemoveRows({}, at, at);
-            m_listed.erase(m_listed.begin() + at);
-            endRemoveRows();
-        }
-        // Put back where it now belongs, if anywhere.
-        for (Listed &listed : m_listed) {
-            if (listed.row > row)
-                --listed.row;
-        }
-        followInserted(row, row);
+        unlist(row, row);
+        place(row);
     }
 }
 

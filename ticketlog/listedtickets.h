@@ -44,11 +44,14 @@ private:
         DrawMatch match;
     };
 
+    static bool listedBefore(const Listed &a, const Listed &b);
     void relist();
     std::optional<Listed> test(int row) const;
     void followInserted(int first, int last);
-    void followRemoved(int first, int last);
     void followChanged(int first, int last);
+    void renumberFrom(int row, int by);
+    void place(int row);
+    void unlist(int first, int last);
 
     LogListModel &m_log;
     std::optional<TicketFinder> m_finder;
