@@ -81,8 +81,13 @@ SingleInstance::Start SingleInstance::start()
         QLocalSocket socket;
         SingleInstancePlatform::prepare(socket);
         socket.connectToServer(m_name);
-        if (socket.waitForConnected(connectTimeoutMs))
+        if (socket.waitForConnected(connectTimeoutMs)) {
+            // A name another user took first is theirs to keep: this start
+            // goes on as it would alone.
+            if (!SingleInstancePlatform::heldByThisUser(socket))
+                return Start::Alone;
             return askRunningCopy(socket);
+        }
         StartAnswerer::Listen listening = StartAnswerer::Listen::Failed;
         QMetaObject::invokeMethod(
             m_answerer, [this] { return m_answerer->listen(m_name); }, Qt::BlockingQueuedConnection,

@@ -13,6 +13,10 @@ QString userKey();
 // one that a killed copy does not leave behind.
 void prepare(QLocalServer &server);
 void prepare(QLocalSocket &socket);
+// Whether the copy that holds the name runs as this user. Another user may
+// take a name first; a start then goes on alone instead of asking them.
+// Where the system cannot tell, the copy is taken as this user's.
+bool heldByThisUser(QLocalSocket &socket);
 // Frees a name that a killed copy left behind, once no copy answered on it.
 bool freeAbandonedName(const QString &name);
 
