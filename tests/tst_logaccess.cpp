@@ -52,6 +52,8 @@ private slots:
     void neitherWritableKeepsTheLogPerUser();
     void inPlaceSaveOnAFullDiskKeepsTheOldLog_data();
     void inPlaceSaveOnAFullDiskKeepsTheOldLog();
+    void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog_data();
+    void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog();
 
 private:
     QString programLog() const { return m_dir->filePath("program/saved.wok"); }
@@ -62,11 +64,15 @@ private:
     {
         return runAsUser({"--add", programLog(), userLog(), game}, expectedExit);
     }
-    // Runs the helper with the arguments as the ordinary user; returns what
-    // it printed.
+    // Runs the helper with the arguments as the ordinary user, whose data
+    // folder is home/; returns what it printed. An expected exit below 0
+    // takes any.
     QString runAsUser(const QStringList &arguments, int expectedExit)
     {
         QProcess helper;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", m_dir->filePath("home"));
+        helper.setProcessEnvironment(environment);
         if (asRoot) {
             helper.setChildProcessModifier([] {
                 if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
@@ -77,14 +83,24 @@ private:
         helper.start(m_dir->filePath("logsaver"), arguments);
         [&] {
             QVERIFY(helper.waitForFinished());
-            QCOMPARE(helper.exitCode(), expectedExit);
+            m_exitCode = helper.exitCode();
+            if (expectedExit >= 0)
+                QCOMPARE(m_exitCode, expectedExit);
         }();
         return QString::fromLocal8Bit(helper.readAllStandardOutput() +
                                       helper.readAllStandardError());
     }
 
+    QStringList rollbackCopies() const
+    {
+        return QDir(m_dir->filePath("home/Ticketwise"))
+            .entryList({"*.rollback-????????????????"}, QDir::Files);
+    }
+    void mountProgramFolder(const QString &fileSystem);
+
     std::optional<QTemporaryDir> m_dir;
     bool m_mounted = false;
+    int m_exitCode = 0;
 };
 
 void TestLogAccess::init()
@@ -180,22 +196,9 @@ void TestLogAccess::neitherWritableKeepsTheLogPerUser()
     QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
 }
 
-void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog_data()
+// A program folder on a small file system, that the user cannot write.
+void TestLogAccess::mountProgramFolder(const QString &fileSystem)
 {
-    QTest::addColumn<QString>("fileSystem");
-    QTest::addColumn<int>("roomLeft");
-    QTest::newRow("tmpfs, full") << "tmpfs" << 0;
-    QTest::newRow("tmpfs, room for part of the ticket") << "tmpfs" << 8192;
-    QTest::newRow("ext4, full") << "ext4" << 0;
-    QTest::newRow("ext4, room for part of the ticket") << "ext4" << 8192;
-}
-
-// A program folder on a small file system that the user cannot write,
-// holding a log of 44,800 bytes that they can, filled up by another file.
-void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
-{
-    QFETCH(QString, fileSystem);
-    QFETCH(int, roomLeft);
     if (!asRoot)
         QSKIP("mounting a small file system needs root");
     const QString folder = m_dir->filePath("program");
@@ -212,6 +215,25 @@ void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
     m_mounted = true;
     own(folder, 0755);
     QCOMPARE(::chown(QFile::encodeName(folder).constData(), 0, 0), 0);
+}
+
+void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog_data()
+{
+    QTest::addColumn<QString>("fileSystem");
+    QTest::addColumn<int>("roomLeft");
+    QTest::newRow("tmpfs, full") << "tmpfs" << 0;
+    QTest::newRow("tmpfs, room for part of the ticket") << "tmpfs" << 8192;
+    QTest::newRow("ext4, full") << "ext4" << 0;
+    QTest::newRow("ext4, room for part of the ticket") << "ext4" << 8192;
+}
+
+// A program folder on a small file system that the user cannot write,
+// holding a log of 44,800 bytes that they can, filled up by another file.
+void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
+{
+    QFETCH(QString, fileSystem);
+    QFETCH(int, roomLeft);
+    mountProgramFolder(fileSystem);
     const QByteArray old = QByteArray("Pick 5\r\n12/07/2026\r\n3-17-22-30-41\r\n").repeated(1280);
     writeBytes(programLog(), old);
     own(programLog(), 0644);
@@ -222,9 +244,11 @@ void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
     QVERIFY(filler.resize(std::max<qint64>(0, filler.size() - roomLeft)));
     filler.close();
 
-    QVERIFY(!runAsUser({"--add", programLog(), userLog(), QString(24000, u'7')}, 1).isEmpty());
+    const QString report = runAsUser({"--add", programLog(), userLog(), QString(24000, u'7')}, 1);
+    QVERIFY2(report.contains("error No space left on device\n"), qPrintable(report));
     QCOMPARE(readBytes(programLog()).size(), old.size());
     QCOMPARE(readBytes(programLog()), old);
+    QCOMPARE(rollbackCopies(), QStringList());
 
     // With room again, a shorter log is cut to its length.
     QVERIFY(filler.remove());
@@ -232,6 +256,61 @@ void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog()
     QCOMPARE(readBytes(programLog()),
              QByteArray("short game 0\r\nshort date 0\r\nshort numbers 0\r\n"
                         "short game 1\r\nshort date 1\r\nshort numbers 1\r\n"));
+}
+
+void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog_data()
+{
+    QTest::addColumn<QString>("fileSystem");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("crash");
+    for (const char *fileSystem : {"tmpfs", "ext4"}) {
+        for (const char *change : {"add", "delete"}) {
+            for (const bool crash : {false, true})
+                QTest::addRow("%s, %s, %s", fileSystem, change, crash ? "crash" : "failure")
+                    << fileSystem << change << crash;
+        }
+    }
+}
+
+// Each step of a save in place, from the rollback copy to its removal, fails
+// or ends the program in turn: a failed save leaves the old log at once, and
+// the next start finds it, or puts it back after a crash. A save that no step
+// stops writes the new log.
+void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog()
+{
+    QFETCH(QString, fileSystem);
+    QFETCH(QString, change);
+    QFETCH(bool, crash);
+    mountProgramFolder(fileSystem);
+    QByteArray old;
+    for (int row = 0; row < 300; ++row)
+        old += QStringLiteral("Pick 5\r\n12/07/2026\r\n%1-17-22-30-41\r\n").arg(row).toLatin1();
+    writeBytes(programLog(), old);
+    own(programLog(), 0644);
+    runAsUser({"--stop-at", "0", "fail", programLog(), change}, 4);
+    const QByteArray changed = readBytes(programLog());
+    QVERIFY(changed != old);
+
+    for (int step = 1; step <= 20; ++step) {
+        writeBytes(programLog(), old);
+        const QString stop = QString::number(step);
+        const QString report =
+            runAsUser({"--stop-at", stop, crash ? "crash" : "fail", programLog(), change}, -1);
+        if (m_exitCode == 4) {
+            QCOMPARE(readBytes(programLog()), changed);
+            QCOMPARE(rollbackCopies(), QStringList());
+            return;
+        }
+        QCOMPARE(m_exitCode, crash ? 9 : 1);
+        if (!crash) {
+            QVERIFY2(report.contains("step " + stop + " failed"), qPrintable(report));
+            QVERIFY2(readBytes(programLog()) == old, qPrintable("failed at step " + stop));
+        }
+        runAsUser({"--restore", programLog()}, 0);
+        QVERIFY2(readBytes(programLog()) == old, qPrintable("stopped at step " + stop));
+        QCOMPARE(rollbackCopies(), QStringList());
+    }
+    QFAIL("the save did not end within 20 steps");
 }
 
 QTEST_GUILESS_MAIN(TestLogAccess)

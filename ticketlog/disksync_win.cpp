@@ -11,6 +11,15 @@ bool SyncToDisk(QFile &file, QString *reason)
     }
     if (FlushFileBuffers(HANDLE(_get_osfhandle(file.handle()))))
         return true;
-    *reason = qt_error_string(int(GetLastError()));
+    const DWORD error = GetLastError();
+    if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED)
+        return true;
+    *reason = qt_error_string(int(error));
     return false;
+}
+
+// NTFS keeps a renamed file's entry in its own journal.
+bool SyncFolder(const QString &, QString *)
+{
+    return true;
 }

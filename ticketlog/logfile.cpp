@@ -1,7 +1,7 @@
 #include "logfile.h"
 
 #include "codepage.h"
-#include "disksync.h"
+#include "inplacesave.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -125,42 +125,13 @@ bool writeLog(QIODevice &device, const LogList &list)
 
 } // namespace
 
-// With no new file to write first, the old one is overwritten. What the log
-// grows by is written first, past the old end, and put on the disk: a disk
-// or quota that runs out then has changed nothing but the file's length,
-// which is put back. Only then are the old bytes overwritten.
-bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString)
+QByteArray LogFileBytes(const LogList &list)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     writeLog(buffer, list);
-
-    QFile file(path);
-    QString reason;
-    const auto fail = [&] {
-        if (errorString)
-            *errorString = reason.isEmpty() ? file.errorString() : reason;
-        return false;
-    };
-    // Unbuffered: bytes a full disk refused must not stay behind to be written
-    // again when the file is cut back.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return fail();
-    const qint64 oldSize = file.size();
-    const QByteArrayView growth =
-        QByteArrayView(bytes).sliced(std::min(oldSize, qint64(bytes.size())));
-    if (!growth.isEmpty() &&
-        !(file.seek(oldSize) && file.write(growth.data(), growth.size()) == growth.size() &&
-          SyncToDisk(file, &reason))) {
-        file.resize(oldSize);
-        return fail();
-    }
-    const qint64 head = bytes.size() - growth.size();
-    if (!(file.seek(0) && file.write(bytes.constData(), head) == head &&
-          file.resize(bytes.size()) && SyncToDisk(file, &reason)))
-        return fail();
-    return true;
+    return bytes;
 }
 
 bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)

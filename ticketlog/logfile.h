@@ -16,15 +16,12 @@ QString LogFilePath();
 // file is replaced only once every byte is written: on failure it stays as it
 // was, and errorString (if given) receives the system's reason. Where the
 // folder takes no new file but the file itself may be written, it is written
-// in place, keeping its owner, mode and links: what the log grows by is
-// written first, past the old end, so that a full disk fails the save before a
-// byte of the old log changes, and the file keeps its old length.
+// in place (SaveLogFileInPlace), keeping its owner, mode and links.
 bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
                  QString *errorString = nullptr);
 
-// Writes the whole list over the file itself, which must exist: what
-// SaveLogFile does where the folder takes no new file.
-bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString = nullptr);
+// The bytes SaveLogFile writes for the list.
+QByteArray LogFileBytes(const LogList &list);
 
 enum class LogFileRead
 {

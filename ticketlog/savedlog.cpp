@@ -1,7 +1,10 @@
 #include "savedlog.h"
 
+#include "inplacesave.h"
+
 void SavedLog::load(LogList &list, qsizetype limit)
 {
+    RestoreUnfinishedSave(m_location.saveTo);
     const LogFileRead read = LoadLogFile(list, m_location.readFrom, limit);
     const bool notWhole = read == LogFileRead::NotWhole;
     m_unreadAtSavePath = notWhole && m_location.readFrom == m_location.saveTo;
