@@ -5,6 +5,9 @@
 // draw and export over 100,000 and 1,000,000 tickets, with the memory a
 // filter or a check adds. Prints a table; checks nothing.
 #include "form1.h"
+#include "inplacesave.h"
+#include "logfile.h"
+#include "loglistmodel.h"
 #include "systemrandomsource.h"
 #include "ticketqueries.h"
 
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QProcess>
@@ -232,6 +236,48 @@ void benchEditing(const QString &path)
     std::printf("\n");
 }
 
+// The bytes each step of a save writes, to the log and to the rollback copy.
+class CountingSteps : public FileSteps
+{
+public:
+    explicit CountingSteps(const QString &log) : m_log(log) {}
+    bool write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason) override
+    {
+        (file.fileName() == m_log ? logBytes : otherBytes) += bytes.size();
+        return FileSteps::write(file, at, bytes, reason);
+    }
+    qint64 logBytes = 0;
+    qint64 otherBytes = 0;
+
+private:
+    QString m_log;
+};
+
+// A save in place, as in a folder the user cannot write: an ADD writes only
+// the new ticket, a DELETE in the middle what follows it.
+void benchInPlace(const QString &path)
+{
+    writeLog(path, tickets);
+    LogListModel list;
+    LoadLogFile(list, path);
+    std::printf("\nA save in place with %d tickets (%lld bytes):\n", tickets,
+                qlonglong(QFileInfo(path).size()));
+    for (const bool add : {true, false}) {
+        if (add) {
+            list.append(u"Pick 5");
+            list.setSubItem(list.size() - 1, 1, u"12/08/2026");
+            list.setSubItem(list.size() - 1, 2, u"3-17-22-30-41");
+        } else {
+            list.remove(list.size() / 2);
+        }
+        CountingSteps steps(path);
+        const double ms = milliseconds([&] { SaveLogFileInPlace(list, path, nullptr, steps); });
+        std::printf("  %-22s %6.1f ms; wrote %lld bytes of the log, %lld of rollback copy\n",
+                    add ? "ADD (a 35-byte ticket)" : "DELETE in the middle", ms,
+                    qlonglong(steps.logBytes), qlonglong(steps.otherBytes));
+    }
+}
+
 // The bytes this process has allocated and not freed, wherever they lie.
 double allocatedBytes()
 {
@@ -303,6 +349,8 @@ int main(int argc, char *argv[])
     if (!queriesAlone) {
         benchStartUp(empty, full);
         benchEditing(full);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+        benchInPlace(dir.filePath("inplace.wok"));
     }
     std::printf("\nFind, check a draw and export, in the window:\n");
     for (int rows : {100000, 1000000})

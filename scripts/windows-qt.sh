@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints the folder of a Qt for 64-bit Windows, cross-built with Debian's
 # MinGW-w64 from Debian's own qt6-base source at the host Qt's version.
-# The first call on a machine builds it (about 20 minutes on 2 cores) into
+# The first call on a machine builds it (20 to 40 minutes on 2 cores) into
 # a cache outside the clone; later calls find it there and return at once.
 # Everything but the folder goes to stderr.
 set -euo pipefail
@@ -49,7 +49,7 @@ if [ -f "$prefix/.complete" ]; then
 fi
 
 echo "windows-qt: building Qt $version for Windows into $prefix" >&2
-echo "windows-qt: this happens once per machine and takes about 20 minutes" >&2
+echo "windows-qt: this happens once per machine and takes 20 to 40 minutes" >&2
 started=$(date +%s)
 # A build cut short goes on where it stopped.
 work="$cache/work-$key"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The log written over itself under Wine, on a drive that is a small ext4
 # image, loop-mounted and filled up by another file, as full as can be and
-# with room for part of the new log: the save fails and the old log keeps
-# every byte. With room again, a shorter log is cut to its length.
+# with room for part of the new log: the save fails, says the disk is full,
+# and the old log keeps every byte. With room again, a shorter log is cut to
+# its length.
 # usage: fulldisk.sh WINDOWS-BUILD-FOLDER (as root; needs WINEPREFIX)
 set -u
 fail() {
@@ -30,9 +31,10 @@ cp "$work/old.wok" "$disk/saved.wok"
 for room in 0 8192; do
     dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null
     truncate -s "-$room" "$disk/filler"
-    saver "$1" 'T:\saved.wok' 2000 longer --in-place
+    reason=$(saver "$1" 'T:\saved.wok' 2000 longer --in-place 2>&1)
     status=$?
     [ "$status" = 1 ] || fail "a save on a full disk ended with $status, not as a failed save"
+    grep -qi "space" <<<"$reason" || fail "a save on a full disk gave the reason \"$reason\""
     cmp "$work/old.wok" "$disk/saved.wok" || fail "a failed save with $room bytes free changed the log"
     rm "$disk/filler"
 done
