@@ -17,14 +17,21 @@ DrawCheck CheckBar::draw() const
     return DrawCheck(m_game->text(), m_numbers->text(), m_date->text());
 }
 
+// Short, as the fields keep their room; screen readers hear it whole.
 void CheckBar::showChecked(const DrawCheck &draw, int listed)
 {
     if (draw.isComplete()) {
-        showStatus(QString::number(listed), QStringLiteral("%1 tickets of this draw").arg(listed));
+        const QString tickets =
+            listed == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(listed);
+        showStatus(tickets, QStringLiteral("%1 of this draw").arg(tickets));
     } else if (!draw.hasGame()) {
-        showStatus(draw.hasNumbers() ? QStringLiteral("Type the game")
-                                     : QStringLiteral("Type the game and numbers"));
+        showStatus(draw.hasNumbers() ? QStringLiteral("No game yet")
+                                     : QStringLiteral("No game or numbers"),
+                   draw.hasNumbers()
+                       ? QStringLiteral("Type the game to check the draw")
+                       : QStringLiteral("Type the game and the winning numbers to check a draw"));
     } else {
-        showStatus(QStringLiteral("Type the numbers"));
+        showStatus(QStringLiteral("No numbers yet"),
+                   QStringLiteral("Type the winning numbers to check the draw"));
     }
 }

@@ -390,16 +390,16 @@ void TestTicketQueries::checkSaysWhatIsMissing_data()
     QTest::addColumn<int>("listed");
     QTest::newRow("nothing yet") << ""
                                  << ""
-                                 << "Type the game and numbers" << 6;
+                                 << "No game or numbers" << 6;
     QTest::newRow("no game") << ""
                              << "371"
-                             << "Type the game" << 6;
+                             << "No game yet" << 6;
     QTest::newRow("no numbers") << "pick 3"
                                 << "n/a"
-                                << "Type the numbers" << 6;
+                                << "No numbers yet" << 6;
     QTest::newRow("a draw") << "pick 3"
                             << "371"
-                            << "4" << 4;
+                            << "4 tickets" << 4;
 }
 
 void TestTicketQueries::checkSaysWhatIsMissing()
