@@ -39,6 +39,7 @@ TicketQueries::TicketQueries(ReportList &list, const LogListModel &log, ListedTi
         addAction(QStringLiteral("&Export Log..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportLog, &QAction::triggered, this, [this] { askExport(false); });
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
+    m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
     m_exportListed->setEnabled(false);
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -241,13 +241,15 @@ class CountingSteps : public FileSteps
 {
 public:
     explicit CountingSteps(const QString &log) : m_log(log) {}
-    bool write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason) override
-    {
-        (file.fileName() == m_log ? logBytes : otherBytes) += bytes.size();
-        return FileSteps::write(file, at, bytes, reason);
-    }
     qint64 logBytes = 0;
     qint64 otherBytes = 0;
+
+protected:
+    bool beforeStep(const QString &file, qint64 bytes, QString *) override
+    {
+        (file == m_log ? logBytes : otherBytes) += bytes;
+        return true;
+    }
 
 private:
     QString m_log;

@@ -1,14 +1,11 @@
-// logsaver PATH ROWS TAG [--in-place]: saves ROWS generated tickets, each cell
-// marked with TAG, to PATH, or over PATH itself. Exits 0 when the save
-// succeeded, 1 when it failed.
+// logsaver PATH ROWS TAG [--in-place [STEP [crash]]]: saves ROWS generated
+// tickets, each cell marked with TAG, to PATH, or over PATH itself, there with
+// its STEP-th step failing, or the program ending as in a crash. Exits 0 when
+// the save succeeded, 1 when it failed, 4 when it had fewer steps.
 // logsaver PATH ROWS --alternate: saves two such logs, "first" and "second",
 // in turn until it is killed.
 // logsaver --add PROGRAM-LOG USER-LOG GAME: starts as the program does, adds
 // the ticket GAME, and prints the rows it then holds and what the save did.
-// logsaver --stop-at N fail|crash PATH add|delete: reads the log at PATH, adds
-// a ticket or deletes the middle one, and saves it over itself with the N-th
-// step of the save failing, or the program ending there as in a crash. Exits
-// 4 where the save has fewer steps.
 // logsaver --restore PATH: what a start does with a save in place that did not
 // finish.
 #include "inplacesave.h"
@@ -24,69 +21,29 @@
 
 namespace {
 
-// Counts the steps, and fails or ends the program at the chosen one.
+// Fails the chosen step, or ends the program there.
 class StoppingSteps : public FileSteps
 {
 public:
     StoppingSteps(int stopAt, bool crash) : m_stopAt(stopAt), m_crash(crash) {}
-    bool reached() const { return m_reached; }
+    bool reached() const { return m_stopAt > 0 && m_step >= m_stopAt; }
 
-    bool write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason) override
-    {
-        return go(reason) && FileSteps::write(file, at, bytes, reason);
-    }
-    bool resize(QFile &file, qint64 size, QString *reason) override
-    {
-        return go(reason) && FileSteps::resize(file, size, reason);
-    }
-    bool sync(QFile &file, QString *reason) override
-    {
-        return go(reason) && FileSteps::sync(file, reason);
-    }
-    bool commit(QSaveFile &file, QString *reason) override
-    {
-        return go(reason) && FileSteps::commit(file, reason);
-    }
-    bool remove(const QString &path, QString *reason) override
-    {
-        return go(reason) && FileSteps::remove(path, reason);
-    }
-
-private:
-    bool go(QString *reason)
+protected:
+    bool beforeStep(const QString &, qint64, QString *reason) override
     {
         if (++m_step != m_stopAt)
             return true;
-        m_reached = true;
         if (m_crash)
             std::_Exit(9);
         *reason = QStringLiteral("step %1 failed").arg(m_step);
         return false;
     }
 
+private:
     int m_stopAt;
     bool m_crash;
     int m_step = 0;
-    bool m_reached = false;
 };
-
-int saveStopped(int stopAt, bool crash, const QString &path, bool add)
-{
-    LogListModel list;
-    LoadLogFile(list, path);
-    if (add) {
-        list.append(u"Pick 3");
-        list.setSubItem(list.size() - 1, 1, u"12/08/2026");
-        list.setSubItem(list.size() - 1, 2, u"3-7-1");
-    } else {
-        list.remove(list.size() / 2);
-    }
-    StoppingSteps steps(stopAt, crash);
-    QString error;
-    const bool saved = SaveLogFileInPlace(list, path, &error, steps);
-    QTextStream(stderr) << error << '\n';
-    return !steps.reached() ? 4 : saved ? 0 : 1;
-}
 
 void generate(LogListModel &list, int rows, const QString &tag)
 {
@@ -116,14 +73,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ticketwise"));
     const QStringList args = app.arguments();
-    if (args.size() == 6 && args[1] == QLatin1String("--stop-at"))
-        return saveStopped(args[2].toInt(), args[3] == QLatin1String("crash"), args[4],
-                           args[5] == QLatin1String("add"));
     if (args.size() == 3 && args[1] == QLatin1String("--restore"))
         return RestoreUnfinishedSave(args[2]) ? 0 : 1;
     if (args.size() == 5 && args[1] == QLatin1String("--add"))
         return addTicket(args[2], args[3], args[4]);
-    const bool inPlace = args.size() == 5 && args[4] == QLatin1String("--in-place");
+    const bool inPlace = args.size() >= 5 && args[4] == QLatin1String("--in-place");
     if (args.size() != 4 && !inPlace)
         return 2;
     const QString path = args[1];
@@ -142,9 +96,10 @@ int main(int argc, char *argv[])
 
     LogListModel list;
     generate(list, rows, args[3]);
+    StoppingSteps steps(args.value(5).toInt(), args.value(6) == QLatin1String("crash"));
     QString error;
-    if (inPlace ? SaveLogFileInPlace(list, path, &error) : SaveLogFile(list, path, &error))
-        return 0;
+    if (inPlace ? SaveLogFileInPlace(list, path, &error, steps) : SaveLogFile(list, path, &error))
+        return args.size() > 5 && !steps.reached() ? 4 : 0;
     QTextStream(stderr) << error << '\n';
     return 1;
 }

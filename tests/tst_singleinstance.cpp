@@ -1,6 +1,6 @@
-// One window per log, as other users of the machine meet it: a name that
-// another user holds is not a copy of this user's, and a start goes on alone
-// beside it; a copy of this user's that does not answer still stops a start.
+// One window per log beside a name held by a process that listens and never
+// answers: another user's is ignored, and the start goes on alone; this
+// user's is a copy that does not answer.
 #include "singleinstance.h"
 
 #include <QTemporaryDir>
@@ -20,21 +20,16 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void aNameHeldByAnotherUserIsIgnored_data();
+    void aNameHeldByAnotherUserIsIgnored_data()
+    {
+        QTest::addColumn<bool>("otherUser");
+        QTest::addColumn<SingleInstance::Start>("start");
+        QTest::newRow("another user") << true << SingleInstance::Start::Alone;
+        QTest::newRow("this user") << false << SingleInstance::Start::RunningCopyNotAnswering;
+    }
     void aNameHeldByAnotherUserIsIgnored();
 };
 
-void TestSingleInstance::aNameHeldByAnotherUserIsIgnored_data()
-{
-    QTest::addColumn<bool>("otherUser");
-    QTest::addColumn<SingleInstance::Start>("start");
-    QTest::newRow("another user") << true << SingleInstance::Start::Alone;
-    QTest::newRow("this user, not answering")
-        << false << SingleInstance::Start::RunningCopyNotAnswering;
-}
-
-// The name is held by a process that listens and never answers, as a
-// squatter or a hung copy does.
 void TestSingleInstance::aNameHeldByAnotherUserIsIgnored()
 {
     QFETCH(bool, otherUser);
@@ -46,7 +41,7 @@ void TestSingleInstance::aNameHeldByAnotherUserIsIgnored()
     const QString log = dir.filePath("saved.wok");
     const QByteArray name = QFile::encodeName(SingleInstance::serverName(log));
     sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
+    address.sun_family = AF_UNIX; // abstract: sun_path begins with a null
     std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
     const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
 
@@ -57,20 +52,15 @@ void TestSingleInstance::aNameHeldByAnotherUserIsIgnored()
         const int held = ::socket(AF_UNIX, SOCK_STREAM, 0);
         if ((otherUser && (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)) ||
             ::bind(held, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            ::listen(held, 8) != 0)
+            ::listen(held, 8) != 0 || ::write(ready[1], "x", 1) != 1)
             ::_exit(1);
-        (void)!::write(ready[1], "x", 1);
         ::pause();
-        ::_exit(0);
     }
     char byte = 0;
     const bool holding = ::read(ready[0], &byte, 1) == 1;
-    SingleInstance instance(log);
-    const SingleInstance::Start started = holding ? instance.start() : start;
+    const SingleInstance::Start started = holding ? SingleInstance(log).start() : start;
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
     QVERIFY2(holding, "the name could not be held");
     QCOMPARE(started, start);
 }

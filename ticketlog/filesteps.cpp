@@ -11,8 +11,15 @@ FileSteps &FileSteps::system()
     return steps;
 }
 
+bool FileSteps::beforeStep(const QString &, qint64, QString *)
+{
+    return true;
+}
+
 bool FileSteps::write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason)
 {
+    if (!beforeStep(file.fileName(), bytes.size(), reason))
+        return false;
     if (!file.seek(at)) {
         *reason = file.errorString();
         return false;
@@ -30,6 +37,8 @@ bool FileSteps::write(QFileDevice &file, qint64 at, QByteArrayView bytes, QStrin
 
 bool FileSteps::resize(QFile &file, qint64 size, QString *reason)
 {
+    if (!beforeStep(file.fileName(), 0, reason))
+        return false;
     if (file.resize(size))
         return true;
     *reason = file.errorString();
@@ -38,11 +47,13 @@ bool FileSteps::resize(QFile &file, qint64 size, QString *reason)
 
 bool FileSteps::sync(QFile &file, QString *reason)
 {
-    return SyncToDisk(file, reason);
+    return beforeStep(file.fileName(), 0, reason) && SyncToDisk(file, reason);
 }
 
 bool FileSteps::commit(QSaveFile &file, QString *reason)
 {
+    if (!beforeStep(file.fileName(), 0, reason))
+        return false;
     if (!file.commit()) {
         *reason = file.errorString();
         return false;
@@ -52,6 +63,8 @@ bool FileSteps::commit(QSaveFile &file, QString *reason)
 
 bool FileSteps::remove(const QString &path, QString *reason)
 {
+    if (!beforeStep(path, 0, reason))
+        return false;
     QFile file(path);
     if (file.remove() || !file.exists())
         return true;

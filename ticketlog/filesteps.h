@@ -7,10 +7,10 @@ class QFile;
 class QFileDevice;
 class QSaveFile;
 
-// The steps by which a log is written over itself, one call each, so that a
-// test can make any one of them fail, or stop the program there, and a
-// benchmark can count the bytes written. Each gives the system's reason when
-// it fails.
+// The steps by which a log is written over itself, one call each. A test can
+// make any one of them fail, or stop the program there, and a benchmark can
+// count the bytes written, through beforeStep. Each gives the system's reason
+// when it fails.
 class FileSteps
 {
 public:
@@ -21,12 +21,17 @@ public:
 
     // All of the bytes, at the offset: a write cut short by a full disk is
     // taken up again, so that the system names what stopped it.
-    virtual bool write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason);
-    virtual bool resize(QFile &file, qint64 size, QString *reason);
+    bool write(QFileDevice &file, qint64 at, QByteArrayView bytes, QString *reason);
+    bool resize(QFile &file, qint64 size, QString *reason);
     // On the disk itself; a file system that cannot sync has nothing to wait
     // for.
-    virtual bool sync(QFile &file, QString *reason);
+    bool sync(QFile &file, QString *reason);
     // Puts the new file in place, on the disk with its folder's entry.
-    virtual bool commit(QSaveFile &file, QString *reason);
-    virtual bool remove(const QString &path, QString *reason);
+    bool commit(QSaveFile &file, QString *reason);
+    bool remove(const QString &path, QString *reason);
+
+protected:
+    // Before each step, with the file it acts on and the bytes it writes:
+    // false fails the step, with the reason given.
+    virtual bool beforeStep(const QString &file, qint64 bytes, QString *reason);
 };
