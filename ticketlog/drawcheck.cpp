@@ -81,29 +81,34 @@ unsigned unitOf(char byte)
     return uchar(byte);
 }
 
+// Calls digit(value, first) for each digit of the text, first telling whether
+// it begins a number; false from digit stops the walk, and is returned.
+template <typename Characters, typename Digit>
+bool forEachDigit(const Characters &text, Digit digit)
+{
+    bool inNumber = false;
+    for (const auto character : text) {
+        const unsigned unit = unitOf(character);
+        const bool isDigit = unit >= '0' && unit <= '9';
+        if (isDigit && !digit(int(unit - '0'), !inNumber))
+            return false;
+        inNumber = isDigit;
+    }
+    return true;
+}
+
 template <typename Characters>
 void readNumbers(const Characters &text, bool digitsAlone, std::vector<int> &numbers)
 {
     numbers.clear();
-    bool inNumber = false;
-    for (const auto character : text) {
-        const unsigned unit = unitOf(character);
-        if (unit < '0' || unit > '9') {
-            inNumber = false;
-            continue;
-        }
-        const int digit = int(unit - '0');
-        if (inNumber && !digitsAlone && numbers.back() < 100'000'000)
+    forEachDigit(text, [&](int digit, bool first) {
+        if (!first && !digitsAlone && numbers.back() < 100'000'000)
             numbers.back() = numbers.back() * 10 + digit;
         else
             numbers.push_back(digit);
-        inNumber = true;
-    }
+        return true;
+    });
 }
-
-} // namespace
-
-namespace {
 
 template <typename Characters> std::optional<int> dateKeyOf(const Characters &text)
 {
@@ -114,22 +119,14 @@ template <typename Characters> std::optional<int> dateKeyOf(const Characters &te
     };
     std::array<Number, 3> numbers{};
     int count = 0;
-    bool inNumber = false;
-    for (const auto character : text) {
-        const unsigned unit = unitOf(character);
-        if (unit < '0' || unit > '9') {
-            inNumber = false;
-            continue;
-        }
-        if (!inNumber && count++ == 3)
-            return std::nullopt;
-        inNumber = true;
+    const bool read = forEachDigit(text, [&](int digit, bool first) {
+        if (first && count++ == 3)
+            return false;
         Number &number = numbers[std::size_t(count - 1)];
-        if (++number.digits > 4)
-            return std::nullopt;
-        number.value = number.value * 10 + int(unit - '0');
-    }
-    if (count != 3)
+        number.value = number.value * 10 + digit;
+        return ++number.digits <= 4;
+    });
+    if (!read || count != 3)
         return std::nullopt;
     const bool yearFirst = numbers[0].digits == 4;
     const Number &year = yearFirst ? numbers[0] : numbers[2];
