@@ -22,15 +22,16 @@ struct Rollback
 
     QByteArray record() const
     {
-        return rollbackMark + logPath.toUtf8() + '\n' + QByteArray::number(oldSize) + '\n' +
-               QByteArray::number(from) + '\n' + bytes;
+        return rollbackMark + logPath.toUtf8().toPercentEncoding() + '\n' +
+               QByteArray::number(oldSize) + '\n' + QByteArray::number(from) + '\n' + bytes;
     }
     // Nothing where the record is not one whole rollback of this log.
     static std::optional<Rollback> read(const QByteArray &record, const QString &logPath)
     {
         const QList<QByteArray> head =
             record.first(std::min<qsizetype>(record.size(), 4096)).split('\n').mid(0, 4);
-        if (head.size() < 4 || head[0] + '\n' != rollbackMark || head[1] != logPath.toUtf8())
+        if (head.size() < 4 || head[0] + '\n' != rollbackMark ||
+            head[1] != logPath.toUtf8().toPercentEncoding())
             return std::nullopt;
         bool sizeRead = false;
         bool fromRead = false;
@@ -154,12 +155,13 @@ bool RestoreUnfinishedSave(const QString &logPath)
         Rollback::read(copy.readAll(), QFileInfo(logPath).absoluteFilePath());
     copy.close();
     QString reason;
-    if (rollback) {
-        QFile file(logPath);
+    QFile file(logPath);
+    if (rollback && file.exists()) {
         if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered) ||
             !putBack(file, *rollback, FileSteps::system(), &reason))
             return false;
     }
-    // A copy of some other log, or one cut short: the save had not begun.
+    // A copy of some other log, of one that is gone, or one cut short: there
+    // is nothing to put back.
     return FileSteps::system().remove(rollbackPath, &reason);
 }
