@@ -34,7 +34,7 @@ for room in 0 8192; do
     reason=$(saver "$1" 'T:\saved.wok' 2000 longer --in-place 2>&1)
     status=$?
     [ "$status" = 1 ] || fail "a save on a full disk ended with $status, not as a failed save"
-    grep -qi "space" <<<"$reason" || fail "a save on a full disk gave the reason \"$reason\""
+    grep -Eqi "space|full" <<<"$reason" || fail "a save on a full disk gave the reason \"$reason\""
     cmp "$work/old.wok" "$disk/saved.wok" || fail "a failed save with $room bytes free changed the log"
     rm "$disk/filler"
 done
