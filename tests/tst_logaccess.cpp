@@ -1,6 +1,8 @@
-// The saved log as an ordinary user meets it: a log that cannot be read, and
-// a program folder that cannot be written. When run as root, the program's
-// part runs as "nobody", since root may read and write anything.
+// The saved log as an ordinary user meets it: a log that cannot be read, a
+// program folder that cannot be written, and another user who holds the
+// log's one-window name. When run as root, the program's part runs as
+// "nobody", since root may read and write anything.
+#include "singleinstance.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -13,7 +15,9 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +58,8 @@ private slots:
     void inPlaceSaveOnAFullDiskKeepsTheOldLog();
     void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog_data();
     void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog();
+    void aNameHeldByAnotherUserIsIgnored_data();
+    void aNameHeldByAnotherUserIsIgnored();
 
 private:
     QString programLog() const { return m_dir->filePath("program/saved.wok"); }
@@ -313,6 +319,42 @@ void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog()
         QCOMPARE(rollbackCopies(), QStringList());
     }
     QFAIL("the save did not end within 20 steps");
+}
+
+void TestLogAccess::aNameHeldByAnotherUserIsIgnored_data()
+{
+    QTest::addColumn<bool>("otherUser");
+    QTest::addColumn<SingleInstance::Start>("start");
+    QTest::newRow("another user") << true << SingleInstance::Start::Alone;
+    QTest::newRow("this user") << false << SingleInstance::Start::RunningCopyNotAnswering;
+}
+
+// A name that listens and never answers: another user's is ignored and the
+// start goes on alone; this user's is a copy that does not answer, which
+// also shows that the name held is the one a start asks.
+void TestLogAccess::aNameHeldByAnotherUserIsIgnored()
+{
+    QFETCH(bool, otherUser);
+    QFETCH(SingleInstance::Start, start);
+    if (otherUser && !asRoot)
+        QSKIP("a second user needs root");
+    const QString log = m_dir->filePath("program/saved.wok");
+    const QByteArray name = QFile::encodeName(SingleInstance::serverName(log));
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX; // abstract: sun_path begins with a null
+    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+    const int held = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    // The kernel keeps who listened, as the peer's credentials.
+    QVERIFY(!otherUser || ::seteuid(nobody->pw_uid) == 0);
+    const bool holding =
+        ::bind(held, reinterpret_cast<sockaddr *>(&address),
+               socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size())) == 0 &&
+        ::listen(held, 8) == 0;
+    QVERIFY(!otherUser || ::seteuid(0) == 0);
+    const SingleInstance::Start started = SingleInstance(log).start();
+    ::close(held);
+    QVERIFY2(holding, "the name could not be held");
+    QCOMPARE(started, start);
 }
 
 QTEST_GUILESS_MAIN(TestLogAccess)
