@@ -9,7 +9,7 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
     m_date = addField(QStringLiteral("CheckDate"), QStringLiteral("Date (any)"), 3);
     for (QLineEdit *field : {m_game, m_numbers, m_date})
         connect(field, &QLineEdit::textChanged, this, &CheckBar::changed);
-    finishRow(QStringLiteral("CheckStatus"));
+    finishRow(QStringLiteral("CheckStatus"), QStringLiteral("No game or numbers"));
 }
 
 DrawCheck CheckBar::draw() const

@@ -6,7 +6,7 @@ FindBar::FindBar(QWidget *parent) : QueryBar(parent)
 {
     m_field = addField(QStringLiteral("FindText"), QStringLiteral("Find a ticket"));
     connect(m_field, &QLineEdit::textChanged, this, &FindBar::textChanged);
-    finishRow(QStringLiteral("FindCount"));
+    finishRow(QStringLiteral("FindCount"), QStringLiteral("100000 of 100000"));
 }
 
 QString FindBar::text() const

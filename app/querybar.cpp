@@ -39,10 +39,16 @@ QLineEdit *QueryBar::addField(const QString &name, const QString &prompt, int st
     return field;
 }
 
-void QueryBar::finishRow(const QString &statusName)
+void QueryBar::finishRow(const QString &statusName, const QString &widestStatus)
 {
     m_status = new QLabel(this);
     m_status->setObjectName(statusName);
+    // The fields keep their width whatever the status says, or whether it says
+    // anything, so that they do not move under the user's typing.
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(widestStatus));
+    QSizePolicy keepWidth = m_status->sizePolicy();
+    keepWidth.setRetainSizeWhenHidden(true);
+    m_status->setSizePolicy(keepWidth);
     m_row->addWidget(m_status);
 
     auto *close = new QToolButton(this);

@@ -27,8 +27,9 @@ protected:
     // A field that says what it asks for until something is typed, and says
     // it to screen readers too.
     QLineEdit *addField(const QString &name, const QString &prompt, int stretch = 1);
-    // Called once every field is in: the status and the close button go last.
-    void finishRow(const QString &statusName);
+    // Called once every field is in: the status, as wide as the widest it
+    // says, and the close button go last.
+    void finishRow(const QString &statusName, const QString &widestStatus);
 
 private:
     QHBoxLayout *m_row;
