@@ -6,6 +6,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QLocalServer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,9 +16,7 @@
 
 #include <grp.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -291,10 +290,11 @@ void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog()
     const QString tag = rows == "301" ? "new" : "other";
     const auto logOf = [](int count, const QString &tag) {
         QByteArray bytes;
-        for (int row = 0; row < count; ++row) {
-            for (const char *cell : {"game", "date", "numbers"})
-                bytes += QStringLiteral("%1 %2 %3\r\n").arg(tag, cell).arg(row).toLatin1();
-        }
+        for (int row = 0; row < count; ++row)
+            bytes += QStringLiteral("%1 game %2\r\n%1 date %2\r\n%1 numbers %2\r\n")
+                         .arg(tag)
+                         .arg(row)
+                         .toLatin1();
         return bytes;
     };
     const QByteArray old = logOf(300, "new");
@@ -338,23 +338,14 @@ void TestLogAccess::aNameHeldByAnotherUserIsIgnored()
     QFETCH(SingleInstance::Start, start);
     if (otherUser && !asRoot)
         QSKIP("a second user needs root");
-    const QString log = m_dir->filePath("program/saved.wok");
-    const QByteArray name = QFile::encodeName(SingleInstance::serverName(log));
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX; // abstract: sun_path begins with a null
-    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
-    const int held = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    // The kernel keeps who listened, as the peer's credentials.
+    // The kernel keeps who listened, and a start asks it of the listener.
+    QLocalServer holder;
+    holder.setSocketOptions(QLocalServer::AbstractNamespaceOption);
     QVERIFY(!otherUser || ::seteuid(nobody->pw_uid) == 0);
-    const bool holding =
-        ::bind(held, reinterpret_cast<sockaddr *>(&address),
-               socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size())) == 0 &&
-        ::listen(held, 8) == 0;
+    const bool holding = holder.listen(SingleInstance::serverName(programLog()));
     QVERIFY(!otherUser || ::seteuid(0) == 0);
-    const SingleInstance::Start started = SingleInstance(log).start();
-    ::close(held);
-    QVERIFY2(holding, "the name could not be held");
-    QCOMPARE(started, start);
+    QVERIFY2(holding, qPrintable(holder.errorString()));
+    QCOMPARE(SingleInstance(programLog()).start(), start);
 }
 
 QTEST_GUILESS_MAIN(TestLogAccess)
