@@ -201,6 +201,16 @@ void TestLogAccess::neitherWritableKeepsTheLogPerUser()
     QCOMPARE(readBytes(programLog()), QByteArray("old\r\nticket\r\nkept\r\n"));
 }
 
+void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog_data()
+{
+    QTest::addColumn<QString>("fileSystem");
+    QTest::addColumn<int>("roomLeft");
+    QTest::newRow("tmpfs, full") << "tmpfs" << 0;
+    QTest::newRow("tmpfs, room for part of the ticket") << "tmpfs" << 8192;
+    QTest::newRow("ext4, full") << "ext4" << 0;
+    QTest::newRow("ext4, room for part of the ticket") << "ext4" << 8192;
+}
+
 // A program folder on a small file system, that the user cannot write.
 void TestLogAccess::mountProgramFolder(const QString &fileSystem)
 {
@@ -220,16 +230,6 @@ void TestLogAccess::mountProgramFolder(const QString &fileSystem)
     m_mounted = true;
     own(folder, 0755);
     QCOMPARE(::chown(QFile::encodeName(folder).constData(), 0, 0), 0);
-}
-
-void TestLogAccess::inPlaceSaveOnAFullDiskKeepsTheOldLog_data()
-{
-    QTest::addColumn<QString>("fileSystem");
-    QTest::addColumn<int>("roomLeft");
-    QTest::newRow("tmpfs, full") << "tmpfs" << 0;
-    QTest::newRow("tmpfs, room for part of the ticket") << "tmpfs" << 8192;
-    QTest::newRow("ext4, full") << "ext4" << 0;
-    QTest::newRow("ext4, room for part of the ticket") << "ext4" << 8192;
 }
 
 // A program folder on a small file system that the user cannot write,
