@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-namespace {
-
-bool isAscii(QByteArrayView bytes)
+bool IsAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
 }
+
+namespace {
 
 // The length of the character that starts at index: two units for a
 // surrogate pair, one otherwise.
@@ -25,7 +25,7 @@ CodePageDecoder::CodePageDecoder(const char *codePage) : m_decoder(codePage) {}
 
 QString CodePageDecoder::decode(QByteArrayView bytes)
 {
-    if (isAscii(bytes))
+    if (IsAscii(bytes))
         return QString::fromLatin1(bytes);
     // A cell may end inside a double-byte character; what is left of it must
     // not reach the next cell.

@@ -17,6 +17,8 @@
 const char *LogCodePageName();
 // Whether every byte of the log is one character of its own.
 bool LogCodePageIsSingleByte();
+// Plain ASCII: the same characters in every code page, and in UTF-8.
+bool IsAscii(QByteArrayView bytes);
 
 class CodePageDecoder
 {

@@ -1,5 +1,7 @@
 #include "csvexport.h"
 
+#include "codepage.h"
+
 #include <QSaveFile>
 
 #include <algorithm>
@@ -15,11 +17,6 @@ QByteArray csvField(QByteArray field)
     return field;
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
-}
-
 } // namespace
 
 QByteArray CsvField(QStringView cell)
@@ -27,15 +24,16 @@ QByteArray CsvField(QStringView cell)
     return csvField(cell.toUtf8());
 }
 
-bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
+bool ExportTicketsCsv(const QString &path, const LogList &log, const QStringList &titles, int count,
                       const std::function<int(int)> &logRow,
-                      const std::optional<CsvExtraColumn> &extra, QString *errorString)
+                      const std::function<QString(int)> &extraCell, QString *errorString)
 {
     QSaveFile file(path);
-    QByteArray block = "\xEF\xBB\xBFGAME,DATE,NUMBERS";
-    if (extra)
-        block += ',' + CsvField(extra->title);
-    block += "\r\n";
+    QByteArray block = "\xEF\xBB\xBF";
+    for (const QString &title : titles)
+        block += CsvField(title) + ',';
+    block.back() = '\r';
+    block += '\n';
     bool written = file.open(QIODevice::WriteOnly);
     for (int listed = 0; written && listed < count; ++listed) {
         const int row = logRow(listed);
@@ -44,11 +42,11 @@ bool ExportTicketsCsv(const QString &path, const LogList &log, int count,
                 block += ',';
             // A cell of the file in plain ASCII is its own UTF-8.
             const std::optional<QByteArrayView> bytes = log.savedBytes(row, column);
-            block += bytes && isAscii(*bytes) ? csvField(bytes->toByteArray())
+            block += bytes && IsAscii(*bytes) ? csvField(bytes->toByteArray())
                                               : CsvField(log.text(row, column));
         }
-        if (extra)
-            block += ',' + CsvField(extra->cell(listed));
+        if (extraCell)
+            block += ',' + CsvField(extraCell(listed));
         block += "\r\n";
         if (block.size() >= 64 * 1024) {
             written = file.write(block) == block.size();

@@ -167,23 +167,28 @@ void TicketQueries::check()
     m_checkBar->showChecked(draw, m_listed.rowCount());
 }
 
+// The file is headed as the list is: the log's titles, and the result's
+// while a draw is checked.
 bool TicketQueries::exportTickets(const QString &path, bool listedOnly, QString *errorString)
 {
+    const QAbstractItemModel &shown =
+        listedOnly ? static_cast<const QAbstractItemModel &>(m_listed) : m_log;
+    QStringList titles;
+    for (int column = 0; column < shown.columnCount(); ++column)
+        titles << shown.headerData(column, Qt::Horizontal).toString();
     if (!listedOnly) {
         return ExportTicketsCsv(
-            path, m_log, m_log.size(), [](int row) { return row; }, std::nullopt, errorString);
+            path, m_log, titles, m_log.size(), [](int row) { return row; }, {}, errorString);
     }
-    std::optional<CsvExtraColumn> result;
+    std::function<QString(int)> result;
     if (m_listed.isChecking()) {
-        const int column = m_log.columns();
-        result = CsvExtraColumn{m_listed.headerData(column, Qt::Horizontal).toString(),
-                                [this, column](int listed) {
-                                    return m_listed.index(listed, column).data().toString();
-                                }};
+        result = [this, column = m_log.columns()](int listed) {
+            return m_listed.index(listed, column).data().toString();
+        };
     }
     return ExportTicketsCsv(
-        path, m_log, m_listed.rowCount(), [this](int listed) { return m_listed.logRow(listed); },
-        result, errorString);
+        path, m_log, titles, m_listed.rowCount(),
+        [this](int listed) { return m_listed.logRow(listed); }, result, errorString);
 }
 
 void TicketQueries::askExport(bool listedOnly)
