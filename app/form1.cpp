@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString sansSerif = QStringLiteral("MS Sans Serif");
-
 // The window's client area and the tab control on it.
 constexpr QSize formSize(twipsToPixels(5730), twipsToPixels(6735));
 constexpr QRect tabControlPlace = twipsRect(0, 0, 5655, 6495);
@@ -54,7 +52,7 @@ Form1::Form1(RandomSource &random, const LogLocation &log, QWidget *parent) : QW
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(layoutFont(sansSerif, 8.25));
+    setFont(layoutFont(msSansSerif, 8.25));
     setFixedSize(formSize);
 
     // The hidden number fields lie beneath the tab control.

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString sansSerif = QStringLiteral("MS Sans Serif");
-const QString comicSans = QStringLiteral("Comic Sans MS");
 const QString clickHere = QStringLiteral("Click Here");
 
 const QString label18Text = QStringLiteral(
@@ -25,18 +23,18 @@ const QString label18Text = QStringLiteral(
 
 LottoPlusPage::LottoPlusPage(QWidget *parent) : QWidget(parent)
 {
-    const QFont linkFont = layoutFont(sansSerif, 12, false, true);
-    const QFont smallLinkFont = layoutFont(sansSerif, 9.75, false, true);
+    const QFont linkFont = layoutFont(msSansSerif, 12, false, true);
+    const QFont smallLinkFont = layoutFont(msSansSerif, 9.75, false, true);
 
     makeLinkLabel(this, QStringLiteral("Label9(0)"),
                   QStringLiteral("Check your State Lottery Numbers"),
-                  twipsRect(720, 600, 4335, 375), layoutFont(sansSerif, 12, true, true), false);
+                  twipsRect(720, 600, 4335, 375), layoutFont(msSansSerif, 12, true, true), false);
 
     auto *Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setGeometry(twipsRect(120, 1080, 5415, 2535));
-    Frame1->setFont(layoutFont(sansSerif, 12));
+    Frame1->setFont(layoutFont(msSansSerif, 12));
 
     // Created bottom first, so that each control covers the ones before it.
     makeLinkLabel(Frame1, QStringLiteral("Label9(2)"), QString(), twipsRect(120, 360, 2295, 375),
@@ -62,7 +60,7 @@ LottoPlusPage::LottoPlusPage(QWidget *parent) : QWidget(parent)
                       sponsor.clickHereTip);
     }
     makeLinkLabel(Frame1, QStringLiteral("Label16"), QStringLiteral("Free Cash! Free Stuff! "),
-                  twipsRect(2300, 1800, 3015, 495), layoutFont(comicSans, 14.25, false, true),
+                  twipsRect(2300, 1800, 3015, 495), layoutFont(comicSansMs, 14.25, false, true),
                   true);
     PictureBox *Picture1 =
         makePicture(Frame1, QStringLiteral("Picture1"), "sponsor1.bmp",

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString sansSerif = QStringLiteral("MS Sans Serif");
-
 const QStringList states = {
     "Arizona",      "California",     "Colorado",     "Connecticut", "DC",       "Delaware",
     "Florida",      "Georgia",        "Idaho",        "Illinois",    "Indiana",  "Iowa",
@@ -31,14 +29,14 @@ LuckyNumbersPage::LuckyNumbersPage(RandomSource &random,
     : QWidget(parent), m_random(random), m_numberFields(numberFields)
 {
     // Created bottom first: Text7(2) ends up on top of the stack.
-    const QFont numbersFont = layoutFont(sansSerif, 24);
+    const QFont numbersFont = layoutFont(msSansSerif, 24);
     for (int element = 0; element < int(Text7.size()); ++element) {
         Text7[element] = makeTextField(this, QStringLiteral("Text7(%1)").arg(element), QString(),
                                        twipsRect(480, 960, 4335, 975), numbersFont);
         Text7[element]->setAccessibleName(QStringLiteral("Lucky numbers"));
     }
 
-    const QFont captionFont = layoutFont(sansSerif, 13.5);
+    const QFont captionFont = layoutFont(msSansSerif, 13.5);
     struct GameControls
     {
         Game game;

@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString sansSerif = QStringLiteral("MS Sans Serif");
-
 // The ticket list's columns: "GAME", "DATE", "NUMBERS".
 constexpr std::array<int, 3> columnWidths = {twipsToPixels(2039), twipsToPixels(1440),
                                              twipsToPixels(1440)};
@@ -39,8 +37,8 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     ListView1->setAccessibleName(QStringLiteral("Ticket log"));
     ListView1->setColumnWidths(columnWidths);
 
-    const QFont titleFont = layoutFont(sansSerif, 9.75);
-    const QFont entryFont = layoutFont(sansSerif, 13.5);
+    const QFont titleFont = layoutFont(msSansSerif, 9.75);
+    const QFont entryFont = layoutFont(msSansSerif, 13.5);
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("LOTTERY GAME"),
               twipsRect(360, 4080, 1575, 255), titleFont);
     makeLabel(this, QStringLiteral("Label7"), QStringLiteral("DATE"),

@@ -12,7 +12,6 @@ class TabPage : public QWidget
 public:
     TabPage(QWidget *surface, const QSize &tabControlSize, QWidget *tabControl);
 
-    QWidget *surface() const { return m_surface; }
     void alignSurface();
 
 protected:

@@ -12,17 +12,15 @@ QFont layoutFont(const QString &family, double points, bool bold, bool underline
     font.setUnderline(underline);
     // The stand-in for "MS Sans Serif" runs a little wider than the original;
     // narrowed, captions such as "Click Here" fit their boxes as designed.
-    if (family == QLatin1String("MS Sans Serif") && QFontInfo(font).family() != family)
+    if (family == msSansSerif && QFontInfo(font).family() != family)
         font.setStretch(96);
     return font;
 }
 
 void registerFontSubstitutes()
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList{QStringLiteral("Liberation Sans"),
-                                           QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                                           QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               QStringList{QStringLiteral("Comic Neue")});
+    QFont::insertSubstitutions(
+        msSansSerif, QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(comicSansMs, QStringList{QStringLiteral("Comic Neue")});
 }

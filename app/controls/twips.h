@@ -15,6 +15,11 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
                  twipsToPixels(height));
 }
 
+// The faces the layout names; where they are missing, as on Linux,
+// registerFontSubstitutes() gives close ones.
+inline const QString msSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString comicSansMs = QStringLiteral("Comic Sans MS");
+
 // A font of the layout, sized in points at 96 dots per inch so that it keeps
 // its place among controls measured in pixels.
 QFont layoutFont(const QString &family, double points, bool bold = false, bool underline = false);
