@@ -1,6 +1,8 @@
 #include "managerpage.h"
 
+#include "checkbar.h"
 #include "controls.h"
+#include "findbar.h"
 #include "listedtickets.h"
 #include "logcommands.h"
 #include "loglistmodel.h"
@@ -65,7 +67,11 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &ManagerPage::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &ManagerPage::Command4_Click);
 
-    new TicketQueries(*ListView1, *m_logRows, *m_listed, columnWidths);
+    // Over the top of the list, hidden until find or check opens one.
+    m_findBar = new FindBar(this);
+    m_checkBar = new CheckBar(this);
+    m_queries =
+        new TicketQueries(*ListView1, *m_findBar, *m_checkBar, *m_logRows, *m_listed, columnWidths);
 }
 
 // Nothing here is reported: a missing or unreadable file leaves the list

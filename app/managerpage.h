@@ -5,12 +5,15 @@
 
 #include <QWidget>
 
+class CheckBar;
+class FindBar;
 class ListedTickets;
 class LogListModel;
 class QLineEdit;
 class QPushButton;
 class QUndoStack;
 class ReportList;
+class TicketQueries;
 
 // The "MANAGER" page: the ticket log ListView1, the entry fields Text8 to
 // Text10, and ADD, DELETE and CLEAR. ADD and DELETE are steps of the page's
@@ -26,6 +29,7 @@ public:
     // The window's load step: fills the list from the saved log.
     void loadLog();
     QUndoStack *undoStack() const { return m_undoStack; }
+    TicketQueries &queries() const { return *m_queries; }
 
 private:
     void Command2_Click();
@@ -46,4 +50,7 @@ private:
     QPushButton *Command2;
     QPushButton *Command3;
     QPushButton *Command4;
+    FindBar *m_findBar;
+    CheckBar *m_checkBar;
+    TicketQueries *m_queries;
 };

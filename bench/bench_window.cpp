@@ -8,6 +8,7 @@
 #include "inplacesave.h"
 #include "logfile.h"
 #include "loglistmodel.h"
+#include "managerpage.h"
 #include "systemrandomsource.h"
 #include "ticketqueries.h"
 
@@ -294,7 +295,7 @@ void benchQueries(const QString &folder, int rows)
     SystemRandomSource random;
     Form1 window(random, path);
     paintOnce(window);
-    auto *queries = window.findChild<TicketQueries *>();
+    auto *queries = &window.findChild<ManagerPage *>()->queries();
     const auto typeInto = [&](const char *name, const QString &text) {
         auto *field = window.findChild<QLineEdit *>(name);
         std::vector<double> keys;

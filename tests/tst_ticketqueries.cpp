@@ -4,6 +4,7 @@
 #include "drawcheck.h"
 #include "form1.h"
 #include "loglistmodel.h"
+#include "managerpage.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
 #include "ticketfinder.h"
@@ -284,7 +285,7 @@ void TestTicketQueries::exportWritesWhatTheListShows()
 {
     keys(Qt::CTRL | Qt::Key_F);
     QTest::keyClicks(field("FindText"), "big");
-    auto *queries = m_window->findChild<TicketQueries *>();
+    auto *queries = &m_window->findChild<ManagerPage *>()->queries();
     const QString csv = m_dir->filePath("tickets.csv");
     QVERIFY(queries->exportTickets(csv, true));
     QCOMPARE(readBytes(csv), "\xef\xbb\xbfGAME,DATE,NUMBERS\r\n"

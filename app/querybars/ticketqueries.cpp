@@ -6,6 +6,7 @@
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "reportlist.h"
+#include "twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,18 +19,20 @@
 
 namespace {
 
-constexpr int barHeight = 24;
-constexpr int barGap = 2;
+constexpr int barHeight = twipsToPixels(360);
+constexpr int barGap = twipsToPixels(30);
 // While a draw is checked: "GAME", "DATE", "NUMBERS" and "MATCH".
-constexpr std::array<int, 4> checkColumnWidths = {96, 80, 96, 64};
+constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1440), twipsToPixels(1200),
+                                                  twipsToPixels(1440), twipsToPixels(960)};
 
 } // namespace
 
-TicketQueries::TicketQueries(ReportList &list, const LogListModel &log, ListedTickets &listed,
+TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar,
+                             const LogListModel &log, ListedTickets &listed,
                              std::span<const int> columnWidths)
     : QObject(&list), m_list(list), m_log(log), m_listed(listed),
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
-      m_findBar(new FindBar(list.parentWidget())), m_checkBar(new CheckBar(list.parentWidget()))
+      m_findBar(&findBar), m_checkBar(&checkBar)
 {
     QAction *find = addAction(QStringLiteral("&Find"), QKeySequence::Find);
     connect(find, &QAction::triggered, this, &TicketQueries::openFind);

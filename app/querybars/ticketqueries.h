@@ -26,8 +26,8 @@ class TicketQueries : public QObject
     Q_OBJECT
 
 public:
-    TicketQueries(ReportList &list, const LogListModel &log, ListedTickets &listed,
-                  std::span<const int> columnWidths);
+    TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar, const LogListModel &log,
+                  ListedTickets &listed, std::span<const int> columnWidths);
 
     void openFind();
     void openCheck();
