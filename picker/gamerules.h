@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
+#include <string_view>
 
 // The games, in the order of the buttons Option1 to Option4 that choose them.
 enum class Game
@@ -55,3 +57,18 @@ inline constexpr std::array<GameRule, 4> gameRules = {{
     {1, {1, 34}, pick5Order, true},
     {2, {1, 49}, pick6Order, true},
 }};
+
+// What players call the games, indexed by Game.
+inline constexpr std::array<std::string_view, 4> gameNames = {"Pick 3", "Pick 4", "Pick 5",
+                                                              "Pick 6"};
+
+// A game whose numbers are single digits, as Pick 3 and Pick 4 are, played
+// straight or box: it shows base draws alone, each of a digit.
+constexpr bool drawsDigits(Game game)
+{
+    const GameRule &rule = gameRules[std::size_t(game)];
+    return rule.ownDraws.count == 0 && std::ranges::all_of(rule.shown, [](int field) {
+               return baseDraws[field].first >= 0 &&
+                      baseDraws[field].first + baseDraws[field].count <= 10;
+           });
+}

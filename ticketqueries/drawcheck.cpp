@@ -1,14 +1,22 @@
 #include "drawcheck.h"
 
+#include "gamerules.h"
+
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// The games whose tickets are digits, played straight or box.
+// The games whose tickets are digits, played straight or box, as the picker
+// draws them.
 bool isDigitGame(const QString &key)
 {
-    return key == u"pick3" || key == u"pick4";
+    for (std::size_t game = 0; game < gameNames.size(); ++game) {
+        const std::string_view name = gameNames[game];
+        if (GameKey(QString::fromLatin1(name.data(), qsizetype(name.size()))) == key)
+            return drawsDigits(Game(game));
+    }
+    return false;
 }
 
 // Both sorted: how many stand in both, a repeated one as often as in both.
