@@ -3,14 +3,15 @@
 // Form1 is the program's one window: the tab control SSTab1 with its three
 // pages, each a class of its own, and the hidden number fields the picker
 // keeps its numbers in. It runs the load step and holds the undo keys.
-//   ManagerPage       ListView1, ADD, DELETE, CLEAR; TicketQueries finds,
-//                     checks a draw and exports what the list shows
+//   ManagerPage       ListView1, ADD, DELETE, CLEAR, and the find and check
+//                     bars (querybars/) over what the list shows
 //   LuckyNumbersPage  "Enter" and the combination fields
 //   LottoPlusPage     the link labels and pictures
-//   ticketlog/  the rows of ListView1, the saved-log file, ADD and DELETE,
-//               and the rules of find, check and export
-//   picker/     the random source, the draw rule and DrawLuckyNumbers
-//   links/      the link table and the request that opens an address
+// The pages are made of the controls in controls/, and call into:
+//   ticketlog/      the rows of ListView1, the saved-log file, ADD and DELETE
+//   ticketqueries/  the rules of find, check and export, and their listing
+//   picker/         the random source, the draw rule and DrawLuckyNumbers
+//   links/          the link table and the request that opens an address
 // A click flows from the control to its handler on its page, which works on
 // the named controls and calls into one of those pieces: "ADD" runs
 // Command2_Click, which pushes an AddTicketStep onto the undo history; done,
