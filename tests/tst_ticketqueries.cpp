@@ -8,6 +8,7 @@
 #include "systemrandomsource.h"
 #include "testfiles.h"
 #include "ticketfinder.h"
+#include "ticketorder.h"
 #include "ticketqueries.h"
 
 #include <QAbstractItemModelTester>
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +50,8 @@ private slots:
     void drawMatch();
     void dateKey_data();
     void dateKey();
+    void ticketOrder_data();
+    void ticketOrder();
     void findIgnoresCase_data();
     void findIgnoresCase();
     void csvFieldsCannotRunAsFormulas_data();
@@ -61,6 +65,7 @@ private slots:
     void barsKeepTheListingTrue();
     void barKeysComeFirstInEveryField_data();
     void barKeysComeFirstInEveryField();
+    void headerClicksSortTheListing();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -153,6 +158,52 @@ void TestTicketQueries::dateKey()
     QFETCH(int, key);
     QCOMPARE(DateKey(date).value_or(0), key);
     QCOMPARE(DateKey(QByteArrayView(date.toLatin1())).value_or(0), key);
+}
+
+void TestTicketQueries::ticketOrder_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("games") << 0 << false << QList<int>{2, 1, 4, 5, 0, 3, 6};
+    QTest::newRow("games, descending") << 0 << true << QList<int>{0, 3, 6, 1, 4, 5, 2};
+    QTest::newRow("dates, unread last") << 1 << false << QList<int>{2, 4, 0, 6, 3, 1, 5};
+    QTest::newRow("dates, descending") << 1 << true << QList<int>{3, 0, 6, 2, 4, 1, 5};
+    QTest::newRow("numbers") << 2 << false << QList<int>{1, 2, 0, 6, 5, 4, 3};
+    QTest::newRow("numbers, descending") << 2 << true << QList<int>{3, 4, 5, 0, 6, 2, 1};
+}
+
+// Saved tickets and one typed, the last, equal to the first in every column.
+void TestTicketQueries::ticketOrder()
+{
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    QFETCH(QList<int>, rows);
+    LogListModel log;
+    QByteArray bytes;
+    std::vector<CellSpan> cells;
+    for (const char *cell :
+         {"Pick 5", "12/02/2026", "3-17-22", "pick 3", "not a date", "3-7-1", "Mega Millions",
+          "2026-12-01", "3-17", "PICK5", "1/2/27", "12", "Pick 3", "12/1/26", "3-17-22-30-41-50-60",
+          "Pick 3", "", "3-17-22-30-41-50-59"}) {
+        cells.push_back({std::uint32_t(bytes.size()), std::uint32_t(qstrlen(cell))});
+        bytes += cell + QByteArray("\r\n");
+    }
+    log.appendSaved(bytes, cells);
+    log.append(u"Pick 5 ");
+    log.setSubItem(6, 1, u"12/02/2026");
+    log.setSubItem(6, 2, u"3 17 22");
+    std::vector<ListedTicket> tickets;
+    for (int row = 0; row < log.size(); ++row)
+        tickets.push_back({row, {}});
+    const TicketOrder order(log, TicketOrder::Column(column), descending);
+    order.sort(tickets);
+    QList<int> sorted;
+    for (const ListedTicket &ticket : tickets)
+        sorted << ticket.row;
+    QCOMPARE(sorted, rows);
+    for (std::size_t at = 1; at < tickets.size(); ++at)
+        QVERIFY(order.before(tickets[at - 1], tickets[at]));
 }
 
 void TestTicketQueries::findIgnoresCase_data()
@@ -377,6 +428,47 @@ void TestTicketQueries::barKeysComeFirstInEveryField()
     keys(key);
     QTRY_COMPARE(shownNext, opened);
     QCOMPARE(typedIn->text(), "3-7-1");
+}
+
+// By date, a find within the sort, an ADD that takes its place, the reverse,
+// and the log's order back; the header shows and says which.
+void TestTicketQueries::headerClicksSortTheListing()
+{
+    QHeaderView *header = list()->horizontalHeader();
+    const auto clickDate = [&] {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, 5));
+    };
+    const auto numbers = [&] {
+        QStringList column;
+        for (const QStringList &row : shown())
+            column << row.at(2);
+        return column;
+    };
+    clickDate();
+    QCOMPARE(numbers(), QStringList({"3-7-1", "1-7-3", "3 7 9", "12-3-30-7-21", "", "=1+2"}));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QCOMPARE(list()->model()->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole),
+             "DATE, sorted ascending");
+    keys(Qt::CTRL | Qt::Key_F);
+    QTest::keyClicks(field("FindText"), "pick 3");
+    QCOMPARE(numbers(), QStringList({"3-7-1", "3 7 9", ""}));
+    keys(Qt::Key_Escape);
+    for (const auto &[name, text] :
+         {std::pair{"Text8", "Pick 4"}, {"Text9", "12/02/2026"}, {"Text10", "1-2-3-4"}})
+        field(name)->setText(text);
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    QCOMPARE(numbers(),
+             QStringList({"3-7-1", "1-7-3", "3 7 9", "12-3-30-7-21", "1-2-3-4", "", "=1+2"}));
+
+    clickDate();
+    QCOMPARE(numbers(),
+             QStringList({"=1+2", "", "12-3-30-7-21", "1-2-3-4", "3-7-1", "1-7-3", "3 7 9"}));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    clickDate();
+    QVERIFY(!header->isSortIndicatorShown());
+    QCOMPARE(numbers(),
+             QStringList({"3-7-1", "12-3-30-7-21", "1-7-3", "", "=1+2", "3 7 9", "1-2-3-4"}));
 }
 
 QTEST_MAIN(TestTicketQueries)

@@ -171,6 +171,13 @@ std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
     return numbers;
 }
 
+std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone)
+{
+    std::vector<int> numbers;
+    readNumbers(bytes, digitsAlone, numbers);
+    return numbers;
+}
+
 DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
     : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)),
       m_winning(NumbersIn(winningNumbers, m_digitGame)),

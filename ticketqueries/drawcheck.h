@@ -41,6 +41,7 @@ QString GameKey(QStringView name);
 // Where each digit is a number of its own, as in Pick 3 and Pick 4, "371"
 // is 3, 7, 1.
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone = false);
+std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone = false);
 
 // A date as players write it, as one number yyyymmdd: month/day/year, or
 // year-month-day where the first number has four digits, with any separators;

@@ -5,38 +5,38 @@
 ListedTickets::ListedTickets(LogListModel &log, QObject *parent)
     : QAbstractTableModel(parent), m_log(log)
 {
-    // Unfiltered, the log's changes pass straight through.
+    // Unfiltered and unsorted, the log's changes pass straight through.
     connect(&log, &QAbstractItemModel::rowsAboutToBeInserted, this,
             [this](const QModelIndex &, int first, int last) {
-                if (!isFiltered())
+                if (!isListing())
                     beginInsertRows({}, first, last);
             });
     connect(&log, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) {
-                if (isFiltered())
+                if (isListing())
                     followInserted(first, last);
                 else
                     endInsertRows();
             });
-    // Filtered, the tickets leave the listing while the log still holds
+    // Otherwise the tickets leave the listing while the log still holds
     // them, so that every listed row names its own ticket throughout.
     connect(&log, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
-                if (isFiltered())
+                if (isListing())
                     unlist(first, last);
                 else
                     beginRemoveRows({}, first, last);
             });
     connect(&log, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex &, int first, int last) {
-                if (isFiltered())
+                if (isListing())
                     renumberFrom(last + 1, first - last - 1);
                 else
                     endRemoveRows();
             });
     connect(&log, &QAbstractItemModel::modelAboutToBeReset, this, &ListedTickets::beginResetModel);
     connect(&log, &QAbstractItemModel::modelReset, this, [this] {
-        if (isFiltered())
+        if (isListing())
             relist();
         endResetModel();
     });
@@ -51,7 +51,23 @@ void ListedTickets::showAll()
     beginResetModel();
     m_finder.reset();
     m_check.reset();
-    m_listed = std::vector<Listed>(); // gives its memory back, as clear() would not
+    endOrderWithoutResults();
+    relist();
+    endResetModel();
+}
+
+void ListedTickets::endOrderWithoutResults()
+{
+    if (m_order && m_order->column() == TicketOrder::Result && !m_check)
+        m_order.reset();
+}
+
+void ListedTickets::sortBy(std::optional<TicketOrder> order)
+{
+    beginResetModel();
+    m_order = std::move(order);
+    endOrderWithoutResults();
+    relist();
     endResetModel();
 }
 
@@ -66,6 +82,7 @@ void ListedTickets::find(QStringView text)
     // A longer text lists only tickets listed already.
     const bool narrowing = m_finder && !m_check && finder.narrows(*m_finder);
     m_check.reset();
+    endOrderWithoutResults();
     m_finder = std::move(finder);
     if (narrowing) {
         std::erase_if(m_listed, [this](const Listed &listed) {
@@ -88,6 +105,10 @@ void ListedTickets::check(const DrawCheck &draw)
 
 void ListedTickets::relist()
 {
+    if (!isListing()) {
+        m_listed = std::vector<Listed>(); // gives its memory back, as clear() would not
+        return;
+    }
     m_listed.clear();
     const int rows = m_log.size();
     // Room for every ticket, touched only as far as tickets are listed.
@@ -98,7 +119,9 @@ void ListedTickets::relist()
     }
     // Best first, in log order among equals; sorted in place, for no memory
     // beyond the list.
-    if (m_check)
+    if (m_order)
+        m_order->sort(m_listed);
+    else if (m_check)
         std::sort(m_listed.begin(), m_listed.end(), &ListedTickets::listedBefore);
 }
 
@@ -110,6 +133,8 @@ bool ListedTickets::listedBefore(const Listed &a, const Listed &b)
 
 std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
 {
+    if (!isFiltered())
+        return Listed{row, {}};
     if (m_finder)
         return m_finder->matches(m_log, row) ? std::optional<Listed>({row, {}}) : std::nullopt;
     if (!m_check->concerns(m_log, row))
@@ -133,17 +158,17 @@ void ListedTickets::renumberFrom(int row, int by)
 }
 
 // Lists the ticket if it belongs: in log order for a find; for a check, after
-// those that fared as well or better.
+// those that fared as well or better; where sorted, in the sort's order.
 void ListedTickets::place(int row)
 {
     const std::optional<Listed> listed = test(row);
     if (!listed)
         return;
-    const auto at =
-        m_check ? std::find_if(m_listed.begin(), m_listed.end(),
-                               [&](const Listed &other) { return listedBefore(*listed, other); })
-                : std::find_if(m_listed.begin(), m_listed.end(),
-                               [row](const Listed &other) { return other.row > row; });
+    const auto at = std::find_if(m_listed.begin(), m_listed.end(), [&](const Listed &other) {
+        if (m_order)
+            return m_order->before(*listed, other);
+        return m_check ? listedBefore(*listed, other) : other.row > row;
+    });
     const int index = int(at - m_listed.begin());
     beginInsertRows({}, index, index);
     m_listed.insert(at, *listed);
@@ -166,7 +191,7 @@ void ListedTickets::unlist(int first, int last)
 // listed, and how it fared, is decided again.
 void ListedTickets::followChanged(int first, int last)
 {
-    if (!isFiltered()) {
+    if (!isListing()) {
         emit dataChanged(index(first, 0), index(last, columnCount() - 1));
         return;
     }
@@ -178,14 +203,14 @@ void ListedTickets::followChanged(int first, int last)
 
 int ListedTickets::logRow(int listedRow) const
 {
-    if (!isFiltered())
+    if (!isListing())
         return listedRow;
     return listedRow >= 0 && listedRow < int(m_listed.size()) ? m_listed[listedRow].row : -1;
 }
 
 int ListedTickets::listedRow(int logRow) const
 {
-    if (!isFiltered())
+    if (!isListing())
         return logRow >= 0 && logRow < m_log.size() ? logRow : -1;
     const auto found =
         std::find_if(m_listed.begin(), m_listed.end(),
@@ -197,7 +222,7 @@ int ListedTickets::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return isFiltered() ? int(m_listed.size()) : m_log.size();
+    return isListing() ? int(m_listed.size()) : m_log.size();
 }
 
 int ListedTickets::columnCount(const QModelIndex &parent) const
@@ -221,8 +246,16 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
 
 QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == m_log.columns() &&
-        isChecking())
+    if (orientation != Qt::Horizontal)
+        return m_log.headerData(section, orientation, role);
+    if (role == Qt::AccessibleTextRole && m_order && m_order->column() == section) {
+        // Screen readers hear which column sorts the list, and which way.
+        return QStringLiteral("%1, sorted %2")
+            .arg(headerData(section, orientation).toString(), m_order->isDescending()
+                                                                  ? QStringLiteral("descending")
+                                                                  : QStringLiteral("ascending"));
+    }
+    if (role == Qt::DisplayRole && section == m_log.columns() && isChecking())
         return QStringLiteral("MATCH");
     return m_log.headerData(section, orientation, role);
 }

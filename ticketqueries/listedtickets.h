@@ -3,6 +3,7 @@
 #include "drawcheck.h"
 #include "loglistmodel.h"
 #include "ticketfinder.h"
+#include "ticketorder.h"
 
 #include <QAbstractTableModel>
 
@@ -11,9 +12,10 @@
 
 // The rows ListView1 shows: the whole log, the tickets that a find lists, in
 // log order, or the tickets of a checked draw, best first, with a fourth
-// column for how each fared. Every listed row stands for a row of the log,
-// which DELETE and undo act on; the log's own changes are followed as they
-// come. Nothing here is saved.
+// column for how each fared; any of them sorted by a column where the user
+// asks. Every listed row stands for a row of the log, which DELETE and undo
+// act on; the log's own changes are followed as they come. Nothing here is
+// saved.
 class ListedTickets : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,6 +26,10 @@ public:
     void showAll();
     void find(QStringView text);
     void check(const DrawCheck &draw);
+    // Sorted by a column, or, with nothing, in the order of the log or of the
+    // check. A sort by result ends with the check.
+    void sortBy(std::optional<TicketOrder> order);
+    const std::optional<TicketOrder> &order() const { return m_order; }
 
     bool isFiltered() const { return m_finder || m_check; }
     bool isChecking() const { return m_check.has_value(); }
@@ -38,12 +44,11 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    struct Listed
-    {
-        int row;
-        DrawMatch match;
-    };
+    using Listed = ListedTicket;
 
+    // Whether the listing is a list of its own rather than the log itself.
+    bool isListing() const { return isFiltered() || m_order; }
+    void endOrderWithoutResults();
     static bool listedBefore(const Listed &a, const Listed &b);
     void relist();
     std::optional<Listed> test(int row) const;
@@ -56,5 +61,6 @@ private:
     LogListModel &m_log;
     std::optional<TicketFinder> m_finder;
     std::optional<DrawCheck> m_check;
-    std::vector<Listed> m_listed; // while filtered
+    std::optional<TicketOrder> m_order;
+    std::vector<Listed> m_listed; // while filtered or sorted
 };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -70,6 +71,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
 
     for (QLineEdit *field : list.parentWidget()->findChildren<QLineEdit *>())
         field->installEventFilter(this);
+    connect(list.horizontalHeader(), &QHeaderView::sectionClicked, this, &TicketQueries::sortBy);
 }
 
 QAction *TicketQueries::addAction(const QString &text, const QKeySequence &keys)
@@ -151,6 +153,23 @@ void TicketQueries::relist(const std::function<void()> &change)
     }
     m_findBar->showCount(m_listed.rowCount(), m_log.size());
     m_exportListed->setEnabled(m_listed.isFiltered());
+    QHeaderView *header = m_list.horizontalHeader();
+    const std::optional<TicketOrder> &order = m_listed.order();
+    header->setSortIndicatorShown(order.has_value());
+    if (order)
+        header->setSortIndicator(order->column(),
+                                 order->isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TicketQueries::sortBy(int column)
+{
+    const std::optional<TicketOrder> &now = m_listed.order();
+    std::optional<TicketOrder> next;
+    if (!now || now->column() != column)
+        next.emplace(m_log, TicketOrder::Column(column), false);
+    else if (!now->isDescending())
+        next.emplace(m_log, TicketOrder::Column(column), true);
+    relist([&] { m_listed.sortBy(next); });
 }
 
 void TicketQueries::find()

@@ -15,10 +15,12 @@ class QAction;
 class QueryBar;
 class ReportList;
 
-// Find, check a draw and export, on the ticket list. Ctrl+F, Ctrl+K and the
-// list's context menu open a bar over the top of the list, which then lists
-// what the bar asks; Esc, anywhere on the page, closes it and gives the list
-// back its place and the whole log, with the selected ticket still selected.
+// Find, check a draw, sort and export, on the ticket list. Ctrl+F, Ctrl+K and
+// the list's context menu open a bar over the top of the list, which then
+// lists what the bar asks; Esc, anywhere on the page, closes it and gives the
+// list back its place and the whole log, with the selected ticket still
+// selected. A click on a column header sorts what is listed by that column, a
+// second reverses it and a third gives back the order of the log or the check.
 // Export writes the log, or the tickets listed, to a CSV file the user
 // chooses. Nothing here changes the log or its file.
 class TicketQueries : public QObject
@@ -45,6 +47,7 @@ private:
     void relist(const std::function<void()> &change);
     void find();
     void check();
+    void sortBy(int column);
     void askExport(bool listedOnly);
 
     ReportList &m_list;
