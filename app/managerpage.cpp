@@ -6,17 +6,25 @@
 #include "listedtickets.h"
 #include "logcommands.h"
 #include "loglistmodel.h"
+#include "noticebar.h"
 #include "reportlist.h"
+#include "ticketcsv.h"
 #include "ticketqueries.h"
 #include "ticketsteps.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -67,11 +75,68 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &ManagerPage::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &ManagerPage::Command4_Click);
 
-    // Over the top of the list, hidden until find or check opens one.
+    // Over the top of the list, hidden until find, check or an import opens
+    // one.
     m_findBar = new FindBar(this);
     m_checkBar = new CheckBar(this);
-    m_queries =
-        new TicketQueries(*ListView1, *m_findBar, *m_checkBar, *m_logRows, *m_listed, columnWidths);
+    m_noticeBar = new NoticeBar(this);
+    m_queries = new TicketQueries(*ListView1, *m_findBar, *m_checkBar, *m_noticeBar, *m_logRows,
+                                  *m_listed, columnWidths);
+    auto *import = new QAction(QStringLiteral("&Import Tickets..."), ListView1);
+    import->setObjectName(QStringLiteral("ImportTickets"));
+    ListView1->addAction(import);
+    connect(import, &QAction::triggered, this, &ManagerPage::importTickets);
+}
+
+// A file too large for the log, or one that cannot be read, changes nothing;
+// a long read shows its progress after half a second, and can be cancelled.
+void ManagerPage::importTickets()
+{
+    constexpr qint64 largestImport = 256 * 1024 * 1024;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        QFileDialog::getOpenFileName(window(), QStringLiteral("Import Tickets"), documents,
+                                     QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QByteArray bytes;
+    QString why;
+    if (file.size() > largestImport)
+        why = QStringLiteral("the file is larger than 256 MB");
+    else if (!file.open(QIODevice::ReadOnly) || (bytes = file.readAll(), file.error()))
+        why = file.errorString();
+    if (!why.isEmpty()) {
+        m_queries->showNotice(QStringLiteral("Nothing imported: %1.").arg(why));
+        return;
+    }
+    TicketsRead read;
+    {
+        QProgressDialog progress(QStringLiteral("Importing tickets..."), QStringLiteral("Cancel"),
+                                 0, 1000, window());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        read = ReadTicketsCsv(bytes, [&](qsizetype done, qsizetype of) {
+            progress.setValue(int(done * 1000 / std::max<qsizetype>(of, 1)));
+            return !progress.wasCanceled();
+        });
+    }
+    if (read.cancelled) {
+        m_queries->showNotice(QStringLiteral("Import cancelled: nothing imported."));
+        return;
+    }
+    if (read.tickets.empty()) {
+        m_queries->showNotice(
+            QStringLiteral("Nothing imported: the file holds no ticket (%1).").arg(read.summary()));
+        return;
+    }
+    std::vector<LogEntry> tickets;
+    tickets.reserve(read.tickets.size());
+    for (const auto &[game, date, numbers] : read.tickets)
+        tickets.push_back({game, date, numbers});
+    m_undoStack->push(new ImportTicketsStep(*m_logRows, m_savedLog, std::move(tickets),
+                                            std::bind_front(&ManagerPage::reportSave, this)));
+    m_queries->showNotice(QStringLiteral("Imported %1.").arg(read.summary()));
 }
 
 // Nothing here is reported: a missing or unreadable file leaves the list

@@ -7,6 +7,7 @@
 
 class CheckBar;
 class FindBar;
+class NoticeBar;
 class ListedTickets;
 class LogListModel;
 class QLineEdit;
@@ -17,8 +18,9 @@ class TicketQueries;
 
 // The "MANAGER" page: the ticket log ListView1, the entry fields Text8 to
 // Text10, and ADD, DELETE and CLEAR. ADD and DELETE are steps of the page's
-// undo history, which the window's undo keys act on. Find, check a draw and
-// export work on what the list shows (TicketQueries).
+// undo history, which the window's undo keys act on, and so is an import of
+// tickets from a CSV file. Find, check a draw, sort and export work on what
+// the list shows (TicketQueries).
 class ManagerPage : public QWidget
 {
     Q_OBJECT
@@ -35,6 +37,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void importTickets();
     void selectLogRow(int row);
     void reportSave(const SaveOutcome &outcome);
 
@@ -52,5 +55,6 @@ private:
     QPushButton *Command4;
     FindBar *m_findBar;
     CheckBar *m_checkBar;
+    NoticeBar *m_noticeBar;
     TicketQueries *m_queries;
 };

@@ -2,6 +2,7 @@
 
 #include "logcommands.h"
 
+#include <optional>
 #include <utility>
 
 AddTicketStep::AddTicketStep(LogList &list, SavedLog &log, LogEntry ticket, ReportSave report)
@@ -44,5 +45,33 @@ void DeleteTicketStep::undo()
 {
     m_list.insert(m_row, m_cells);
     m_select(m_row);
+    m_report(m_log.save(m_list));
+}
+
+ImportTicketsStep::ImportTicketsStep(LogListModel &list, SavedLog &log,
+                                     std::vector<LogEntry> tickets, ReportSave report)
+    : m_list(list), m_log(log), m_tickets(std::move(tickets)), m_report(std::move(report))
+{
+}
+
+// Many rows at once are one change of the list, not one each.
+void ImportTicketsStep::redo()
+{
+    m_first = m_list.size();
+    std::optional<SaveOutcome> outcome;
+    {
+        LogListModel::Batch batch(m_list);
+        outcome = AddTickets(m_list, m_tickets, m_log);
+    }
+    m_report(*outcome);
+}
+
+void ImportTicketsStep::undo()
+{
+    {
+        LogListModel::Batch batch(m_list);
+        for (int row = m_list.size() - 1; row >= m_first; --row)
+            m_list.remove(row);
+    }
     m_report(m_log.save(m_list));
 }

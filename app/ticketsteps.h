@@ -2,6 +2,7 @@
 
 #include "logentry.h"
 #include "loglist.h"
+#include "loglistmodel.h"
 #include "savedlog.h"
 
 #include <QUndoCommand>
@@ -48,4 +49,23 @@ private:
     ReportSave m_report;
     std::function<void(int row)> m_select;
     std::vector<CellSpan> m_cells;
+};
+
+// An import: the tickets go in at the end of the log in one save, and one
+// undo takes them all back.
+class ImportTicketsStep : public QUndoCommand
+{
+public:
+    ImportTicketsStep(LogListModel &list, SavedLog &log, std::vector<LogEntry> tickets,
+                      ReportSave report);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    LogListModel &m_list;
+    SavedLog &m_log;
+    std::vector<LogEntry> m_tickets;
+    ReportSave m_report;
+    int m_first = -1;
 };

@@ -16,8 +16,10 @@ QueryBar::QueryBar(QWidget *parent) : QWidget(parent), m_row(new QHBoxLayout(thi
 void QueryBar::open()
 {
     show();
-    m_first->setFocus();
-    m_first->selectAll();
+    if (m_first) {
+        m_first->setFocus();
+        m_first->selectAll();
+    }
 }
 
 void QueryBar::showStatus(const QString &text, const QString &spoken)
@@ -49,7 +51,8 @@ void QueryBar::finishRow(const QString &statusName, const QString &widestStatus)
     QSizePolicy keepWidth = m_status->sizePolicy();
     keepWidth.setRetainSizeWhenHidden(true);
     m_status->setSizePolicy(keepWidth);
-    m_row->addWidget(m_status);
+    // With no field, the status has the row.
+    m_row->addWidget(m_status, m_first ? 0 : 1);
 
     auto *close = new QToolButton(this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));

@@ -15,7 +15,8 @@ class QueryBar : public QWidget
 public:
     explicit QueryBar(QWidget *parent);
 
-    // Shows the bar with the focus in its first field, all of it selected.
+    // Shows the bar with the focus in its first field, all of it selected,
+    // where it has one.
     void open();
     // The status, and what screen readers say of it where that is longer.
     void showStatus(const QString &text, const QString &spoken = {});

@@ -5,6 +5,7 @@
 #include "findbar.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
+#include "noticebar.h"
 #include "reportlist.h"
 #include "twips.h"
 
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int barHeight = twipsToPixels(360);
@@ -29,11 +32,12 @@ constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1440), twipsToPi
 } // namespace
 
 TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar,
-                             const LogListModel &log, ListedTickets &listed,
+                             NoticeBar &noticeBar, const LogListModel &log, ListedTickets &listed,
                              std::span<const int> columnWidths)
     : QObject(&list), m_list(list), m_log(log), m_listed(listed),
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
-      m_findBar(&findBar), m_checkBar(&checkBar)
+      m_findBar(&findBar), m_checkBar(&checkBar),
+      m_noticeBar(&noticeBar), m_bars{m_findBar, m_checkBar, m_noticeBar}
 {
     QAction *find = addAction(QStringLiteral("&Find"), QKeySequence::Find);
     connect(find, &QAction::triggered, this, &TicketQueries::openFind);
@@ -57,7 +61,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     m_close->setEnabled(false);
     list.parentWidget()->addAction(m_close);
     connect(m_close, &QAction::triggered, this, &TicketQueries::closeBars);
-    for (QueryBar *bar : std::initializer_list<QueryBar *>{m_findBar, m_checkBar})
+    for (QueryBar *bar : m_bars)
         connect(bar, &QueryBar::closeRequested, this, &TicketQueries::closeBars);
     connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
     connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
@@ -111,10 +115,17 @@ void TicketQueries::openCheck()
     check();
 }
 
+void TicketQueries::showNotice(const QString &text)
+{
+    m_noticeBar->setText(text);
+    openBar(m_noticeBar);
+    relist([this] { m_listed.showAll(); });
+}
+
 void TicketQueries::openBar(QueryBar *bar)
 {
     // One bar at a time; the listing follows the bar that is open.
-    for (QueryBar *other : std::initializer_list<QueryBar *>{m_findBar, m_checkBar}) {
+    for (QueryBar *other : m_bars) {
         if (other != bar)
             other->hide();
     }
@@ -126,10 +137,11 @@ void TicketQueries::openBar(QueryBar *bar)
 
 void TicketQueries::closeBars()
 {
-    const bool hadFocus = m_findBar->isAncestorOf(QApplication::focusWidget()) ||
-                          m_checkBar->isAncestorOf(QApplication::focusWidget());
-    m_findBar->hide();
-    m_checkBar->hide();
+    const bool hadFocus = std::any_of(m_bars.begin(), m_bars.end(), [](QueryBar *bar) {
+        return bar->isAncestorOf(QApplication::focusWidget());
+    });
+    for (QueryBar *bar : m_bars)
+        bar->hide();
     m_close->setEnabled(false);
     m_list.setGeometry(m_listPlace);
     relist([this] { m_listed.showAll(); });

@@ -9,6 +9,7 @@
 
 class CheckBar;
 class FindBar;
+class NoticeBar;
 class ListedTickets;
 class LogListModel;
 class QAction;
@@ -28,12 +29,15 @@ class TicketQueries : public QObject
     Q_OBJECT
 
 public:
-    TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar, const LogListModel &log,
-                  ListedTickets &listed, std::span<const int> columnWidths);
+    TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar, NoticeBar &noticeBar,
+                  const LogListModel &log, ListedTickets &listed,
+                  std::span<const int> columnWidths);
 
     void openFind();
     void openCheck();
     void closeBars();
+    // Says how something done to the whole log went, over the whole log.
+    void showNotice(const QString &text);
     // Writes the listed tickets, with their results while a draw is checked,
     // or the whole log, to path; false, with the reason, where it could not.
     bool exportTickets(const QString &path, bool listedOnly, QString *errorString = nullptr);
@@ -57,6 +61,8 @@ private:
     QRect m_listPlace;
     FindBar *m_findBar;
     CheckBar *m_checkBar;
+    NoticeBar *m_noticeBar;
+    std::vector<QueryBar *> m_bars;
     QAction *m_exportListed;
     QAction *m_close;
     std::vector<QAction *> m_barKeys;

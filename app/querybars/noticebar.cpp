@@ -1,0 +1,12 @@
+#include "noticebar.h"
+
+NoticeBar::NoticeBar(QWidget *parent) : QueryBar(parent)
+{
+    finishRow(QStringLiteral("Notice"), {});
+}
+
+void NoticeBar::setText(const QString &text)
+{
+    showStatus(text);
+    setToolTip(text);
+}
