@@ -7,6 +7,7 @@
 #include "managerpage.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
+#include "ticketcsv.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
 #include "ticketqueries.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <list>
 #include <optional>
@@ -52,6 +54,8 @@ private slots:
     void dateKey();
     void ticketOrder_data();
     void ticketOrder();
+    void ticketsCsvRead_data();
+    void ticketsCsvRead();
     void findIgnoresCase_data();
     void findIgnoresCase();
     void csvFieldsCannotRunAsFormulas_data();
@@ -66,6 +70,7 @@ private slots:
     void barKeysComeFirstInEveryField_data();
     void barKeysComeFirstInEveryField();
     void headerClicksSortTheListing();
+    void importAddsTheTicketsInOneStep();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -204,6 +209,44 @@ void TestTicketQueries::ticketOrder()
     QCOMPARE(sorted, rows);
     for (std::size_t at = 1; at < tickets.size(); ++at)
         QVERIFY(order.before(tickets[at - 1], tickets[at]));
+}
+
+void TestTicketQueries::ticketsCsvRead_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Rows>("tickets");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("as export writes it")
+        << QByteArray("\xEF\xBB\xBFGAME,DATE,NUMBERS,MATCH\r\n"
+                      "\"\xC3\x89toile, \"\"big\"\"\",12/04/2026,'=1+2,box\r\n")
+        << Rows{{"\u00C9toile, \"big\"", "12/04/2026", "=1+2"}} << "1 ticket";
+    QTest::newRow("a header in any order, semicolons, the ANSI code page")
+        << QByteArray("Numbers;Note;game;DATE\r\n1-2-3;x;Caf\xE9 3;1/2/26\r\n")
+        << Rows{{"Caf\u00E9 3", "1/2/26", "1-2-3"}} << "1 ticket";
+    QTest::newRow("no header, tabs, a line break in a cell, bad lines")
+        << QByteArray(
+               "Pick 3\t12/01/2026\t\"3\r\n7\"\nPick 4\t12/02\n\n\t\t\nPick 5\t1/1/26\t\"1-2")
+        << Rows{{"Pick 3", "12/01/2026", "3 7"}}
+        << "1 ticket; 2 lines skipped: 3 (too few fields); 6 (a quote is not closed); "
+           "1 cell changed";
+    QTest::newRow("a character the code page lacks")
+        << QByteArray("Pick 3,12/01/2026,1-2-3 \xF0\x9F\x98\x80\n")
+        << Rows{{"Pick 3", "12/01/2026", "1-2-3 \U0001F600"}} << "1 ticket; 1 cell changed";
+    QTest::newRow("binary") << QByteArray("\x00\x01\xFF\xFE", 4) << Rows{}
+                            << "0 tickets; 1 line skipped: 1 (too few fields)";
+}
+
+void TestTicketQueries::ticketsCsvRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Rows, tickets);
+    QFETCH(QString, summary);
+    const TicketsRead read = ReadTicketsCsv(file);
+    Rows rows;
+    for (const auto &ticket : read.tickets)
+        rows << QStringList(ticket.begin(), ticket.end());
+    QCOMPARE(rows, tickets);
+    QCOMPARE(read.summary(), summary);
 }
 
 void TestTicketQueries::findIgnoresCase_data()
@@ -469,6 +512,31 @@ void TestTicketQueries::headerClicksSortTheListing()
     QVERIFY(!header->isSortIndicatorShown());
     QCOMPARE(numbers(),
              QStringList({"3-7-1", "12-3-30-7-21", "1-7-3", "", "=1+2", "3 7 9", "1-2-3-4"}));
+}
+
+// Two tickets and a bad line from a file: in at the end, saved, said over the
+// list, and taken back whole by one undo.
+void TestTicketQueries::importAddsTheTicketsInOneStep()
+{
+    const QString csv = m_dir->filePath("in.csv");
+    writeBytes(csv, "GAME,DATE,NUMBERS\r\nPick 4,12/05/2026,1-2-3-4\r\nshort\r\n"
+                    "Pick 6,12/06/2026,1-2-3-4-5-6\r\n");
+    QTimer::singleShot(0, this, [&] {
+        if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            files->selectFile(csv);
+            QMetaObject::invokeMethod(files, "accept");
+        }
+    });
+    m_window->findChild<QAction *>("ImportTickets")->trigger();
+    QCOMPARE(shown().mid(6),
+             Rows({{"Pick 4", "12/05/2026", "1-2-3-4"}, {"Pick 6", "12/06/2026", "1-2-3-4-5-6"}}));
+    QCOMPARE(status("Notice"), "Imported 2 tickets; 1 line skipped: 3 (too few fields).");
+    QCOMPARE(readBytes(m_path),
+             savedLog +
+                 "Pick 4\r\n12/05/2026\r\n1-2-3-4\r\nPick 6\r\n12/06/2026\r\n1-2-3-4-5-6\r\n");
+    m_window->findChild<ManagerPage *>()->undoStack()->undo();
+    QCOMPARE(shown().size(), 6);
+    QCOMPARE(readBytes(m_path), savedLog);
 }
 
 QTEST_MAIN(TestTicketQueries)
