@@ -10,12 +10,12 @@
 #include "reportlist.h"
 #include "ticketcsv.h"
 #include "ticketqueries.h"
+#include "textfile.h"
 #include "ticketsteps.h"
 #include "twips.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -92,21 +92,15 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
 // a long read shows its progress after half a second, and can be cancelled.
 void ManagerPage::importTickets()
 {
-    constexpr qint64 largestImport = 256 * 1024 * 1024;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
         QFileDialog::getOpenFileName(window(), QStringLiteral("Import Tickets"), documents,
                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    QByteArray bytes;
     QString why;
-    if (file.size() > largestImport)
-        why = QStringLiteral("the file is larger than 256 MB");
-    else if (!file.open(QIODevice::ReadOnly) || (bytes = file.readAll(), file.error()))
-        why = file.errorString();
-    if (!why.isEmpty()) {
+    const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
+    if (!bytes) {
         m_queries->showNotice(QStringLiteral("Nothing imported: %1.").arg(why));
         return;
     }
@@ -116,7 +110,7 @@ void ManagerPage::importTickets()
                                  0, 1000, window());
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
-        read = ReadTicketsCsv(bytes, [&](qsizetype done, qsizetype of) {
+        read = ReadTicketsCsv(*bytes, [&](qsizetype done, qsizetype of) {
             progress.setValue(int(done * 1000 / std::max<qsizetype>(of, 1)));
             return !progress.wasCanceled();
         });

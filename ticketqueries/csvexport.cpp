@@ -26,7 +26,7 @@ QByteArray CsvField(QStringView cell)
 
 bool ExportTicketsCsv(const QString &path, const LogList &log, const QStringList &titles, int count,
                       const std::function<int(int)> &logRow,
-                      const std::function<QString(int)> &extraCell, QString *errorString)
+                      const std::function<QStringList(int)> &extraCells, QString *errorString)
 {
     QSaveFile file(path);
     QByteArray block = "\xEF\xBB\xBF";
@@ -45,8 +45,10 @@ bool ExportTicketsCsv(const QString &path, const LogList &log, const QStringList
             block += bytes && IsAscii(*bytes) ? csvField(bytes->toByteArray())
                                               : CsvField(log.text(row, column));
         }
-        if (extraCell)
-            block += ',' + CsvField(extraCell(listed));
+        if (extraCells) {
+            for (const QString &cell : extraCells(listed))
+                block += ',' + CsvField(cell);
+        }
         block += "\r\n";
         if (block.size() >= 64 * 1024) {
             written = file.write(block) == block.size();

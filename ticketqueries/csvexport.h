@@ -16,12 +16,11 @@ QByteArray CsvField(QStringView cell);
 
 // Writes the tickets to a CSV file: UTF-8 with a byte order mark, so that a
 // spreadsheet opened by a double click reads it as UTF-8; a header of the
-// titles, one for each of the log's columns and one for the extra cell where
-// there is one; each cell as the list shows it, CR LF after every record.
-// count tickets, the n-th being logRow(n) of the log, with extraCell(n) after
-// its own cells. The file is replaced only once every byte is written; on
-// failure errorString (if given) says why.
+// titles, one for each of the log's columns and for each extra cell; each
+// cell as the list shows it, CR LF after every record. count tickets, the
+// n-th being logRow(n) of the log, with extraCells(n) after its own cells. The file is replaced
+// only once every byte is written; on failure errorString (if given) says why.
 bool ExportTicketsCsv(const QString &path, const LogList &log, const QStringList &titles, int count,
                       const std::function<int(int)> &logRow,
-                      const std::function<QString(int)> &extraCell = {},
+                      const std::function<QStringList(int)> &extraCells = {},
                       QString *errorString = nullptr);

@@ -178,6 +178,17 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone)
     return numbers;
 }
 
+bool IsDigitGame(QStringView name)
+{
+    return isDigitGame(GameKey(name));
+}
+
+DrawCheck::DrawCheck(QStringView game, std::vector<int> winningNumbers)
+    : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)), m_winning(std::move(winningNumbers)),
+      m_sortedWinning(sorted(m_winning, !m_digitGame)), m_anyDate(true)
+{
+}
+
 DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
     : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)),
       m_winning(NumbersIn(winningNumbers, m_digitGame)),

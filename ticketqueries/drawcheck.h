@@ -37,6 +37,9 @@ struct DrawMatch
 // "pick 3", "PICK3" and "Pick 3" are one game, "pick3".
 QString GameKey(QStringView name);
 
+// Pick 3 and Pick 4, whose numbers are single digits, played straight or box.
+bool IsDigitGame(QStringView name);
+
 // The numbers a text holds, with any separators: "07 12 33" is 7, 12, 33.
 // Where each digit is a number of its own, as in Pick 3 and Pick 4, "371"
 // is 3, 7, 1.
@@ -58,6 +61,8 @@ class DrawCheck
 {
 public:
     DrawCheck(QStringView game, QStringView winningNumbers, QStringView date = {});
+    // A draw read elsewhere, whatever its date.
+    DrawCheck(QStringView game, std::vector<int> winningNumbers);
 
     bool hasGame() const { return !m_game.isEmpty(); }
     bool hasNumbers() const { return !m_winning.empty(); }

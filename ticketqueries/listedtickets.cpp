@@ -51,6 +51,7 @@ void ListedTickets::showAll()
     beginResetModel();
     m_finder.reset();
     m_check.reset();
+    m_history.reset();
     endOrderWithoutResults();
     relist();
     endResetModel();
@@ -58,7 +59,7 @@ void ListedTickets::showAll()
 
 void ListedTickets::endOrderWithoutResults()
 {
-    if (m_order && m_order->column() == TicketOrder::Result && !m_check)
+    if (m_order && m_order->column() == TicketOrder::Result && !isChecking())
         m_order.reset();
 }
 
@@ -80,8 +81,9 @@ void ListedTickets::find(QStringView text)
     }
     beginResetModel();
     // A longer text lists only tickets listed already.
-    const bool narrowing = m_finder && !m_check && finder.narrows(*m_finder);
+    const bool narrowing = m_finder && !isChecking() && finder.narrows(*m_finder);
     m_check.reset();
+    m_history.reset();
     endOrderWithoutResults();
     m_finder = std::move(finder);
     if (narrowing) {
@@ -98,7 +100,18 @@ void ListedTickets::check(const DrawCheck &draw)
 {
     beginResetModel();
     m_finder.reset();
+    m_history.reset();
     m_check = draw;
+    relist();
+    endResetModel();
+}
+
+void ListedTickets::checkHistory(HistoryCheck history)
+{
+    beginResetModel();
+    m_finder.reset();
+    m_check.reset();
+    m_history = std::move(history);
     relist();
     endResetModel();
 }
@@ -121,13 +134,16 @@ void ListedTickets::relist()
     // beyond the list.
     if (m_order)
         m_order->sort(m_listed);
-    else if (m_check)
-        std::sort(m_listed.begin(), m_listed.end(), &ListedTickets::listedBefore);
+    else if (isChecking())
+        std::sort(m_listed.begin(), m_listed.end(),
+                  [this](const Listed &a, const Listed &b) { return listedBefore(a, b); });
 }
 
-// Best first, in log order among equals.
-bool ListedTickets::listedBefore(const Listed &a, const Listed &b)
+// Best first, those with no draw last, in log order among equals.
+bool ListedTickets::listedBefore(const Listed &a, const Listed &b) const
 {
+    if (m_history && (a.draw < 0) != (b.draw < 0))
+        return b.draw < 0;
     return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
 }
 
@@ -137,6 +153,12 @@ std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
         return Listed{row, {}};
     if (m_finder)
         return m_finder->matches(m_log, row) ? std::optional<Listed>({row, {}}) : std::nullopt;
+    if (m_history) {
+        if (!m_history->concerns(m_log, row))
+            return std::nullopt;
+        const auto [match, draw] = m_history->match(m_log, row);
+        return Listed{row, match, draw};
+    }
     if (!m_check->concerns(m_log, row))
         return std::nullopt;
     return Listed{row, m_check->match(m_log, row)};
@@ -167,7 +189,7 @@ void ListedTickets::place(int row)
     const auto at = std::find_if(m_listed.begin(), m_listed.end(), [&](const Listed &other) {
         if (m_order)
             return m_order->before(*listed, other);
-        return m_check ? listedBefore(*listed, other) : other.row > row;
+        return isChecking() ? listedBefore(*listed, other) : other.row > row;
     });
     const int index = int(at - m_listed.begin());
     beginInsertRows({}, index, index);
@@ -227,7 +249,7 @@ int ListedTickets::rowCount(const QModelIndex &parent) const
 
 int ListedTickets::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_log.columns() + (isChecking() ? 1 : 0);
+    return parent.isValid() ? 0 : m_log.columns() + (m_history ? 2 : m_check ? 1 : 0);
 }
 
 QVariant ListedTickets::data(const QModelIndex &index, int role) const
@@ -235,11 +257,23 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const bool result = index.column() == m_log.columns();
-    if (result && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-        const QString text = m_listed[std::size_t(index.row())].match.text();
-        return role == Qt::DisplayRole ? text : QStringLiteral("Result: %1").arg(text);
+    const bool draw = index.column() > m_log.columns();
+    if ((result || draw) && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        const Listed &listed = m_listed[std::size_t(index.row())];
+        QString text;
+        if (result) {
+            text = m_history && listed.draw < 0 ? QStringLiteral("no draw") : listed.match.text();
+        } else if (listed.draw >= 0) {
+            QStringList numbers;
+            for (const int number : m_history->draw(listed.draw).numbers)
+                numbers << QString::number(number);
+            text = numbers.join(u' ');
+        }
+        if (role == Qt::DisplayRole)
+            return text;
+        return (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);
     }
-    if (result || role != Qt::DisplayRole)
+    if (result || draw || role != Qt::DisplayRole)
         return {};
     return m_log.text(logRow(index.row()), index.column());
 }
@@ -257,5 +291,7 @@ QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int
     }
     if (role == Qt::DisplayRole && section == m_log.columns() && isChecking())
         return QStringLiteral("MATCH");
+    if (role == Qt::DisplayRole && section == m_log.columns() + 1 && m_history)
+        return QStringLiteral("DRAW");
     return m_log.headerData(section, orientation, role);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawcheck.h"
+#include "historycheck.h"
 #include "loglistmodel.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
@@ -26,13 +27,16 @@ public:
     void showAll();
     void find(QStringView text);
     void check(const DrawCheck &draw);
+    // Every ticket of the game against a file's draws, with a fifth column
+    // for the draw each was checked against; those with no draw last.
+    void checkHistory(HistoryCheck history);
     // Sorted by a column, or, with nothing, in the order of the log or of the
     // check. A sort by result ends with the check.
     void sortBy(std::optional<TicketOrder> order);
     const std::optional<TicketOrder> &order() const { return m_order; }
 
-    bool isFiltered() const { return m_finder || m_check; }
-    bool isChecking() const { return m_check.has_value(); }
+    bool isFiltered() const { return m_finder || isChecking(); }
+    bool isChecking() const { return m_check || m_history; }
     int logRow(int listedRow) const;
     // -1 where the log's row is not listed.
     int listedRow(int logRow) const;
@@ -49,7 +53,7 @@ private:
     // Whether the listing is a list of its own rather than the log itself.
     bool isListing() const { return isFiltered() || m_order; }
     void endOrderWithoutResults();
-    static bool listedBefore(const Listed &a, const Listed &b);
+    bool listedBefore(const Listed &a, const Listed &b) const;
     void relist();
     std::optional<Listed> test(int row) const;
     void followInserted(int first, int last);
@@ -61,6 +65,7 @@ private:
     LogListModel &m_log;
     std::optional<TicketFinder> m_finder;
     std::optional<DrawCheck> m_check;
+    std::optional<HistoryCheck> m_history;
     std::optional<TicketOrder> m_order;
     std::vector<Listed> m_listed; // while filtered or sorted
 };

@@ -81,7 +81,8 @@ TicketOrder::Key TicketOrder::key(const ListedTicket &ticket) const
 int TicketOrder::compareWhole(int rowA, int rowB) const
 {
     if (m_column == Game)
-        return GameKey(m_log->text(rowA, gameColumn)).compare(GameKey(m_log->text(rowB, gameColumn)));
+        return GameKey(m_log->text(rowA, gameColumn))
+            .compare(GameKey(m_log->text(rowB, gameColumn)));
     const std::vector<int> a = numbersOf(*m_log, rowA);
     const std::vector<int> b = numbersOf(*m_log, rowB);
     return a < b ? -1 : b < a ? 1 : 0;

@@ -7,11 +7,12 @@
 #include <vector>
 
 // A ticket as a listing holds it: its row of the log, and how it fared where
-// a draw is checked.
+// a draw is checked, against which of a file's draws.
 struct ListedTicket
 {
     int row;
-    DrawMatch match;
+    DrawMatch match = {};
+    int draw = -1;
 };
 
 // The order a click on a column header gives the listed tickets: games by

@@ -1,6 +1,7 @@
 #include "checkbar.h"
 
 #include <QLineEdit>
+#include <QToolButton>
 
 CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
 {
@@ -9,7 +10,17 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
     m_date = addField(QStringLiteral("CheckDate"), QStringLiteral("Date (any)"), 3);
     for (QLineEdit *field : {m_game, m_numbers, m_date})
         connect(field, &QLineEdit::textChanged, this, &CheckBar::changed);
+    QToolButton *results =
+        addButton(QStringLiteral("CheckResultsFile"), QStringLiteral("Results file..."));
+    results->setToolTip(
+        QStringLiteral("Check every ticket of the game against a file of past draws"));
+    connect(results, &QToolButton::clicked, this, &CheckBar::resultsFileAsked);
     finishRow(QStringLiteral("CheckStatus"), QStringLiteral("No game or numbers"));
+}
+
+QString CheckBar::game() const
+{
+    return m_game->text();
 }
 
 DrawCheck CheckBar::draw() const
@@ -34,4 +45,18 @@ void CheckBar::showChecked(const DrawCheck &draw, int listed)
         showStatus(QStringLiteral("No numbers yet"),
                    QStringLiteral("Type the winning numbers to check the draw"));
     }
+}
+
+void CheckBar::showHistory(int draws, int skippedLines, int listed)
+{
+    showStatus(QStringLiteral("%1 draws, %2 skipped").arg(draws).arg(skippedLines),
+               QStringLiteral("%1 draws read, %2 lines skipped, %3 tickets checked")
+                   .arg(draws)
+                   .arg(skippedLines)
+                   .arg(listed));
+}
+
+void CheckBar::showNote(const QString &text)
+{
+    showStatus(text);
 }

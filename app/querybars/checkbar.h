@@ -4,8 +4,9 @@
 #include "querybar.h"
 
 // The draw to check, over the ticket list: the game, the winning numbers as
-// players write them, and a date if the player wants one. Until the game and
-// the numbers are there, the bar says which is missing.
+// players write them, and a date if the player wants one; or, with "Results
+// file...", the game's draws in a file. Until the game and the numbers are
+// there, the bar says which is missing.
 class CheckBar : public QueryBar
 {
     Q_OBJECT
@@ -14,10 +15,14 @@ public:
     explicit CheckBar(QWidget *parent);
 
     DrawCheck draw() const;
+    QString game() const;
     void showChecked(const DrawCheck &draw, int listed);
+    void showHistory(int draws, int skippedLines, int listed);
+    void showNote(const QString &text);
 
 signals:
     void changed();
+    void resultsFileAsked();
 
 private:
     QLineEdit *m_game;

@@ -41,6 +41,15 @@ QLineEdit *QueryBar::addField(const QString &name, const QString &prompt, int st
     return field;
 }
 
+QToolButton *QueryBar::addButton(const QString &name, const QString &text)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(text);
+    m_row->addWidget(button);
+    return button;
+}
+
 void QueryBar::finishRow(const QString &statusName, const QString &widestStatus)
 {
     m_status = new QLabel(this);

@@ -5,6 +5,7 @@
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 // A row of fields over the ticket list, as the find and check bars are, with
 // a line of status after the fields and a close button at the row's end.
@@ -28,6 +29,8 @@ protected:
     // A field that says what it asks for until something is typed, and says
     // it to screen readers too.
     QLineEdit *addField(const QString &name, const QString &prompt, int stretch = 1);
+    // A button after the fields.
+    QToolButton *addButton(const QString &name, const QString &text);
     // Called once every field is in: the status, as wide as the widest it
     // says, and the close button go last.
     void finishRow(const QString &statusName, const QString &widestStatus);

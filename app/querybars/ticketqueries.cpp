@@ -2,11 +2,13 @@
 
 #include "checkbar.h"
 #include "csvexport.h"
+#include "drawhistory.h"
 #include "findbar.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "noticebar.h"
 #include "reportlist.h"
+#include "textfile.h"
 #include "twips.h"
 
 #include <QAction>
@@ -46,6 +48,11 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     QAction *exportLog =
         addAction(QStringLiteral("&Export Log..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportLog, &QAction::triggered, this, [this] { askExport(false); });
+    QAction *resultsFile = addAction(QStringLiteral("Check &Results File..."), {});
+    connect(resultsFile, &QAction::triggered, this, [this] {
+        openCheck();
+        askResultsFile();
+    });
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
@@ -65,6 +72,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         connect(bar, &QueryBar::closeRequested, this, &TicketQueries::closeBars);
     connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
     connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
+    connect(m_checkBar, &CheckBar::resultsFileAsked, this, &TicketQueries::askResultsFile);
     // The count follows ADD, DELETE and undo as well as the typing.
     for (const QAbstractItemModel *model : {static_cast<const QAbstractItemModel *>(&m_log),
                                             static_cast<const QAbstractItemModel *>(&m_listed)}) {
@@ -173,8 +181,39 @@ void TicketQueries::relist(const std::function<void()> &change)
                                  order->isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
+void TicketQueries::askResultsFile()
+{
+    if (m_checkBar->game().trimmed().isEmpty()) {
+        m_checkBar->showNote(QStringLiteral("No game yet"));
+        return;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getOpenFileName(
+        m_list.window(), QStringLiteral("Results File"), documents,
+        QStringLiteral("Text and CSV files (*.csv *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        checkResultsFile(path);
+}
+
+void TicketQueries::checkResultsFile(const QString &path)
+{
+    QString why;
+    const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
+    if (!bytes) {
+        m_checkBar->showNote(QStringLiteral("Not read: %1").arg(why));
+        return;
+    }
+    const QString game = m_checkBar->game();
+    DrawHistory history = ReadDrawHistory(*bytes, game);
+    const int draws = int(history.draws.size());
+    relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
+    m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount());
+}
+
 void TicketQueries::sortBy(int column)
 {
+    if (column > TicketOrder::Result)
+        return;
     const std::optional<TicketOrder> &now = m_listed.order();
     std::optional<TicketOrder> next;
     if (!now || now->column() != column)
@@ -214,10 +253,13 @@ bool TicketQueries::exportTickets(const QString &path, bool listedOnly, QString 
         return ExportTicketsCsv(
             path, m_log, titles, m_log.size(), [](int row) { return row; }, {}, errorString);
     }
-    std::function<QString(int)> result;
-    if (m_listed.isChecking()) {
-        result = [this, column = m_log.columns()](int listed) {
-            return m_listed.index(listed, column).data().toString();
+    std::function<QStringList(int)> result;
+    if (m_listed.columnCount() > m_log.columns()) {
+        result = [this](int listed) {
+            QStringList cells;
+            for (int column = m_log.columns(); column < m_listed.columnCount(); ++column)
+                cells << m_listed.index(listed, column).data().toString();
+            return cells;
         };
     }
     return ExportTicketsCsv(

@@ -35,6 +35,8 @@ public:
 
     void openFind();
     void openCheck();
+    // Every ticket of the check bar's game against the draws of a file.
+    void checkResultsFile(const QString &path);
     void closeBars();
     // Says how something done to the whole log went, over the whole log.
     void showNotice(const QString &text);
@@ -53,6 +55,7 @@ private:
     void check();
     void sortBy(int column);
     void askExport(bool listedOnly);
+    void askResultsFile();
 
     ReportList &m_list;
     const LogListModel &m_log;

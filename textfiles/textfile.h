@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The bytes of a file the user chose to read tickets or draws from; nothing,
+// and why, where it cannot be read or is larger than such a file can sensibly
+// be (256 MB).
+std::optional<QByteArray> ReadTextFile(const QString &path, QString *why);
