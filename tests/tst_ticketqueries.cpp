@@ -2,6 +2,7 @@
 // bars on the MANAGER page as a user drives them.
 #include "csvexport.h"
 #include "drawcheck.h"
+#include "drawhistory.h"
 #include "form1.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
@@ -56,6 +57,8 @@ private slots:
     void ticketOrder();
     void ticketsCsvRead_data();
     void ticketsCsvRead();
+    void drawHistoryRead_data();
+    void drawHistoryRead();
     void findIgnoresCase_data();
     void findIgnoresCase();
     void csvFieldsCannotRunAsFormulas_data();
@@ -71,6 +74,7 @@ private slots:
     void barKeysComeFirstInEveryField();
     void headerClicksSortTheListing();
     void importAddsTheTicketsInOneStep();
+    void resultsFileChecksEveryTicketOfTheGame();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -247,6 +251,46 @@ void TestTicketQueries::ticketsCsvRead()
         rows << QStringList(ticket.begin(), ticket.end());
     QCOMPARE(rows, tickets);
     QCOMPARE(read.summary(), summary);
+}
+
+void TestTicketQueries::drawHistoryRead_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QStringList>("draws"); // date: numbers
+    QTest::addColumn<int>("skipped");
+    QTest::newRow("a lottery's CSV, its multiplier left out")
+        << QByteArray("Draw Date,Winning Numbers,Multiplier\r\n09/26/2020,11 21 27 36 62 24,3\r\n")
+        << "Powerball" << QStringList{"20200926: 11 21 27 36 62 24"} << 1;
+    QTest::newRow("month, day and year columns, another game, a bonus")
+        << QByteArray("Game;Month;Day;Year;N1;N2;N3;Bonus Ball\nPick 3;12;1;2026;3;7;1;9\n"
+                      "Pick 4;12;1;2026;1;2;3;4\n")
+        << "pick 3" << QStringList{"20261201: 3 7 1"} << 2;
+    QTest::newRow("spaces, a game before the date, digits, no such day, a note")
+        << QByteArray("Pick 3 12/01/2026 371\nPick 3 02/30/2026 123\n\nmore draws soon\n")
+        << "Pick 3" << QStringList{"20261201: 3 7 1"} << 2;
+    QTest::newRow("quoted, midday and evening, ANSI")
+        << QByteArray("\"12/01/2026\",Midday \xB7,\"3,7,1\"\r\n2026-12-01,Evening,\"1\"\"7\"\"9\"")
+        << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 1 7 9"} << 0;
+    QTest::newRow("binary") << QByteArray("\x00\xFF\x01", 3) << "Pick 3" << QStringList{} << 1;
+}
+
+void TestTicketQueries::drawHistoryRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, game);
+    QFETCH(QStringList, draws);
+    QFETCH(int, skipped);
+    const DrawHistory history = ReadDrawHistory(file, game);
+    QStringList read;
+    for (const PastDraw &draw : history.draws) {
+        QStringList numbers;
+        for (const int number : draw.numbers)
+            numbers << QString::number(number);
+        read << QStringLiteral("%1: %2").arg(draw.date).arg(numbers.join(u' '));
+    }
+    QCOMPARE(read, draws);
+    QCOMPARE(history.skippedLines, skipped);
 }
 
 void TestTicketQueries::findIgnoresCase_data()
@@ -537,6 +581,27 @@ void TestTicketQueries::importAddsTheTicketsInOneStep()
     m_window->findChild<ManagerPage *>()->undoStack()->undo();
     QCOMPARE(shown().size(), 6);
     QCOMPARE(readBytes(m_path), savedLog);
+}
+
+// Midday and evening draws of one date: each ticket's best, the draw it came
+// from, the ticket with no draw last; exported as listed.
+void TestTicketQueries::resultsFileChecksEveryTicketOfTheGame()
+{
+    const QString results = m_dir->filePath("pick3.csv");
+    writeBytes(results, "Draw Date,Draw,Winning Numbers,Fireball\r\n"
+                        "12/01/2026,Midday,\"3,7,1\",2\r\n12/01/2026,Evening,1 7 9,5\r\n");
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "pick 3");
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    queries.checkResultsFile(results);
+    QCOMPARE(shown(), Rows({{"Pick 3", "12/01/2026", "3-7-1", "straight", "3 7 1"},
+                            {"pick3", "12/1/2026", "1-7-3", "box", "3 7 1"},
+                            {"Pick 3", "12/01/2026", "3 7 9", "2 of 3", "3 7 1"},
+                            {"PICK 3", "12/03/2026", "", "no draw", ""}}));
+    QCOMPARE(status("CheckStatus"), "2 draws, 1 skipped");
+    const QString csv = m_dir->filePath("season.csv");
+    QVERIFY(queries.exportTickets(csv, true));
+    QCOMPARE(readBytes(csv).split('\n').at(1), "Pick 3,12/01/2026,3-7-1,straight,3 7 1\r");
 }
 
 QTEST_MAIN(TestTicketQueries)

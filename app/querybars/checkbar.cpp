@@ -10,12 +10,13 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
     m_date = addField(QStringLiteral("CheckDate"), QStringLiteral("Date (any)"), 3);
     for (QLineEdit *field : {m_game, m_numbers, m_date})
         connect(field, &QLineEdit::textChanged, this, &CheckBar::changed);
+    finishRow(QStringLiteral("CheckStatus"), QStringLiteral("No game or numbers"));
+    startRow();
     QToolButton *results =
         addButton(QStringLiteral("CheckResultsFile"), QStringLiteral("Results file..."));
     results->setToolTip(
         QStringLiteral("Check every ticket of the game against a file of past draws"));
     connect(results, &QToolButton::clicked, this, &CheckBar::resultsFileAsked);
-    finishRow(QStringLiteral("CheckStatus"), QStringLiteral("No game or numbers"));
 }
 
 QString CheckBar::game() const

@@ -5,12 +5,30 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
-QueryBar::QueryBar(QWidget *parent) : QWidget(parent), m_row(new QHBoxLayout(this))
+QueryBar::QueryBar(QWidget *parent) : QWidget(parent), m_rows(new QVBoxLayout(this))
 {
+    m_rows->setContentsMargins(0, 0, 0, 0);
+    m_rows->setSpacing(rowGap);
+    startRow();
+    hide();
+}
+
+void QueryBar::startRow()
+{
+    auto *row = new QWidget(this);
+    row->setFixedHeight(rowHeight);
+    m_row = new QHBoxLayout(row);
     m_row->setContentsMargins(0, 0, 0, 0);
     m_row->setSpacing(4);
-    hide();
+    m_rows->addWidget(row);
+}
+
+int QueryBar::barHeight() const
+{
+    const int rows = m_rows->count();
+    return rows * rowHeight + (rows - 1) * rowGap;
 }
 
 void QueryBar::open()
@@ -47,6 +65,7 @@ QToolButton *QueryBar::addButton(const QString &name, const QString &text)
     button->setObjectName(name);
     button->setText(text);
     m_row->addWidget(button);
+    m_row->addStretch();
     return button;
 }
 

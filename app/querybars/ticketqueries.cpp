@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int barHeight = twipsToPixels(360);
-constexpr int barGap = twipsToPixels(30);
 // While a draw is checked: "GAME", "DATE", "NUMBERS" and "MATCH".
 constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1440), twipsToPixels(1200),
                                                   twipsToPixels(1440), twipsToPixels(960)};
@@ -137,8 +135,8 @@ void TicketQueries::openBar(QueryBar *bar)
         if (other != bar)
             other->hide();
     }
-    bar->setGeometry(m_listPlace.left(), m_listPlace.top(), m_listPlace.width(), barHeight);
-    m_list.setGeometry(m_listPlace.adjusted(0, barHeight + barGap, 0, 0));
+    bar->setGeometry(m_listPlace.left(), m_listPlace.top(), m_listPlace.width(), bar->barHeight());
+    m_list.setGeometry(m_listPlace.adjusted(0, bar->barHeight() + QueryBar::rowGap, 0, 0));
     m_close->setEnabled(true);
     bar->open();
 }
