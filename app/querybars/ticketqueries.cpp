@@ -28,6 +28,10 @@ namespace {
 // While a draw is checked: "GAME", "DATE", "NUMBERS" and "MATCH".
 constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1440), twipsToPixels(1200),
                                                   twipsToPixels(1440), twipsToPixels(960)};
+// While a results file is checked: "GAME", "DATE", "NUMBERS", "MATCH" and "DRAW".
+constexpr std::array<int, 5> historyColumnWidths = {twipsToPixels(1080), twipsToPixels(1080),
+                                                    twipsToPixels(1080), twipsToPixels(840),
+                                                    twipsToPixels(960)};
 
 } // namespace
 
@@ -163,8 +167,11 @@ void TicketQueries::relist(const std::function<void()> &change)
     const QModelIndexList selected = m_list.selectionModel()->selectedRows();
     const int logRow = selected.isEmpty() ? -1 : m_listed.logRow(selected.first().row());
     change();
-    m_list.setColumnWidths(m_listed.isChecking() ? std::span<const int>(checkColumnWidths)
-                                                 : std::span<const int>(m_columnWidths));
+    const int columns = m_listed.columnCount();
+    m_list.setColumnWidths(
+        columns == int(historyColumnWidths.size()) ? std::span<const int>(historyColumnWidths)
+        : columns == int(checkColumnWidths.size()) ? std::span<const int>(checkColumnWidths)
+                                                   : std::span<const int>(m_columnWidths));
     if (const int listed = m_listed.listedRow(logRow); listed >= 0) {
         m_list.selectRow(listed);
         m_list.scrollTo(m_listed.index(listed, 0));
