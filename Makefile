@@ -50,15 +50,19 @@ sanitized: deps
 	cmake -S . -B $(SANITIZED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTICKETWISE_SANITIZE=ON
 	cmake --build $(SANITIZED)
 
-# Fuzzes the saved-log reader for FUZZ_SECONDS; an input that breaks it is
-# written to $(FUZZ)/ as crash-*, to be kept under tests/fixtures/fuzz/.
+# Fuzzes the saved-log reader, then the readers of tickets and past draws,
+# for FUZZ_SECONDS each; an input that breaks one is written to $(FUZZ)/ as
+# crash-*, to be kept under tests/fixtures/fuzz/ (the log) or
+# tests/fixtures/fuzz-textfiles/ (the others), where every file runs as a test.
 FUZZ ?= $(BUILD)-fuzz
 FUZZ_SECONDS ?= 120
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DTICKETWISE_FUZZ=ON -DBUILD_TESTING=OFF
-	cmake --build $(FUZZ) --target fuzz_logreader
-	mkdir -p $(FUZZ)/corpus
+	cmake --build $(FUZZ) --target fuzz_logreader fuzz_textfiles
+	mkdir -p $(FUZZ)/corpus $(FUZZ)/corpus-textfiles
 	cd $(FUZZ) && ./tests/fuzz/fuzz_logreader -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		corpus $(CURDIR)/tests/fixtures $(CURDIR)/tests/fixtures/fuzz
+	cd $(FUZZ) && ./tests/fuzz/fuzz_textfiles -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		corpus-textfiles $(CURDIR)/tests/fixtures/fuzz-textfiles

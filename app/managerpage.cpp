@@ -8,9 +8,9 @@
 #include "loglistmodel.h"
 #include "noticebar.h"
 #include "reportlist.h"
+#include "textfile.h"
 #include "ticketcsv.h"
 #include "ticketqueries.h"
-#include "textfile.h"
 #include "ticketsteps.h"
 #include "twips.h"
 
@@ -85,19 +85,23 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     auto *import = new QAction(QStringLiteral("&Import Tickets..."), ListView1);
     import->setObjectName(QStringLiteral("ImportTickets"));
     ListView1->addAction(import);
-    connect(import, &QAction::triggered, this, &ManagerPage::importTickets);
+    connect(import, &QAction::triggered, this, &ManagerPage::askImport);
 }
 
-// A file too large for the log, or one that cannot be read, changes nothing;
-// a long read shows its progress after half a second, and can be cancelled.
-void ManagerPage::importTickets()
+void ManagerPage::askImport()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
         QFileDialog::getOpenFileName(window(), QStringLiteral("Import Tickets"), documents,
                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importTickets(path);
+}
+
+// A file too large for the log, or one that cannot be read, changes nothing;
+// a long read shows its progress after half a second, and can be cancelled.
+void ManagerPage::importTickets(const QString &path)
+{
     QString why;
     const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
     if (!bytes) {

@@ -32,12 +32,14 @@ public:
     void loadLog();
     QUndoStack *undoStack() const { return m_undoStack; }
     TicketQueries &queries() const { return *m_queries; }
+    // Adds the tickets of a CSV file at the end of the log, as one undo step.
+    void importTickets(const QString &path);
 
 private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void importTickets();
+    void askImport();
     void selectLogRow(int row);
     void reportSave(const SaveOutcome &outcome);
 

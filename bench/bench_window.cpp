@@ -14,6 +14,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -369,6 +370,72 @@ void benchSort(const QString &path, int rows)
     QFile::remove(path);
 }
 
+// A million Pick 3 tickets over 5,000 days, checked against a file of 10,000
+// draws, midday and evening, from the file chosen to the list shown; then the
+// same million tickets imported from a CSV file of 40 MB.
+void benchSeason(const QString &folder, int rows, int draws)
+{
+    const auto dayText = [](int day) {
+        const QDate date = QDate(2012, 1, 1).addDays(day);
+        return date.toString(QStringLiteral("MM/dd/yyyy"));
+    };
+    QByteArray log;
+    QByteArray csv = "GAME,DATE,NUMBERS\r\n";
+    std::uint32_t seed = 4711;
+    for (int row = 0; row < rows; ++row) {
+        seed = seed * 1664525u + 1013904223u;
+        const QString date = dayText(int(seed >> 8) % (draws / 2));
+        const QString numbers =
+            QStringLiteral("%1-%2-%3").arg(seed >> 28).arg(seed >> 24 & 7).arg(seed >> 20 & 7);
+        log += QStringLiteral("Pick 3\r\n%1\r\n%2\r\n").arg(date, numbers).toLatin1();
+        csv += QStringLiteral("Pick 3,%1,%2\r\n").arg(date, numbers).toLatin1();
+    }
+    QByteArray results = "Draw Date,Draw,Winning Numbers,Fireball\r\n";
+    for (int draw = 0; draw < draws; ++draw) {
+        results += QStringLiteral("%1,%2,%3 %4 %5,1\r\n")
+                       .arg(dayText(draw / 2),
+                            draw % 2 ? QStringLiteral("Evening") : QStringLiteral("Midday"))
+                       .arg(draw % 10)
+                       .arg(draw / 10 % 10)
+                       .arg(draw / 100 % 10)
+                       .toLatin1();
+    }
+    const QString logPath = folder + "/season.wok";
+    const QString resultsPath = folder + "/results.csv";
+    const QString csvPath = folder + "/import.csv";
+    for (const auto &[path, bytes] :
+         {std::pair{logPath, log}, {resultsPath, results}, {csvPath, csv}}) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return;
+    }
+    {
+        SystemRandomSource random;
+        Form1 window(random, logPath);
+        paintOnce(window);
+        TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
+        queries.openCheck();
+        window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Pick 3"));
+        const double before = allocatedBytes();
+        const double checked = milliseconds([&] { queries.checkResultsFile(resultsPath); });
+        const double shown = (allocatedBytes() - before) / rows;
+        queries.closeBars();
+        std::printf("\nA season, in the window: %d tickets against %d draws %.1f ms, memory per "
+                    "ticket while shown %.1f B, after %.1f B\n",
+                    rows, draws, checked, shown, (allocatedBytes() - before) / rows);
+    }
+    QFile::remove(logPath);
+    SystemRandomSource random;
+    Form1 window(random, logPath);
+    paintOnce(window);
+    const double imported =
+        milliseconds([&] { window.findChild<ManagerPage *>()->importTickets(csvPath); });
+    std::printf("Import of %d tickets (%.1f MB), read, added and saved: %.1f ms\n", rows,
+                double(csv.size()) / 1e6, imported);
+    for (const QString &path : {logPath, resultsPath, csvPath})
+        QFile::remove(path);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -394,5 +461,6 @@ int main(int argc, char *argv[])
     for (int rows : {100000, 1000000})
         benchQueries(dir.path(), rows);
     benchSort(dir.filePath("sort.wok"), 1000000);
+    benchSeason(dir.path(), 1000000, 10000);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "drawcheck.h"
 #include "drawhistory.h"
 #include "form1.h"
+#include "fuzz/textfilechecks.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
 #include "systemrandomsource.h"
@@ -59,6 +60,8 @@ private slots:
     void ticketsCsvRead();
     void drawHistoryRead_data();
     void drawHistoryRead();
+    void textFilesFoundByFuzzingReadSafely_data();
+    void textFilesFoundByFuzzingReadSafely();
     void findIgnoresCase_data();
     void findIgnoresCase();
     void csvFieldsCannotRunAsFormulas_data();
@@ -293,6 +296,20 @@ void TestTicketQueries::drawHistoryRead()
     QCOMPARE(history.skippedLines, skipped);
 }
 
+void TestTicketQueries::textFilesFoundByFuzzingReadSafely_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QDir findings(QStringLiteral(FIXTURES_DIR "/fuzz-textfiles"));
+    for (const QString &name : findings.entryList(QDir::Files))
+        QTest::newRow(qPrintable(name)) << readBytes(findings.filePath(name));
+}
+
+void TestTicketQueries::textFilesFoundByFuzzingReadSafely()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(textFilesReadSafely(bytes));
+}
+
 void TestTicketQueries::findIgnoresCase_data()
 {
     QTest::addColumn<QString>("text");
@@ -344,6 +361,9 @@ void TestTicketQueries::csvFieldsCannotRunAsFormulas()
 
 void TestTicketQueries::init()
 {
+    // Windows' own file dialogs cannot be answered from here: under Wine one
+    // returns at once with its suggested file, in the user's Documents.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     m_dir.emplace();
     m_path = m_dir->filePath("saved.wok");
     writeBytes(m_path, savedLog);
