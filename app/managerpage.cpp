@@ -123,18 +123,15 @@ void ManagerPage::importTickets(const QString &path)
         m_queries->showNotice(QStringLiteral("Import cancelled: nothing imported."));
         return;
     }
-    if (read.tickets.empty()) {
+    if (read.count() == 0) {
         m_queries->showNotice(
             QStringLiteral("Nothing imported: the file holds no ticket (%1).").arg(read.summary()));
         return;
     }
-    std::vector<LogEntry> tickets;
-    tickets.reserve(read.tickets.size());
-    for (const auto &[game, date, numbers] : read.tickets)
-        tickets.push_back({game, date, numbers});
-    m_undoStack->push(new ImportTicketsStep(*m_logRows, m_savedLog, std::move(tickets),
+    const QString summary = read.summary();
+    m_undoStack->push(new ImportTicketsStep(*m_logRows, m_savedLog, std::move(read),
                                             std::bind_front(&ManagerPage::reportSave, this)));
-    m_queries->showNotice(QStringLiteral("Imported %1.").arg(read.summary()));
+    m_queries->showNotice(QStringLiteral("Imported %1.").arg(summary));
 }
 
 // Nothing here is reported: a missing or unreadable file leaves the list

@@ -48,8 +48,8 @@ void DeleteTicketStep::undo()
     m_report(m_log.save(m_list));
 }
 
-ImportTicketsStep::ImportTicketsStep(LogListModel &list, SavedLog &log,
-                                     std::vector<LogEntry> tickets, ReportSave report)
+ImportTicketsStep::ImportTicketsStep(LogListModel &list, SavedLog &log, TicketsRead tickets,
+                                     ReportSave report)
     : m_list(list), m_log(log), m_tickets(std::move(tickets)), m_report(std::move(report))
 {
 }
@@ -61,7 +61,9 @@ void ImportTicketsStep::redo()
     std::optional<SaveOutcome> outcome;
     {
         LogListModel::Batch batch(m_list);
-        outcome = AddTickets(m_list, m_tickets, m_log);
+        outcome = AddTickets(
+            m_list, m_tickets.count(),
+            [this](int ticket, int column) { return m_tickets.cell(ticket, column); }, m_log);
     }
     m_report(*outcome);
 }

@@ -4,6 +4,7 @@
 #include "loglist.h"
 #include "loglistmodel.h"
 #include "savedlog.h"
+#include "ticketcsv.h"
 
 #include <QUndoCommand>
 
@@ -56,8 +57,7 @@ private:
 class ImportTicketsStep : public QUndoCommand
 {
 public:
-    ImportTicketsStep(LogListModel &list, SavedLog &log, std::vector<LogEntry> tickets,
-                      ReportSave report);
+    ImportTicketsStep(LogListModel &list, SavedLog &log, TicketsRead tickets, ReportSave report);
 
     void redo() override;
     void undo() override;
@@ -65,7 +65,7 @@ public:
 private:
     LogListModel &m_list;
     SavedLog &m_log;
-    std::vector<LogEntry> m_tickets;
+    TicketsRead m_tickets;
     ReportSave m_report;
     int m_first = -1;
 };

@@ -250,8 +250,10 @@ void TestTicketQueries::ticketsCsvRead()
     QFETCH(QString, summary);
     const TicketsRead read = ReadTicketsCsv(file);
     Rows rows;
-    for (const auto &ticket : read.tickets)
-        rows << QStringList(ticket.begin(), ticket.end());
+    for (int ticket = 0; ticket < read.count(); ++ticket) {
+        rows << QStringList{read.cell(ticket, 0).toString(), read.cell(ticket, 1).toString(),
+                            read.cell(ticket, 2).toString()};
+    }
     QCOMPARE(rows, tickets);
     QCOMPARE(read.summary(), summary);
 }

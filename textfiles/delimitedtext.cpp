@@ -67,57 +67,85 @@ QChar DelimitedText::guessSeparator(Separators allowed) const
     return candidates[best];
 }
 
+bool DelimitedText::isSeparator(QChar character) const
+{
+    return m_separator == u' ' ? character == u' ' || character == u'\t' : character == m_separator;
+}
+
 bool DelimitedText::next(TextRecord &record)
 {
     const qsizetype size = m_text.size();
+    const QChar *text = m_text.constData();
     // Blank lines are no records.
-    while (m_at < size && isLineEnd(m_text[m_at])) {
-        if (m_text[m_at] == u'\n' || m_at + 1 >= size || m_text[m_at + 1] != u'\n')
+    while (m_at < size && isLineEnd(text[m_at])) {
+        if (text[m_at] == u'\n' || m_at + 1 >= size || text[m_at + 1] != u'\n')
             ++m_line;
         ++m_at;
     }
     if (m_at >= size)
         return false;
     record.line = m_line;
-    record.fields.clear();
     record.unclosedQuote = false;
+    m_unquoted.resize(0);
+    m_spans.clear();
     const bool spaces = m_separator == u' ';
-    QString field;
-    bool quoted = false;
-    bool wasQuoted = false;
-    while (m_at < size) {
-        const QChar character = m_text[m_at++];
-        if (quoted) {
-            if (character != u'"') {
-                if (character == u'\n' ||
-                    (character == u'\r' && (m_at >= size || m_text[m_at] != u'\n')))
-                    ++m_line;
-                field += character;
-            } else if (m_at < size && m_text[m_at] == u'"') {
-                field += u'"';
+    bool ended = false;
+    while (!ended) {
+        if (spaces) {
+            while (m_at < size && isSeparator(text[m_at]))
                 ++m_at;
-            } else {
-                quoted = false;
+            if (m_at >= size || isLineEnd(text[m_at]))
+                break;
+        }
+        if (m_at < size && text[m_at] == u'"') {
+            // Quoted: unquoted into m_unquoted, with whatever follows the
+            // closing quote up to the separator.
+            const qsizetype start = m_unquoted.size();
+            bool quoted = true;
+            ++m_at;
+            while (m_at < size) {
+                const QChar character = text[m_at];
+                if (quoted && character == u'"') {
+                    if (m_at + 1 < size && text[m_at + 1] == u'"') {
+                        m_unquoted += u'"';
+                        ++m_at;
+                    } else {
+                        quoted = false;
+                    }
+                } else if (!quoted && (isSeparator(character) || isLineEnd(character))) {
+                    break;
+                } else {
+                    if (character == u'\n' ||
+                        (character == u'\r' && (m_at + 1 >= size || text[m_at + 1] != u'\n')))
+                        ++m_line;
+                    m_unquoted += character;
+                }
+                ++m_at;
             }
-        } else if (character == u'"' && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (isLineEnd(character)) {
-            if (character == u'\r' && m_at < size && m_text[m_at] == u'\n')
-                ++m_at;
-            ++m_line;
-            break;
-        } else if (spaces ? character.isSpace() : character == m_separator) {
-            if (spaces && field.isEmpty() && !wasQuoted)
-                continue; // a run of spaces is one separator
-            record.fields << field;
-            field.clear();
-            wasQuoted = false;
+            record.unclosedQuote = quoted;
+            m_spans.push_back({true, start, m_unquoted.size() - start});
         } else {
-            field += character;
+            const qsizetype start = m_at;
+            while (m_at < size && !isSeparator(text[m_at]) && !isLineEnd(text[m_at]))
+                ++m_at;
+            m_spans.push_back({false, start, m_at - start});
+        }
+        if (m_at >= size || isLineEnd(text[m_at])) {
+            ended = true;
+        } else {
+            ++m_at; // the separator
         }
     }
-    if (!spaces || !field.isEmpty() || wasQuoted)
-        record.fields << field;
-    record.unclosedQuote = quoted;
+    if (m_at < size && text[m_at] == u'\r' && m_at + 1 < size && text[m_at + 1] == u'\n')
+        ++m_at;
+    if (m_at < size) {
+        ++m_at;
+        ++m_line;
+    }
+    record.fields.clear();
+    for (const Span &span : m_spans) {
+        record.fields
+            << QStringView(span.unquoted ? m_unquoted : m_text).sliced(span.start, span.length);
+    }
     return true;
 }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
-// One record of a delimited text file: its fields, and the number of the
-// line it begins on, from 1.
+#include <vector>
+
+// One record of a delimited text file: its fields, good until the next
+// record is read, and the number of the line it begins on, from 1.
 struct TextRecord
 {
     int line = 0;
-    QStringList fields;
+    QList<QStringView> fields;
     bool unclosedQuote = false; // the file ended inside a quoted field
 };
 
@@ -19,7 +22,8 @@ struct TextRecord
 // file's first lines use most, or where allowed and none is used, by runs of
 // spaces; they are quoted as CSV quotes them, so that a field in double quotes
 // may hold separators, "" for a quote, and line breaks. Read one record at a
-// time, in one pass, whatever the file holds.
+// time, in one pass, whatever the file holds; a field that needs no unquoting
+// is read where it lies.
 class DelimitedText
 {
 public:
@@ -41,8 +45,19 @@ public:
 
 private:
     QChar guessSeparator(Separators allowed) const;
+    bool isSeparator(QChar character) const;
+
+    // Where a field lies: in the text, or unquoted in m_unquoted.
+    struct Span
+    {
+        bool unquoted;
+        qsizetype start;
+        qsizetype length;
+    };
 
     QString m_text;
+    QString m_unquoted;
+    std::vector<Span> m_spans;
     QChar m_separator;
     qsizetype m_at = 0;
     int m_line = 1;

@@ -18,7 +18,7 @@ enum class Role
 
 // What a header's title says of its column, whatever its spaces, case and
 // marks.
-Role roleOf(const QString &title)
+Role roleOf(QStringView title)
 {
     QString key;
     for (const QChar character : title) {
@@ -49,7 +49,7 @@ Role roleOf(const QString &title)
     return Role::Numbers;
 }
 
-bool hasLetter(const QString &field)
+bool hasLetter(QStringView field)
 {
     return std::any_of(field.cbegin(), field.cend(), [](QChar c) { return c.isLetter(); });
 }
@@ -72,7 +72,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game)
     DelimitedText text(bytes, DelimitedText::Separators::CsvOrSpaces);
     TextRecord record;
     while (text.next(record)) {
-        const QStringList &fields = record.fields;
+        const QList<QStringView> &fields = record.fields;
         // The date: three columns of a header, or the first field read as one.
         std::optional<int> date;
         int dateAt = -1;
@@ -91,7 +91,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game)
             // draw says what the columns hold.
             ++history.skippedLines;
             std::vector<Role> named;
-            for (const QString &field : fields)
+            for (const QStringView field : fields)
                 named.push_back(roleOf(field));
             if (history.draws.empty() && std::any_of(fields.cbegin(), fields.cend(), hasLetter) &&
                 std::any_of(named.begin(), named.end(), [](Role r) { return r != Role::Numbers; }))
@@ -100,9 +100,11 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game)
         }
         QString lineGame;
         if (const int gameAt = columnOf(Role::Game); gameAt >= 0 && gameAt < fields.size())
-            lineGame = fields[gameAt];
-        else if (dateAt > 0 && hasLetter(fields[0]))
-            lineGame = fields.mid(0, dateAt).join(u' ');
+            lineGame = fields[gameAt].toString();
+        else if (dateAt > 0 && hasLetter(fields[0])) {
+            for (int at = 0; at < dateAt; ++at)
+                lineGame += fields[at].toString() + u' ';
+        }
         std::vector<int> numbers;
         for (int at = dateAt + 1; at < fields.size(); ++at) {
             if (roleAt(at) == Role::Numbers) {

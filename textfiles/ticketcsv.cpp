@@ -9,7 +9,7 @@
 namespace {
 
 // Where a header names them: GAME, DATE and NUMBERS, in any case and order.
-std::optional<std::array<int, 3>> headerColumns(const QStringList &fields)
+std::optional<std::array<int, 3>> headerColumns(const QList<QStringView> &fields)
 {
     std::array<int, 3> columns = {-1, -1, -1};
     const std::array<QLatin1StringView, 3> titles = {
@@ -26,30 +26,42 @@ std::optional<std::array<int, 3>> headerColumns(const QStringList &fields)
     return columns;
 }
 
-class CellCleaner
+// Puts cells into the buffer as the log can hold them, and says whether one
+// had to change.
+class CellWriter
 {
 public:
-    // The cell as the log can hold it; changed says whether it had to change.
-    QString clean(QString cell, bool &changed)
+    explicit CellWriter(TicketsRead &read) : m_read(read) {}
+
+    void write(QStringView cell)
     {
         // Export's guard before a formula-like cell.
         if (cell.size() > 1 && cell[0] == u'\'' && QStringView(u"=+-@\t\r").contains(cell[1]))
-            cell.remove(0, 1);
-        if (cell.contains(u'\n') || cell.contains(u'\r')) {
-            cell.replace(QLatin1StringView("\r\n"), QLatin1StringView(" "));
-            cell.replace(u'\n', u' ');
-            cell.replace(u'\r', u' ');
-            changed = true;
+            cell = cell.sliced(1);
+        const qsizetype start = m_read.text.size();
+        bool changed = cell.contains(u'\r') || cell.contains(u'\n');
+        if (!changed) {
+            m_read.text.append(cell);
+        } else {
+            for (qsizetype at = 0; at < cell.size(); ++at) {
+                if (cell[at] == u'\r' && at + 1 < cell.size() && cell[at + 1] == u'\n')
+                    ++at;
+                m_read.text += cell[at] == u'\r' || cell[at] == u'\n' ? QChar(u' ') : cell[at];
+            }
         }
-        if (!std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-            m_bytes.clear();
-            m_encoder.appendTo(m_bytes, cell);
-            changed = changed || m_decoder.decode(m_bytes) != cell;
+        const QStringView written = QStringView(m_read.text).sliced(start);
+        if (!std::all_of(written.begin(), written.end(),
+                         [](QChar c) { return c.unicode() < 0x80; })) {
+            m_bytes.resize(0);
+            m_encoder.appendTo(m_bytes, written);
+            changed = changed || m_decoder.decode(m_bytes) != written;
         }
-        return cell;
+        m_read.cells.emplace_back(start, written.size());
+        m_read.changedCells += changed ? 1 : 0;
     }
 
 private:
+    TicketsRead &m_read;
     CodePageEncoder m_encoder;
     CodePageDecoder m_decoder;
     QByteArray m_bytes;
@@ -61,15 +73,18 @@ TicketsRead ReadTicketsCsv(const QByteArray &bytes,
                            const std::function<bool(qsizetype, qsizetype)> &progress)
 {
     TicketsRead read;
+    read.text.reserve(bytes.size());
     DelimitedText text(bytes, DelimitedText::Separators::Csv);
     TextRecord record;
     std::array<int, 3> columns = {0, 1, 2};
     bool first = true;
-    CellCleaner cleaner;
+    CellWriter writer(read);
+    const auto blank = [](QStringView field) { return field.trimmed().isEmpty(); };
     while (text.next(record)) {
+        const QList<QStringView> &fields = record.fields;
         if (first) {
             first = false;
-            if (const auto named = headerColumns(record.fields)) {
+            if (const auto named = headerColumns(fields)) {
                 columns = *named;
                 continue;
             }
@@ -78,25 +93,18 @@ TicketsRead ReadTicketsCsv(const QByteArray &bytes,
             read.skipped.push_back({record.line, TicketsRead::UnclosedQuote});
             continue;
         }
-        if (record.fields.size() <= *std::max_element(columns.begin(), columns.end())) {
+        if (fields.size() <= *std::max_element(columns.begin(), columns.end())) {
             // A line that holds nothing, as spreadsheets leave, is no ticket.
-            if (!std::all_of(record.fields.cbegin(), record.fields.cend(),
-                             [](const QString &field) { return field.trimmed().isEmpty(); }))
+            if (!std::all_of(fields.cbegin(), fields.cend(), blank))
                 read.skipped.push_back({record.line, TicketsRead::TooFewFields});
             continue;
         }
-        std::array<QString, 3> ticket;
-        bool blank = true;
-        for (std::size_t cell = 0; cell < ticket.size(); ++cell) {
-            bool changed = false;
-            ticket[cell] = cleaner.clean(record.fields[columns[cell]], changed);
-            read.changedCells += changed ? 1 : 0;
-            blank = blank && ticket[cell].trimmed().isEmpty();
-        }
-        if (!blank)
-            read.tickets.push_back(std::move(ticket));
-        if (progress && read.tickets.size() % 4096 == 0 &&
-            !progress(text.position(), text.size())) {
+        if (std::all_of(columns.begin(), columns.end(),
+                        [&](int column) { return blank(fields[column]); }))
+            continue;
+        for (const int column : columns)
+            writer.write(fields[column]);
+        if (progress && read.count() % 4096 == 0 && !progress(text.position(), text.size())) {
             read = {};
             read.cancelled = true;
             return read;
@@ -108,8 +116,8 @@ TicketsRead ReadTicketsCsv(const QByteArray &bytes,
 QString TicketsRead::summary() const
 {
     QStringList parts;
-    parts << (tickets.size() == 1 ? QStringLiteral("1 ticket")
-                                  : QStringLiteral("%1 tickets").arg(tickets.size()));
+    parts << (count() == 1 ? QStringLiteral("1 ticket")
+                           : QStringLiteral("%1 tickets").arg(count()));
     if (!skipped.empty()) {
         // The lines of each reason, the first few of them.
         std::map<Reason, QStringList> lines;

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -27,11 +27,20 @@ struct TicketsRead
         Reason reason;
     };
 
-    std::vector<std::array<QString, 3>> tickets;
+    // Every cell, one after another, and where each lies, three a ticket:
+    // one buffer, so that a million tickets take no million allocations.
+    QString text;
+    std::vector<std::pair<qsizetype, qsizetype>> cells;
     std::vector<Skipped> skipped;
     int changedCells = 0; // a line break made a space, or a character the code page lacks
     bool cancelled = false;
 
+    int count() const { return int(cells.size() / 3); }
+    QStringView cell(int ticket, int column) const
+    {
+        const auto [start, length] = cells[std::size_t(ticket) * 3 + std::size_t(column)];
+        return QStringView(text).sliced(start, length);
+    }
     // "12 tickets; 2 lines skipped: 4, 9 (too few fields); 1 cell changed".
     QString summary() const;
 };

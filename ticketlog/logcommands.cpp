@@ -1,27 +1,21 @@
 #include "logcommands.h"
 
-namespace {
-
-void append(LogList &list, const LogEntry &ticket)
-{
-    list.append(ticket.game);
-    const int row = list.size() - 1;
-    list.setSubItem(row, 1, ticket.date);
-    list.setSubItem(row, 2, ticket.numbers);
-}
-
-} // namespace
-
 SaveOutcome AddTicket(LogList &list, const LogEntry &ticket, SavedLog &log)
 {
-    append(list, ticket);
-    return log.save(list);
+    const QString *cells[] = {&ticket.game, &ticket.date, &ticket.numbers};
+    return AddTickets(
+        list, 1, [&](int, int column) { return QStringView(*cells[column]); }, log);
 }
 
-SaveOutcome AddTickets(LogList &list, const std::vector<LogEntry> &tickets, SavedLog &log)
+SaveOutcome AddTickets(LogList &list, int count, const std::function<QStringView(int, int)> &cell,
+                       SavedLog &log)
 {
-    for (const LogEntry &ticket : tickets)
-        append(list, ticket);
+    for (int ticket = 0; ticket < count; ++ticket) {
+        list.append(cell(ticket, 0));
+        const int row = list.size() - 1;
+        list.setSubItem(row, 1, cell(ticket, 1));
+        list.setSubItem(row, 2, cell(ticket, 2));
+    }
     return log.save(list);
 }
 

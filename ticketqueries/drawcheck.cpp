@@ -245,19 +245,31 @@ bool DrawCheck::isGame(const LogList &list, int row) const
 DrawMatch DrawCheck::match(QStringView ticketNumbers) const
 {
     readNumbers(ticketNumbers, m_digitGame, m_ticket);
-    return matchNumbers();
+    return matchNumbers(m_winning, m_sortedWinning);
 }
 
 DrawMatch DrawCheck::match(const LogList &list, int row) const
 {
-    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2)) {
-        readNumbers(*bytes, m_digitGame, m_ticket);
-        return matchNumbers();
-    }
-    return match(list.text(row, 2));
+    return match(list, row, m_winning, m_sortedWinning);
 }
 
-DrawMatch DrawCheck::matchNumbers() const
+DrawMatch DrawCheck::match(const LogList &list, int row, const std::vector<int> &winning,
+                           const std::vector<int> &sortedWinning) const
+{
+    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2))
+        readNumbers(*bytes, m_digitGame, m_ticket);
+    else
+        readNumbers(list.text(row, 2), m_digitGame, m_ticket);
+    return matchNumbers(winning, sortedWinning);
+}
+
+std::vector<int> DrawCheck::sortedWinning(std::vector<int> winning) const
+{
+    return sorted(std::move(winning), !m_digitGame);
+}
+
+DrawMatch DrawCheck::matchNumbers(const std::vector<int> &winning,
+                                  const std::vector<int> &sortedWinning) const
 {
     const std::vector<int> &ticket = m_ticket;
     if (ticket.empty())
@@ -267,11 +279,11 @@ DrawMatch DrawCheck::matchNumbers() const
     if (!m_digitGame)
         m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
                              m_sortedTicket.end());
-    const int common = inCommon(m_sortedTicket, m_sortedWinning);
+    const int common = inCommon(m_sortedTicket, sortedWinning);
     const auto total = std::uint16_t(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
-    if (m_digitGame && ticket == m_winning)
+    if (m_digitGame && ticket == winning)
         return {DrawMatch::Straight, std::uint8_t(common), total};
-    if (m_digitGame && ticket.size() == m_winning.size() && common == int(ticket.size()))
+    if (m_digitGame && ticket.size() == winning.size() && common == int(ticket.size()))
         return {DrawMatch::Box, std::uint8_t(common), total};
     return {DrawMatch::Count, std::uint8_t(std::min(common, 255)), total};
 }

@@ -76,11 +76,17 @@ public:
     // The same for a ticket of the list, read from the file's own bytes where
     // it can: a check of a long log makes no text.
     DrawMatch match(const LogList &list, int row) const;
+    // The same against other winning numbers of the game, as drawn and as
+    // sortedWinning() sorts them: one check for a file's many draws.
+    DrawMatch match(const LogList &list, int row, const std::vector<int> &winning,
+                    const std::vector<int> &sortedWinning) const;
+    std::vector<int> sortedWinning(std::vector<int> winning) const;
 
 private:
     bool isGame(const LogList &list, int row) const;
     bool isDate(const LogList &list, int row) const;
-    DrawMatch matchNumbers() const;
+    DrawMatch matchNumbers(const std::vector<int> &winning,
+                           const std::vector<int> &sortedWinning) const;
 
     QString m_game;
     bool m_digitGame;

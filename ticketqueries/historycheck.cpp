@@ -1,12 +1,14 @@
 #include "historycheck.h"
 
 HistoryCheck::HistoryCheck(QStringView game, std::vector<PastDraw> draws)
-    : m_draws(std::move(draws)), m_game(game, std::vector<int>())
+    : m_game(game, std::vector<int>())
 {
-    m_checks.reserve(m_draws.size());
-    for (int index = 0; index < int(m_draws.size()); ++index) {
-        m_checks.emplace_back(game, m_draws[std::size_t(index)].numbers);
-        m_byDate.insert(m_draws[std::size_t(index)].date, index);
+    m_winning.reserve(draws.size());
+    m_sortedWinning.reserve(draws.size());
+    for (PastDraw &draw : draws) {
+        m_byDate.insert(draw.date, int(m_winning.size()));
+        m_sortedWinning.push_back(m_game.sortedWinning(draw.numbers));
+        m_winning.push_back(std::move(draw.numbers));
     }
 }
 
@@ -24,7 +26,8 @@ std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) cons
         return best;
     for (auto draw = m_byDate.constFind(*date); draw != m_byDate.cend() && draw.key() == *date;
          ++draw) {
-        const DrawMatch match = m_checks[std::size_t(*draw)].match(list, row);
+        const DrawMatch match = m_game.match(list, row, m_winning[std::size_t(*draw)],
+                                             m_sortedWinning[std::size_t(*draw)]);
         // Among equal results, the draw that stands first in the file.
         if (best.second < 0 || match.betterThan(best.first) ||
             (!best.first.betterThan(match) && *draw < best.second))

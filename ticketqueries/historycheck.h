@@ -24,16 +24,16 @@ class HistoryCheck
 public:
     HistoryCheck(QStringView game, std::vector<PastDraw> draws);
 
-    int drawCount() const { return int(m_draws.size()); }
-    const PastDraw &draw(int index) const { return m_draws[std::size_t(index)]; }
+    int drawCount() const { return int(m_winning.size()); }
+    const std::vector<int> &drawNumbers(int index) const { return m_winning[std::size_t(index)]; }
     bool concerns(const LogList &list, int row) const;
     // The best result and the draw it came from; -1 for a ticket whose date
     // has no draw, or whose date no rule reads.
     std::pair<DrawMatch, int> match(const LogList &list, int row) const;
 
 private:
-    std::vector<PastDraw> m_draws;
-    std::vector<DrawCheck> m_checks; // one a draw
-    DrawCheck m_game;                // the game alone
-    QMultiHash<int, int> m_byDate;   // date to draw
+    DrawCheck m_game; // the game, whose rules each draw is checked by
+    std::vector<std::vector<int>> m_winning;
+    std::vector<std::vector<int>> m_sortedWinning;
+    QMultiHash<int, int> m_byDate; // date to draw
 };

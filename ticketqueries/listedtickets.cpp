@@ -265,7 +265,7 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
             text = m_history && listed.draw < 0 ? QStringLiteral("no draw") : listed.match.text();
         } else if (listed.draw >= 0) {
             QStringList numbers;
-            for (const int number : m_history->draw(listed.draw).numbers)
+            for (const int number : m_history->drawNumbers(listed.draw))
                 numbers << QString::number(number);
             text = numbers.join(u' ');
         }

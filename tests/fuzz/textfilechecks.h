@@ -8,9 +8,11 @@
 
 inline bool textFilesReadSafely(const QByteArray &bytes)
 {
-    for (const auto &ticket : ReadTicketsCsv(bytes).tickets) {
-        for (const QString &cell : ticket) {
-            if (cell.contains(u'\r') || cell.contains(u'\n'))
+    const TicketsRead read = ReadTicketsCsv(bytes);
+    for (int ticket = 0; ticket < read.count(); ++ticket) {
+        for (int column = 0; column < 3; ++column) {
+            if (read.cell(ticket, column).contains(u'\r') ||
+                read.cell(ticket, column).contains(u'\n'))
                 return false;
         }
     }
