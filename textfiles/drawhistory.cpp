@@ -2,9 +2,13 @@
 
 #include "delimitedtext.h"
 
+#include <QHash>
+
 #include <array>
 
 namespace {
+
+constexpr int maxDrawsADay = 24;
 
 enum class Role
 {
@@ -69,6 +73,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game)
         const auto found = std::find(roles.begin(), roles.end(), role);
         return found == roles.end() ? -1 : int(found - roles.begin());
     };
+    QHash<int, int> drawsOn;
     DelimitedText text(bytes, DelimitedText::Separators::CsvOrSpaces);
     TextRecord record;
     while (text.next(record)) {
@@ -113,6 +118,12 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game)
             }
         }
         if ((!lineGame.isEmpty() && GameKey(lineGame) != wanted) || numbers.empty()) {
+            ++history.skippedLines;
+            continue;
+        }
+        // No lottery draws a game more than a few times a day; a file that says
+        // otherwise would have every ticket of the day checked against all.
+        if (++drawsOn[*date] > maxDrawsADay) {
             ++history.skippedLines;
             continue;
         }

@@ -16,8 +16,8 @@
 // are those after the date, digit by digit for Pick 3 and Pick 4, but for
 // columns a header names as a multiplier or a bonus, extra or power ball.
 // Where a line names a game (a header's Game column, or text before the date),
-// lines of other games are skipped, as are headers, notes and lines with no
-// numbers.
+// lines of other games are skipped, as are headers, notes, lines with no
+// numbers and draws past the 24th of one day.
 struct DrawHistory
 {
     std::vector<PastDraw> draws;
