@@ -77,6 +77,8 @@ private slots:
     void barKeysComeFirstInEveryField();
     void headerClicksSortTheListing();
     void importAddsTheTicketsInOneStep();
+    void importThatCannotBeDoneChangesNothing_data();
+    void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
 
 private:
@@ -278,6 +280,8 @@ void TestTicketQueries::drawHistoryRead_data()
         << QByteArray("\"12/01/2026\",Midday \xB7,\"3,7,1\"\r\n2026-12-01,Evening,\"1\"\"7\"\"9\"")
         << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 1 7 9"} << 0;
     QTest::newRow("binary") << QByteArray("\x00\xFF\x01", 3) << "Pick 3" << QStringList{} << 1;
+    QTest::newRow("25 draws of a day") << QByteArray("12/01/2026 1 2 3\n").repeated(25) << "Pick 3"
+                                       << QStringList(24, "20261201: 1 2 3") << 1;
 }
 
 void TestTicketQueries::drawHistoryRead()
@@ -600,9 +604,48 @@ void TestTicketQueries::importAddsTheTicketsInOneStep()
     QCOMPARE(readBytes(m_path),
              savedLog +
                  "Pick 4\r\n12/05/2026\r\n1-2-3-4\r\nPick 6\r\n12/06/2026\r\n1-2-3-4-5-6\r\n");
-    m_window->findChild<ManagerPage *>()->undoStack()->undo();
+    QUndoStack *history = m_window->findChild<ManagerPage *>()->undoStack();
+    history->undo();
     QCOMPARE(shown().size(), 6);
     QCOMPARE(readBytes(m_path), savedLog);
+    history->redo();
+    QCOMPARE(shown().size(), 8);
+}
+
+void TestTicketQueries::importThatCannotBeDoneChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<qint64>("size"); // made that large, sparse, where not 0
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("no ticket") << QByteArray("just a note\r\n") << qint64(0)
+                               << "Nothing imported: the file holds no ticket (0 tickets; 1 "
+                                  "line skipped: 1 (too few fields)).";
+    QTest::newRow("too large") << QByteArray("Pick 3,12/01/2026,1-2-3\r\n")
+                               << qint64(257) * 1024 * 1024
+                               << "Nothing imported: the file is larger than 256 MB.";
+    QTest::newRow("missing") << QByteArray() << qint64(-1) << "Nothing imported: ";
+}
+
+void TestTicketQueries::importThatCannotBeDoneChangesNothing()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(qint64, size);
+    QFETCH(QString, notice);
+    const QString csv = m_dir->filePath("in.csv");
+    if (size >= 0) {
+        writeBytes(csv, file);
+        QVERIFY(size == 0 || QFile::resize(csv, size));
+    }
+    auto *page = m_window->findChild<ManagerPage *>();
+    page->importTickets(csv);
+    QVERIFY2(status("Notice").startsWith(notice), qPrintable(status("Notice")));
+    QCOMPARE(page->undoStack()->count(), 0);
+    QCOMPARE(readBytes(m_path), savedLog);
+    // A long read the user cancels reads nothing.
+    const TicketsRead cancelled =
+        ReadTicketsCsv(QByteArray("Pick 3,12/01/2026,1-2-3\n").repeated(5000),
+                       [](qsizetype, qsizetype) { return false; });
+    QVERIFY(cancelled.cancelled && cancelled.count() == 0);
 }
 
 // Midday and evening draws of one date: each ticket's best, the draw it came
@@ -624,6 +667,21 @@ void TestTicketQueries::resultsFileChecksEveryTicketOfTheGame()
     const QString csv = m_dir->filePath("season.csv");
     QVERIFY(queries.exportTickets(csv, true));
     QCOMPARE(readBytes(csv).split('\n').at(1), "Pick 3,12/01/2026,3-7-1,straight,3 7 1\r");
+
+    // A ticket added meanwhile takes its place among them.
+    for (const auto &[name, text] :
+         {std::pair{"Text8", "Pick 3"}, {"Text9", "12/1/26"}, {"Text10", "1 7 9"}})
+        field(name)->setText(text);
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    QCOMPARE(shown().at(1), QStringList({"Pick 3", "12/1/26", "1 7 9", "straight", "1 7 9"}));
+    // A sort by result lasts as long as the results do.
+    QHeaderView *header = list()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(shown().at(0).at(3), "straight");
+    keys(Qt::Key_Escape);
+    QVERIFY(!header->isSortIndicatorShown());
+    QCOMPARE(shown().at(1).at(2), "12-3-30-7-21");
 }
 
 QTEST_MAIN(TestTicketQueries)
