@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include <list>
@@ -656,8 +657,13 @@ void TestTicketQueries::resultsFileChecksEveryTicketOfTheGame()
     writeBytes(results, "Draw Date,Draw,Winning Numbers,Fireball\r\n"
                         "12/01/2026,Midday,\"3,7,1\",2\r\n12/01/2026,Evening,1 7 9,5\r\n");
     keys(Qt::CTRL | Qt::Key_K);
-    QTest::keyClicks(field("CheckGame"), "pick 3");
     TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    QTest::mouseClick(m_window->findChild<QToolButton *>("CheckResultsFile"), Qt::LeftButton);
+    QCOMPARE(status("CheckStatus"), "No game yet");
+    QTest::keyClicks(field("CheckGame"), "pick 3");
+    queries.checkResultsFile(m_dir->filePath("missing.csv"));
+    QVERIFY(status("CheckStatus").startsWith("Not read: "));
+    QCOMPARE(shown().size(), 6);
     queries.checkResultsFile(results);
     QCOMPARE(shown(), Rows({{"Pick 3", "12/01/2026", "3-7-1", "straight", "3 7 1"},
                             {"pick3", "12/1/2026", "1-7-3", "box", "3 7 1"},
