@@ -9,7 +9,8 @@
 //   LottoPlusPage     the link labels and pictures
 // The pages are made of the controls in controls/, and call into:
 //   ticketlog/      the rows of ListView1, the saved-log file, ADD and DELETE
-//   ticketqueries/  the rules of find, check and export, and their listing
+//   ticketqueries/  the rules of find, check, sort and export, and their listing
+//   textfiles/      the files other programs write: tickets to import, past draws
 //   picker/         the random source, the draw rule and DrawLuckyNumbers
 //   links/          the link table and the request that opens an address
 // A click flows from the control to its handler on its page, which works on
