@@ -164,6 +164,13 @@ std::optional<int> DateKey(QByteArrayView bytes)
     return dateKeyOf(bytes);
 }
 
+std::optional<int> DateKey(const LogList &list, int row)
+{
+    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 1))
+        return DateKey(*bytes);
+    return DateKey(list.text(row, 1));
+}
+
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
 {
     std::vector<int> numbers;

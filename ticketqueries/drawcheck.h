@@ -52,6 +52,8 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone = false);
 // one date. Nothing where no rule reads the text as a day of the calendar.
 std::optional<int> DateKey(QStringView text);
 std::optional<int> DateKey(QByteArrayView bytes);
+// The same of a ticket's date, read from the file's own bytes where it can.
+std::optional<int> DateKey(const LogList &list, int row);
 
 // Check a draw: the player's game, the winning numbers as typed, and a date
 // if they gave one. Pick 3 and Pick 4 tickets win straight or box, counting a

@@ -19,8 +19,7 @@ bool HistoryCheck::concerns(const LogList &list, int row) const
 
 std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) const
 {
-    const std::optional<QByteArrayView> bytes = list.savedBytes(row, 1);
-    const std::optional<int> date = bytes ? DateKey(*bytes) : DateKey(list.text(row, 1));
+    const std::optional<int> date = DateKey(list, row);
     std::pair<DrawMatch, int> best = {{}, -1};
     if (!date)
         return best;

@@ -9,15 +9,7 @@
 namespace {
 
 constexpr int gameColumn = 0;
-constexpr int dateColumn = 1;
 constexpr int numbersColumn = 2;
-
-std::optional<int> dateOf(const LogList &log, int row)
-{
-    if (const std::optional<QByteArrayView> bytes = log.savedBytes(row, dateColumn))
-        return DateKey(*bytes);
-    return DateKey(log.text(row, dateColumn));
-}
 
 std::vector<int> numbersOf(const LogList &log, int row)
 {
@@ -65,7 +57,7 @@ TicketOrder::Key TicketOrder::key(const ListedTicket &ticket) const
     case Game:
         return {0, false, true};
     case Date: {
-        const std::optional<int> date = dateOf(*m_log, ticket.row);
+        const std::optional<int> date = DateKey(*m_log, ticket.row);
         return {std::uint64_t(date.value_or(0)), !date, false};
     }
     case Numbers: {

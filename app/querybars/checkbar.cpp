@@ -56,8 +56,3 @@ void CheckBar::showHistory(int draws, int skippedLines, int listed)
                    .arg(skippedLines)
                    .arg(listed));
 }
-
-void CheckBar::showNote(const QString &text)
-{
-    showStatus(text);
-}

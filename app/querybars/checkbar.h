@@ -18,7 +18,6 @@ public:
     QString game() const;
     void showChecked(const DrawCheck &draw, int listed);
     void showHistory(int draws, int skippedLines, int listed);
-    void showNote(const QString &text);
 
 signals:
     void changed();

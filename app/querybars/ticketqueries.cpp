@@ -189,7 +189,7 @@ void TicketQueries::relist(const std::function<void()> &change)
 void TicketQueries::askResultsFile()
 {
     if (m_checkBar->game().trimmed().isEmpty()) {
-        m_checkBar->showNote(QStringLiteral("No game yet"));
+        m_checkBar->showStatus(QStringLiteral("No game yet"));
         return;
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -205,7 +205,7 @@ void TicketQueries::checkResultsFile(const QString &path)
     QString why;
     const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
     if (!bytes) {
-        m_checkBar->showNote(QStringLiteral("Not read: %1").arg(why));
+        m_checkBar->showStatus(QStringLiteral("Not read: %1").arg(why));
         return;
     }
     const QString game = m_checkBar->game();
