@@ -22,7 +22,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,10 +55,13 @@ class TestTicketQueries : public QObject
 private slots:
     void drawMatch_data();
     void drawMatch();
+    void ballGameResultsRankByPrizeTier();
     void dateKey_data();
     void dateKey();
     void ticketOrder_data();
     void ticketOrder();
+    void ticketOrderOfEveryNumberAndNoDrawLast_data();
+    void ticketOrderOfEveryNumberAndNoDrawLast();
     void ticketsCsvRead_data();
     void ticketsCsvRead();
     void drawHistoryRead_data();
@@ -81,6 +86,7 @@ private slots:
     void importThatCannotBeDoneChangesNothing_data();
     void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
+    void ballGameSeasonShowsTheBall();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -134,10 +140,30 @@ void TestTicketQueries::drawMatch_data()
                                               << "07 12 33 41 44"
                                               << "7-12-12-30-41"
                                               << "3 of 4";
-    QTest::newRow("another game") << "Powerball"
-                                  << "5 10 15"
-                                  << "15, 5, 99"
-                                  << "2 of 3";
+    QTest::newRow("a game the table lacks") << "Keno"
+                                            << "5 10 15"
+                                            << "15, 5, 99"
+                                            << "2 of 3";
+    QTest::newRow("powerball: four whites, the ball missed") << "Powerball"
+                                                             << "2 4 6 8 10 9"
+                                                             << "2 4 6 8 9 10"
+                                                             << "4 of 5";
+    QTest::newRow("powerball: the ball however written") << "Power Ball"
+                                                         << "5 12 23 34 45 07"
+                                                         << "5-12-23-34-45 PB 7"
+                                                         << "5 of 5 + PB";
+    QTest::newRow("mega millions: the ball alone") << "mega millions"
+                                                   << "1,2,3,4,5,6"
+                                                   << "10 20 30 40 50 6 3X"
+                                                   << "0 of 5 + MB";
+    QTest::newRow("a draw time after the name") << "Daily 4 Evening"
+                                                << "1234"
+                                                << "4-3-2-1"
+                                                << "box";
+    QTest::newRow("double play is another game") << "Powerball Double Play"
+                                                 << "1 2 3 4 5 6"
+                                                 << "1 2 3 4 5 7"
+                                                 << "5 of 6";
     QTest::newRow("no numbers on the ticket") << "Pick 5"
                                               << "1 2 3 4 5"
                                               << "n/a"
@@ -150,7 +176,33 @@ void TestTicketQueries::drawMatch()
     QFETCH(QString, winning);
     QFETCH(QString, ticket);
     QFETCH(QString, result);
-    QCOMPARE(DrawCheck(game, winning).match(ticket).text(), result);
+    const DrawCheck draw(game, winning);
+    QCOMPARE(draw.match(ticket).text(draw.ballName()), result);
+}
+
+// 5 + ball, 5, 4 + ball, 4, 3 + ball, 3, 2 + ball, 1 + ball, the ball
+// alone, then 2, 1 and 0 whites; no numbers, then no draw.
+void TestTicketQueries::ballGameResultsRankByPrizeTier()
+{
+    const DrawCheck draw(u"Mega Millions", u"1 2 3 4 5 6");
+    const QStringList best = {"5 of 5 + MB", "5 of 5", "4 of 5 + MB", "4 of 5",
+                              "3 of 5 + MB", "3 of 5", "2 of 5 + MB", "1 of 5 + MB",
+                              "0 of 5 + MB", "2 of 5", "1 of 5",      "0 of 5",
+                              "no numbers",  "no draw"};
+    const QStringList tickets = {
+        "9 8 7 1 2 6",  "1 2 3 4 9 7",   "1 2 3 4 5 7",  "1 2 3 9 8 6", "",
+        "9 8 7 6 10 6", "1 2 3 4 5 6",   "1 9 8 7 10 6", "1 2 3 4 9 6", "1 2 3 9 8 7",
+        "1 9 8 7 10 7", "9 8 7 10 11 7", "1 2 9 8 7 7"};
+    std::vector<DrawMatch> matches;
+    for (const QString &ticket : tickets)
+        matches.push_back(draw.match(ticket));
+    matches.push_back({DrawMatch::NoDraw});
+    std::stable_sort(matches.begin(), matches.end(),
+                     [](DrawMatch a, DrawMatch b) { return a.betterThan(b); });
+    QStringList ranked;
+    for (const DrawMatch match : matches)
+        ranked << match.text(draw.ballName());
+    QCOMPARE(ranked, best);
 }
 
 void TestTicketQueries::dateKey_data()
@@ -221,6 +273,45 @@ void TestTicketQueries::ticketOrder()
         QVERIFY(order.before(tickets[at - 1], tickets[at]));
 }
 
+void TestTicketQueries::ticketOrderOfEveryNumberAndNoDrawLast_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QList<int>>("rows");
+    // Numbers "1234 5", "1300 2", "1234 1", "7 8 9 10 11 12 14", "7 8 9 10 11 12 13";
+    // results 4 of 5, no draw, 4 of 5 + PB, no numbers, no draw.
+    QTest::newRow("numbers past any width") << 2 << false << QList<int>{4, 3, 2, 0, 1};
+    QTest::newRow("numbers past any width, descending") << 2 << true << QList<int>{1, 0, 2, 3, 4};
+    QTest::newRow("results") << 3 << false << QList<int>{2, 0, 3, 1, 4};
+    QTest::newRow("results, descending") << 3 << true << QList<int>{3, 0, 2, 1, 4};
+}
+
+void TestTicketQueries::ticketOrderOfEveryNumberAndNoDrawLast()
+{
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    QFETCH(QList<int>, rows);
+    LogListModel log;
+    const char *numbers[] = {"1234 5", "1300 2", "1234 1", "7 8 9 10 11 12 14",
+                             "7 8 9 10 11 12 13"};
+    const DrawMatch results[] = {{DrawMatch::Whites, 4, 5},
+                                 {DrawMatch::NoDraw},
+                                 {DrawMatch::WhitesAndBall, 4, 5},
+                                 {DrawMatch::NoNumbers},
+                                 {DrawMatch::NoDraw}};
+    std::vector<ListedTicket> tickets;
+    for (int row = 0; row < 5; ++row) {
+        log.append(u"Powerball");
+        log.setSubItem(row, 2, QString::fromLatin1(numbers[row]));
+        tickets.push_back({row, results[row], -1});
+    }
+    TicketOrder(log, TicketOrder::Column(column), descending).sort(tickets);
+    QList<int> sorted;
+    for (const ListedTicket &ticket : tickets)
+        sorted << ticket.row;
+    QCOMPARE(sorted, rows);
+}
+
 void TestTicketQueries::ticketsCsvRead_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -244,6 +335,21 @@ void TestTicketQueries::ticketsCsvRead_data()
         << Rows{{"Pick 3", "12/01/2026", "1-2-3 \U0001F600"}} << "1 ticket; 1 cell changed";
     QTest::newRow("binary") << QByteArray("\x00\x01\xFF\xFE", 4) << Rows{}
                             << "0 tickets; 1 line skipped: 1 (too few fields)";
+    QTest::newRow("semicolons, commas in the numbers")
+        << QByteArray("Pick 5;12/01/2026;07,12,33,41,44\r\n")
+        << Rows{{"Pick 5", "12/01/2026", "07,12,33,41,44"}} << "1 ticket";
+    QTest::newRow("commas, semicolons in the numbers")
+        << QByteArray("Pick 5,12/01/2026,07;12;33;41;44\r\n")
+        << Rows{{"Pick 5", "12/01/2026", "07;12;33;41;44"}} << "1 ticket";
+    QTest::newRow("a quote left open ends with its line")
+        << QByteArray("Pick 3,\"12/01/2026,1-2-3\r\nPick 4,12/02/2026,1-2-3-4\r\n")
+        << Rows{{"Pick 4", "12/02/2026", "1-2-3-4"}}
+        << "1 ticket; 1 line skipped: 1 (a quote is not closed)";
+    const QString utf16 = QString::fromUtf8("Caf\u00e9 3,1/2/26,1-2-3\r\n");
+    QTest::newRow("UTF-16 with its byte order mark")
+        << QByteArray("\xFF\xFE") +
+               QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+        << Rows{{"Caf\u00E9 3", "1/2/26", "1-2-3"}} << "1 ticket";
 }
 
 void TestTicketQueries::ticketsCsvRead()
@@ -267,6 +373,39 @@ void TestTicketQueries::drawHistoryRead_data()
     QTest::addColumn<QString>("game");
     QTest::addColumn<QStringList>("draws"); // date: numbers
     QTest::addColumn<int>("skipped");
+    // Files in the shapes lotteries publish, each read for its game.
+    QTest::newRow("the ball in a column of its own")
+        << QByteArray("Draw Date,Winning Numbers,Mega Ball,Multiplier\r\n"
+                      "11/28/2025,05 12 23 34 45,07,3X\r\n03/01/2025,1 2 3 4 5,25,2\r\n")
+        << "Mega Millions" << QStringList{"20251128: 5 12 23 34 45 7", "20250301: 1 2 3 4 5 25"}
+        << 1;
+    const QByteArray daily = "Draw Date,Midday Daily #,Midday Daily Sum,Evening Daily #,Evening "
+                             "Daily Sum,Midday Win 4 #,Midday Win 4 Sum,Evening Win 4 #,Evening "
+                             "Win 4 Sum\r\n12/01/2026,371,11,409,13,1234,10,5678,26\r\n";
+    QTest::newRow("four draws a line, the 3-digit ones")
+        << daily << "Numbers" << QStringList{"20261201: 3 7 1", "20261201: 4 0 9"} << 1;
+    QTest::newRow("four draws a line, the 4-digit ones")
+        << daily << "Win 4" << QStringList{"20261201: 1 2 3 4", "20261201: 5 6 7 8"} << 1;
+    QTest::newRow("no header, the date in three fields, a multiplier after")
+        << QByteArray("Powerball,7,22,2026,11,21,27,36,62,24,3\nMega Millions,7,22,2026,1,2,3,4,5,"
+                      "6,2\nPowerball,7,25,2026,11,21,27,36,62,30,3\n")
+        << "Powerball" << QStringList{"20260722: 11 21 27 36 62 24"} << 2;
+    QTest::newRow("a draw time after the game, a further digit")
+        << QByteArray("Pick 3 Evening,7,22,2026,1,2,3,4\r\n") << "Pick 3"
+        << QStringList{"20260722: 1 2 3"} << 0;
+    QTest::newRow("a text download: a title, dashes, a draw number, months by name")
+        << QByteArray("Powerball Winning Numbers\nDraw  Draw Date  Winning Numbers  PB  PP\n"
+                      "-----  -----\n1699  Sat. Nov 28, 2026  03 18 22 27 33  17  2\n"
+                      "1698  November 25 2026  1 2 3 4 5  6  3\n1697  23 Nov 2026  1 2 3 4 5 6 "
+                      "10\n")
+        << "Powerball"
+        << QStringList{"20261128: 3 18 22 27 33 17", "20261125: 1 2 3 4 5 6",
+                       "20261123: 1 2 3 4 5 6"}
+        << 3;
+    QTest::newRow("a title line above a comma header")
+        << QByteArray("Pick 3 Game Results\r\nDraw Date,Draw,Winning Numbers,Sum\r\n"
+                      "12/01/2026,Midday,3-7-1,11\r\n")
+        << "Pick 3" << QStringList{"20261201: 3 7 1"} << 2;
     QTest::newRow("a lottery's CSV, its multiplier left out")
         << QByteArray("Draw Date,Winning Numbers,Multiplier\r\n09/26/2020,11 21 27 36 62 24,3\r\n")
         << "Powerball" << QStringList{"20200926: 11 21 27 36 62 24"} << 1;
@@ -293,11 +432,11 @@ void TestTicketQueries::drawHistoryRead()
     QFETCH(int, skipped);
     const DrawHistory history = ReadDrawHistory(file, game);
     QStringList read;
-    for (const PastDraw &draw : history.draws) {
+    for (int draw = 0; draw < history.draws.size(); ++draw) {
         QStringList numbers;
-        for (const int number : draw.numbers)
+        for (const int number : history.draws.numbers(draw))
             numbers << QString::number(number);
-        read << QStringLiteral("%1: %2").arg(draw.date).arg(numbers.join(u' '));
+        read << QStringLiteral("%1: %2").arg(history.draws.date(draw)).arg(numbers.join(u' '));
     }
     QCOMPARE(read, draws);
     QCOMPARE(history.skippedLines, skipped);
@@ -625,6 +764,11 @@ void TestTicketQueries::importThatCannotBeDoneChangesNothing_data()
                                << qint64(257) * 1024 * 1024
                                << "Nothing imported: the file is larger than 256 MB.";
     QTest::newRow("missing") << QByteArray() << qint64(-1) << "Nothing imported: ";
+    QTest::newRow("a folder") << QByteArray() << qint64(-2)
+                              << "Nothing imported: it is not a file.";
+    if (!QStandardPaths::findExecutable("mkfifo").isEmpty())
+        QTest::newRow("a pipe") << QByteArray() << qint64(-3)
+                                << "Nothing imported: it is not a file.";
 }
 
 void TestTicketQueries::importThatCannotBeDoneChangesNothing()
@@ -636,6 +780,10 @@ void TestTicketQueries::importThatCannotBeDoneChangesNothing()
     if (size >= 0) {
         writeBytes(csv, file);
         QVERIFY(size == 0 || QFile::resize(csv, size));
+    } else if (size == -2) {
+        QVERIFY(QDir(m_dir->path()).mkdir("in.csv"));
+    } else if (size == -3) {
+        QCOMPARE(QProcess::execute("mkfifo", {csv}), 0);
     }
     auto *page = m_window->findChild<ManagerPage *>();
     page->importTickets(csv);
@@ -688,6 +836,45 @@ void TestTicketQueries::resultsFileChecksEveryTicketOfTheGame()
     keys(Qt::Key_Escape);
     QVERIFY(!header->isSortIndicatorShown());
     QCOMPARE(shown().at(1).at(2), "12-3-30-7-21");
+}
+
+// Two Powerball tickets and a third with no draw, against a file that gives
+// the ball a column: the ball in MATCH and DRAW, a descending sort by MATCH
+// with no draw still last, and the export as listed.
+void TestTicketQueries::ballGameSeasonShowsTheBall()
+{
+    for (const char *numbers : {"2 4 6 8 9 10", "5-12-23-34-45 PB 9"}) {
+        for (const auto &[name, text] :
+             {std::pair{"Text8", "Powerball"}, {"Text9", "11/28/2026"}, {"Text10", numbers}})
+            field(name)->setText(text);
+        QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    }
+    field("Text9")->setText("11/29/2026");
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    const QString results = m_dir->filePath("powerball.csv");
+    writeBytes(results, "Draw Date,Winning Numbers,Powerball,Power Play\r\n"
+                        "11/28/2026,2 4 6 8 10,9,2\r\n");
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "powerball");
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    queries.checkResultsFile(results);
+    const Rows season = {
+        {"Powerball", "11/28/2026", "2 4 6 8 9 10", "4 of 5", "2 4 6 8 10 PB 9"},
+        {"Powerball", "11/28/2026", "5-12-23-34-45 PB 9", "0 of 5 + PB", "2 4 6 8 10 PB 9"},
+        {"Powerball", "11/29/2026", "5-12-23-34-45 PB 9", "no draw", ""}};
+    QCOMPARE(shown(), season);
+    QHeaderView *header = list()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, 5));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(shown(), Rows({season[1], season[0], season[2]}));
+    const QString csv = m_dir->filePath("season.csv");
+    QVERIFY(queries.exportTickets(csv, true));
+    QCOMPARE(readBytes(csv).split('\n').at(1), "Powerball,11/28/2026,5-12-23-34-45 PB 9,"
+                                               "0 of 5 + PB,2 4 6 8 10 PB 9\r");
+    queries.checkResultsFile(m_dir->filePath("saved.wok"));
+    QCOMPARE(status("CheckStatus"), "No draw of powerball");
 }
 
 QTEST_MAIN(TestTicketQueries)

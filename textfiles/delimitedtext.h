@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codepage.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -13,17 +15,21 @@ struct TextRecord
 {
     int line = 0;
     QList<QStringView> fields;
-    bool unclosedQuote = false; // the file ended inside a quoted field
+    // A quote opened on the line was not closed before the end of the file,
+    // or for many lines: the record ended with its line.
+    bool unclosedQuote = false;
 };
 
 // A text file that another program wrote, one record a line: UTF-8, with or
-// without a byte order mark, or where it is not valid UTF-8, the ANSI code
-// page. Fields are separated by commas, semicolons or tabs, whichever the
-// file's first lines use most, or where allowed and none is used, by runs of
-// spaces; they are quoted as CSV quotes them, so that a field in double quotes
-// may hold separators, "" for a quote, and line breaks. Read one record at a
-// time, in one pass, whatever the file holds; a field that needs no unquoting
-// is read where it lies.
+// without a byte order mark, UTF-16 with its byte order mark, or where it is
+// not valid UTF-8, the ANSI code page. Fields are separated by commas,
+// semicolons or tabs, whichever most of the file's first lines use, where
+// two tie the one that makes rows of one width, then the one used fewer
+// times (a cell holds commas more often than a row has columns); or where
+// allowed and none is used, or only a date's comma (", "), by runs of spaces. They are quoted as
+// CSV quotes them, so that a field in double quotes may hold separators, "" for a quote, and line
+// breaks. Read one record at a time, in one pass, decoded a block at a time, so that the text of a
+// large file is never held whole.
 class DelimitedText
 {
 public:
@@ -37,13 +43,20 @@ public:
 
     // ' ' for runs of spaces.
     QChar separator() const { return m_separator; }
-    // How far the reading is, in characters of the text.
-    qsizetype position() const { return m_at; }
-    qsizetype size() const { return m_text.size(); }
+    // How far the reading is, in bytes of the file.
+    qsizetype position() const { return m_decoded; }
+    qsizetype size() const { return m_bytes.size(); }
     // The next record, blank lines skipped; false at the end.
     bool next(TextRecord &record);
 
 private:
+    enum class Parsed
+    {
+        Record,
+        NeedMore // the record runs past the text decoded so far
+    };
+    Parsed parse(TextRecord &record);
+    bool decodeMore();
     QChar guessSeparator(Separators allowed) const;
     bool isSeparator(QChar character) const;
 
@@ -55,7 +68,11 @@ private:
         qsizetype length;
     };
 
-    QString m_text;
+    QByteArray m_bytes;
+    qsizetype m_decoded = 0; // bytes decoded into m_text so far
+    bool m_codePage = false;
+    CodePageDecoder m_codePageDecoder;
+    QString m_text; // from the record at hand to as far as decoded
     QString m_unquoted;
     std::vector<Span> m_spans;
     QChar m_separator;

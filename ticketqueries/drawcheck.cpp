@@ -1,23 +1,9 @@
 #include "drawcheck.h"
 
-#include "gamerules.h"
-
 #include <algorithm>
 #include <array>
 
 namespace {
-
-// The games whose tickets are digits, played straight or box, as the picker
-// draws them.
-bool isDigitGame(const QString &key)
-{
-    for (std::size_t game = 0; game < gameNames.size(); ++game) {
-        const std::string_view name = gameNames[game];
-        if (GameKey(QString::fromLatin1(name.data(), qsizetype(name.size()))) == key)
-            return drawsDigits(Game(game));
-    }
-    return false;
-}
 
 // Both sorted: how many stand in both, a repeated one as often as in both.
 int inCommon(const std::vector<int> &sortedA, const std::vector<int> &sortedB)
@@ -39,19 +25,15 @@ int inCommon(const std::vector<int> &sortedA, const std::vector<int> &sortedB)
     return count;
 }
 
-std::vector<int> sorted(std::vector<int> numbers, bool distinct)
-{
-    std::sort(numbers.begin(), numbers.end());
-    if (distinct)
-        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    return numbers;
-}
-
 } // namespace
 
-QString DrawMatch::text() const
+QString DrawMatch::text(QStringView ball) const
 {
     switch (kind) {
+    case NoDraw:
+        return QStringLiteral("no draw");
+    case WhitesAndBall:
+        return QStringLiteral("%1 of %2 + %3").arg(count).arg(total).arg(ball);
     case NoNumbers:
         return QStringLiteral("no numbers");
     case Straight:
@@ -59,6 +41,7 @@ QString DrawMatch::text() const
     case Box:
         return QStringLiteral("box");
     case Count:
+    case Whites:
         break;
     }
     return QStringLiteral("%1 of %2").arg(count).arg(total);
@@ -185,23 +168,49 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone)
     return numbers;
 }
 
+namespace {
+
+const LotteryGame *rulesOf(const QString &key)
+{
+    return FindLotteryGame(std::u16string_view(QStringView(key).utf16(), std::size_t(key.size())));
+}
+
+bool drawsDigits(const LotteryGame *rules)
+{
+    return rules && rules->kind == LotteryGame::Kind::Digits;
+}
+
+} // namespace
+
+const LotteryGame *LotteryGameOf(QStringView name)
+{
+    return rulesOf(GameKey(name));
+}
+
 bool IsDigitGame(QStringView name)
 {
-    return isDigitGame(GameKey(name));
+    return drawsDigits(LotteryGameOf(name));
 }
 
 DrawCheck::DrawCheck(QStringView game, std::vector<int> winningNumbers)
-    : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)), m_winning(std::move(winningNumbers)),
-      m_sortedWinning(sorted(m_winning, !m_digitGame)), m_anyDate(true)
+    : m_game(GameKey(game)), m_rules(rulesOf(m_game)), m_digitGame(drawsDigits(m_rules)),
+      m_winning(std::move(winningNumbers)), m_sortedWinning(sortedWinning(m_winning)),
+      m_anyDate(true)
 {
 }
 
 DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
-    : m_game(GameKey(game)), m_digitGame(isDigitGame(m_game)),
-      m_winning(NumbersIn(winningNumbers, m_digitGame)),
-      m_sortedWinning(sorted(m_winning, !m_digitGame)), m_date(NumbersIn(date)),
-      m_dateKey(DateKey(date)), m_anyDate(m_date.empty())
+    : m_game(GameKey(game)), m_rules(rulesOf(m_game)), m_digitGame(drawsDigits(m_rules)),
+      m_winning(NumbersIn(winningNumbers, m_digitGame)), m_sortedWinning(sortedWinning(m_winning)),
+      m_date(NumbersIn(date)), m_dateKey(DateKey(date)), m_anyDate(m_date.empty())
 {
+}
+
+QString DrawCheck::ballName() const
+{
+    if (!m_rules || !m_rules->hasBall())
+        return {};
+    return QString::fromLatin1(m_rules->ballShort.data(), qsizetype(m_rules->ballShort.size()));
 }
 
 bool DrawCheck::concerns(const LogList &list, int row) const
@@ -270,9 +279,22 @@ DrawMatch DrawCheck::match(const LogList &list, int row, const std::vector<int> 
     return matchNumbers(winning, sortedWinning);
 }
 
-std::vector<int> DrawCheck::sortedWinning(std::vector<int> winning) const
+std::vector<int> DrawCheck::sortedWinning(const std::vector<int> &winning) const
 {
-    return sorted(std::move(winning), !m_digitGame);
+    std::vector<int> result;
+    sortWinning(winning, result);
+    return result;
+}
+
+void DrawCheck::sortWinning(const std::vector<int> &winning, std::vector<int> &sorted) const
+{
+    std::size_t count = winning.size();
+    if (m_rules && m_rules->hasBall())
+        count = std::min(count, std::size_t(m_rules->count));
+    sorted.assign(winning.begin(), winning.begin() + std::ptrdiff_t(count));
+    std::sort(sorted.begin(), sorted.end());
+    if (!m_digitGame)
+        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
 }
 
 DrawMatch DrawCheck::matchNumbers(const std::vector<int> &winning,
@@ -281,13 +303,23 @@ DrawMatch DrawCheck::matchNumbers(const std::vector<int> &winning,
     const std::vector<int> &ticket = m_ticket;
     if (ticket.empty())
         return {};
-    m_sortedTicket.assign(ticket.begin(), ticket.end());
+    // A ball game's five, then its ball, on the ticket and in the draw.
+    const bool ballGame = m_rules && m_rules->hasBall();
+    const std::size_t whites =
+        ballGame ? std::min(ticket.size(), std::size_t(m_rules->count)) : ticket.size();
+    m_sortedTicket.assign(ticket.begin(), ticket.begin() + std::ptrdiff_t(whites));
     std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
     if (!m_digitGame)
         m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
                              m_sortedTicket.end());
     const int common = inCommon(m_sortedTicket, sortedWinning);
     const auto total = std::uint16_t(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
+    if (ballGame) {
+        const std::size_t ball = std::size_t(m_rules->count);
+        const bool hit =
+            ticket.size() > ball && winning.size() > ball && ticket[ball] == winning[ball];
+        return {hit ? DrawMatch::WhitesAndBall : DrawMatch::Whites, std::uint8_t(common), total};
+    }
     if (m_digitGame && ticket == winning)
         return {DrawMatch::Straight, std::uint8_t(common), total};
     if (m_digitGame && ticket.size() == winning.size() && common == int(ticket.size()))

@@ -1,20 +1,10 @@
 #pragma once
 
 #include "drawcheck.h"
+#include "drawlist.h"
 #include "loglist.h"
 
-#include <QHash>
-
 #include <vector>
-
-// A draw of a lottery's file of past draws: its day, as DateKey gives it,
-// its winning numbers, and the line it stands on.
-struct PastDraw
-{
-    int date;
-    std::vector<int> numbers;
-    int line;
-};
 
 // A season checked at once: every ticket of the game against the draws of
 // its date, by the rules of a single check; where a date has several draws
@@ -22,18 +12,20 @@ struct PastDraw
 class HistoryCheck
 {
 public:
-    HistoryCheck(QStringView game, std::vector<PastDraw> draws);
+    HistoryCheck(QStringView game, DrawList draws);
 
-    int drawCount() const { return int(m_winning.size()); }
-    const std::vector<int> &drawNumbers(int index) const { return m_winning[std::size_t(index)]; }
+    const DrawCheck &game() const { return m_game; }
+    int drawCount() const { return m_draws.size(); }
+    std::vector<int> drawNumbers(int index) const { return m_draws.numbers(index); }
     bool concerns(const LogList &list, int row) const;
-    // The best result and the draw it came from; -1 for a ticket whose date
-    // has no draw, or whose date no rule reads.
+    // The best result and the draw it came from; no draw, and -1, for a
+    // ticket whose date has no draw, or whose date no rule reads.
     std::pair<DrawMatch, int> match(const LogList &list, int row) const;
 
 private:
     DrawCheck m_game; // the game, whose rules each draw is checked by
-    std::vector<std::vector<int>> m_winning;
-    std::vector<std::vector<int>> m_sortedWinning;
-    QMultiHash<int, int> m_byDate; // date to draw
+    DrawList m_draws;
+    std::vector<int> m_byDate; // the draws, by day, in file order on each
+    mutable std::vector<int> m_winning;
+    mutable std::vector<int> m_sortedWinning;
 };

@@ -142,8 +142,6 @@ void ListedTickets::relist()
 // Best first, those with no draw last, in log order among equals.
 bool ListedTickets::listedBefore(const Listed &a, const Listed &b) const
 {
-    if (m_history && (a.draw < 0) != (b.draw < 0))
-        return b.draw < 0;
     return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
 }
 
@@ -260,13 +258,20 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     const bool draw = index.column() > m_log.columns();
     if ((result || draw) && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
         const Listed &listed = m_listed[std::size_t(index.row())];
+        const DrawCheck &game = m_history ? m_history->game() : *m_check;
         QString text;
         if (result) {
-            text = m_history && listed.draw < 0 ? QStringLiteral("no draw") : listed.match.text();
+            text = listed.match.text(game.ballName());
         } else if (listed.draw >= 0) {
+            // A ball game's ball last, named: "5 12 23 34 45 PB 7".
+            const std::vector<int> drawn = m_history->drawNumbers(listed.draw);
+            const int whites = game.rules() && game.rules()->hasBall() ? game.rules()->count : -1;
             QStringList numbers;
-            for (const int number : m_history->drawNumbers(listed.draw))
-                numbers << QString::number(number);
+            for (std::size_t at = 0; at < drawn.size(); ++at) {
+                if (int(at) == whites)
+                    numbers << game.ballName();
+                numbers << QString::number(drawn[at]);
+            }
             text = numbers.join(u' ');
         }
         if (role == Qt::DisplayRole)

@@ -20,28 +20,32 @@ std::vector<int> numbersOf(const LogList &log, int row)
 
 // The first six numbers in ten bits each, each one more than the number, so
 // that a ticket with fewer numbers comes first, as a shorter word does.
-// Exact where there are at most six, and none above 1021.
+// Exact where there are at most six, and none above 1021; from a larger
+// number on, the key holds only that it is large, and tickets whose keys tie
+// are compared whole.
 std::pair<std::uint64_t, bool> packed(const std::vector<int> &numbers)
 {
     constexpr int fields = 6;
     constexpr int largest = 1021;
     std::uint64_t value = 0;
     bool exact = numbers.size() <= fields;
+    bool cut = false;
     for (std::size_t at = 0; at < fields; ++at) {
         std::uint64_t field = 0;
-        if (at < numbers.size()) {
+        if (at < numbers.size() && !cut) {
+            cut = numbers[at] > largest;
             field = std::uint64_t(std::min(numbers[at], largest + 1)) + 1;
-            exact = exact && numbers[at] <= largest;
+            exact = exact && !cut;
         }
         value = value << 10 | field;
     }
     return {value, exact};
 }
 
-// Straight, box, then more numbers in common; no numbers last.
+// Best first.
 std::uint64_t resultOrder(DrawMatch match)
 {
-    return std::uint64_t(DrawMatch::Straight - match.kind) << 8 | std::uint64_t(255 - match.count);
+    return std::uint64_t(DrawMatch{DrawMatch::Straight}.rank() - match.rank());
 }
 
 } // namespace
@@ -65,7 +69,7 @@ TicketOrder::Key TicketOrder::key(const ListedTicket &ticket) const
         return {value, false, !exact};
     }
     case Result:
-        return {resultOrder(ticket.match), false, false};
+        return {resultOrder(ticket.match), ticket.match.kind == DrawMatch::NoDraw, false};
     }
     return {};
 }

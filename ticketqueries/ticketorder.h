@@ -18,8 +18,8 @@ struct ListedTicket
 // The order a click on a column header gives the listed tickets: games by
 // name, whatever the case and the spaces; dates as dates, those that no rule
 // reads last; numbers by their numbers, one by one; results best first.
-// Descending reverses that, but for the unread dates, which stay last. Equal
-// tickets keep log order either way.
+// Descending reverses that, but for the unread dates and a season's tickets
+// with no draw, which stay last. Equal tickets keep log order either way.
 class TicketOrder
 {
 public:
@@ -49,7 +49,7 @@ private:
     struct Key
     {
         std::uint64_t value;
-        bool last;  // an unread date
+        bool last;  // an unread date, or no draw
         bool whole; // the key ties more than the numbers do
     };
     Key key(const ListedTicket &ticket) const;

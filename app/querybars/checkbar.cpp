@@ -48,8 +48,16 @@ void CheckBar::showChecked(const DrawCheck &draw, int listed)
     }
 }
 
-void CheckBar::showHistory(int draws, int skippedLines, int listed)
+void CheckBar::showHistory(int draws, int skippedLines, int listed, const QString &why)
 {
+    if (!why.isEmpty()) {
+        // Short enough for the fields to keep their room: no draw says itself.
+        const QString shown = why.left(1).toUpper() + why.mid(1);
+        showStatus(
+            shown,
+            QStringLiteral("No draws read: %1; %2 lines skipped").arg(why).arg(skippedLines));
+        return;
+    }
     showStatus(QStringLiteral("%1 draws, %2 skipped").arg(draws).arg(skippedLines),
                QStringLiteral("%1 draws read, %2 lines skipped, %3 tickets checked")
                    .arg(draws)

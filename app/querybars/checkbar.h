@@ -17,7 +17,8 @@ public:
     DrawCheck draw() const;
     QString game() const;
     void showChecked(const DrawCheck &draw, int listed);
-    void showHistory(int draws, int skippedLines, int listed);
+    // why, where the file gave no draw.
+    void showHistory(int draws, int skippedLines, int listed, const QString &why = {});
 
 signals:
     void changed();

@@ -203,16 +203,18 @@ void TicketQueries::askResultsFile()
 void TicketQueries::checkResultsFile(const QString &path)
 {
     QString why;
-    const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
+    std::optional<QByteArray> bytes = ReadTextFile(path, &why);
     if (!bytes) {
         m_checkBar->showStatus(QStringLiteral("Not read: %1").arg(why));
         return;
     }
     const QString game = m_checkBar->game();
     DrawHistory history = ReadDrawHistory(*bytes, game);
-    const int draws = int(history.draws.size());
+    bytes.reset(); // the file's bytes go before the season is checked
+    const int draws = history.draws.size();
+    const QString none = history.why(game);
     relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
-    m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount());
+    m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount(), none);
 }
 
 void TicketQueries::sortBy(int column)

@@ -17,10 +17,11 @@ inline bool textFilesReadSafely(const QByteArray &bytes)
         }
     }
     for (const char *game : {"Pick 3", "Powerball"}) {
-        for (const PastDraw &draw : ReadDrawHistory(bytes, QString::fromLatin1(game)).draws) {
-            const int month = draw.date / 100 % 100;
-            const int day = draw.date % 100;
-            if (draw.numbers.empty() || month < 1 || month > 12 || day < 1 || day > 31)
+        const DrawList draws = ReadDrawHistory(bytes, QString::fromLatin1(game)).draws;
+        for (int draw = 0; draw < draws.size(); ++draw) {
+            const int month = draws.date(draw) / 100 % 100;
+            const int day = draws.date(draw) % 100;
+            if (draws.numbers(draw).empty() || month < 1 || month > 12 || day < 1 || day > 31)
                 return false;
         }
     }
