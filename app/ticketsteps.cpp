@@ -61,9 +61,20 @@ void ImportTicketsStep::redo()
     std::optional<SaveOutcome> outcome;
     {
         LogListModel::Batch batch(m_list);
-        outcome = AddTickets(
-            m_list, m_tickets.count(),
-            [this](int ticket, int column) { return m_tickets.cell(ticket, column); }, m_log);
+        if (m_cells.empty()) {
+            outcome = AddTickets(
+                m_list, m_tickets.count(),
+                [this](int ticket, int column) { return m_tickets.cell(ticket, column); }, m_log);
+            m_tickets = {};
+        } else {
+            std::vector<CellSpan> row(3);
+            for (std::size_t at = 0; at < m_cells.size(); at += 3) {
+                std::copy_n(m_cells.begin() + std::ptrdiff_t(at), 3, row.begin());
+                m_list.insert(m_list.size(), row);
+            }
+            m_cells = {};
+            outcome = m_log.save(m_list);
+        }
     }
     m_report(*outcome);
 }
@@ -72,6 +83,10 @@ void ImportTicketsStep::undo()
 {
     {
         LogListModel::Batch batch(m_list);
+        for (int row = m_first; row < m_list.size(); ++row) {
+            const std::vector<CellSpan> cells = m_list.rowCells(row);
+            m_cells.insert(m_cells.end(), cells.begin(), cells.end());
+        }
         for (int row = m_list.size() - 1; row >= m_first; --row)
             m_list.remove(row);
     }

@@ -53,7 +53,8 @@ private:
 };
 
 // An import: the tickets go in at the end of the log in one save, and one
-// undo takes them all back.
+// undo takes them all back. The read text is let go once the list holds it;
+// a redo puts back the cells the undo took, storing no text again.
 class ImportTicketsStep : public QUndoCommand
 {
 public:
@@ -68,4 +69,5 @@ private:
     TicketsRead m_tickets;
     ReportSave m_report;
     int m_first = -1;
+    std::vector<CellSpan> m_cells; // of every ticket, while undone
 };

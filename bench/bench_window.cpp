@@ -4,12 +4,15 @@
 // DELETE and "Enter" in the real window, and peak memory. Then find, check a
 // draw and export over 100,000 and 1,000,000 tickets, with the memory a
 // filter or a check adds. Prints a table; checks nothing.
+#include "drawhistory.h"
 #include "form1.h"
+#include "historycheck.h"
 #include "inplacesave.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
 #include "systemrandomsource.h"
+#include "textfile.h"
 #include "ticketqueries.h"
 
 #include <QAbstractItemModel>
@@ -125,6 +128,79 @@ int startOnce(const QString &kind, const QString &path)
     }
     std::printf("%ld\n", peakKilobytes());
     return 0;
+}
+
+// A file of past draws read and made a season's check, in a process of its
+// own, for its peak: the file's bytes, the draws and their index. Prints the
+// peak in kilobytes, the draws read and the milliseconds it took; with no
+// file, the peak of the process alone.
+int readDrawsOnce(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    int draws = 0;
+    if (!path.isEmpty()) {
+        QString why;
+        std::optional<QByteArray> bytes = ReadTextFile(path, &why);
+        if (!bytes)
+            return 1;
+        DrawHistory history = ReadDrawHistory(*bytes, u"Powerball");
+        bytes.reset();
+        draws = history.draws.size();
+        const HistoryCheck season(u"Powerball", std::move(history.draws));
+        draws = season.drawCount();
+    }
+    std::printf("%ld %d %.1f\n", peakKilobytes(), draws, double(timer.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
+// A Powerball file of 100 MB as lotteries publish them, two draws a day (as
+// Powerball and Double Play would be) over thousands of years, read in a
+// process of its own beside one that reads nothing.
+void benchDrawsFile(const QString &folder)
+{
+    const QString path = folder + "/powerball.csv";
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        QByteArray block = "Draw Date,Winning Numbers,Powerball,Power Play\r\n";
+        std::uint32_t seed = 4711;
+        QDate day(1000, 1, 1);
+        for (qint64 written = 0; written < 100'000'000; day = day.addDays(1)) {
+            for (int draw = 0; draw < 2; ++draw) {
+                seed = seed * 1664525u + 1013904223u;
+                block += day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1();
+                for (int white = 0; white < 5; ++white)
+                    block +=
+                        (white == 0 ? "," : " ") +
+                        QByteArray::number(1 + (seed >> (white * 5)) % 69).rightJustified(2, '0');
+                block += "," + QByteArray::number(1 + (seed >> 25) % 26) + ",2\r\n";
+            }
+            if (block.size() > 1 << 20) {
+                written += file.write(block);
+                block.clear();
+            }
+        }
+        file.write(block);
+    }
+    const qint64 size = QFileInfo(path).size();
+    const auto run = [](const QString &file) {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(), {"--draws", file});
+        process.waitForFinished(-1);
+        return process.readAllStandardOutput().trimmed().split(' ');
+    };
+    const QList<QByteArray> alone = run(QString());
+    const QList<QByteArray> read = run(path);
+    if (alone.size() == 3 && read.size() == 3) {
+        const double peak = (read[0].toDouble() - alone[0].toDouble()) / 1024.0;
+        std::printf("\nA file of past draws of %.1f MB: %d draws read and indexed in %.0f ms, "
+                    "peak %.1f MB beyond the process's own (%.2f times the file)\n",
+                    double(size) / 1e6, read[1].toInt(), read[2].toDouble(), peak,
+                    peak * 1024 * 1024 / double(size));
+    }
+    QFile::remove(path);
 }
 
 struct Start
@@ -446,6 +522,8 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == "--start")
         return startOnce(args[2], args[3]);
+    if (args.size() == 3 && args[1] == "--draws")
+        return readDrawsOnce(args[2]);
 
     std::printf("Ticketwise benchmark, offscreen: %s\n\n", qPrintable(machine()));
     QTemporaryDir dir;
@@ -466,5 +544,6 @@ int main(int argc, char *argv[])
         benchQueries(dir.path(), rows);
     benchSort(dir.filePath("sort.wok"), 1000000);
     benchSeason(dir.path(), 1000000, 10000);
+    benchDrawsFile(dir.path());
     return 0;
 }
