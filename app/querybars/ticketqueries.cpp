@@ -25,12 +25,13 @@
 
 namespace {
 
-// While a draw is checked: "GAME", "DATE", "NUMBERS" and "MATCH".
-constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1440), twipsToPixels(1200),
-                                                  twipsToPixels(1440), twipsToPixels(960)};
+// While a draw is checked: "GAME", "DATE", "NUMBERS" and "MATCH", wide
+// enough for "5 of 5 + PB".
+constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1380), twipsToPixels(1140),
+                                                  twipsToPixels(1380), twipsToPixels(1140)};
 // While a results file is checked: "GAME", "DATE", "NUMBERS", "MATCH" and "DRAW".
-constexpr std::array<int, 5> historyColumnWidths = {twipsToPixels(1080), twipsToPixels(1080),
-                                                    twipsToPixels(1080), twipsToPixels(840),
+constexpr std::array<int, 5> historyColumnWidths = {twipsToPixels(1020), twipsToPixels(900),
+                                                    twipsToPixels(1020), twipsToPixels(1140),
                                                     twipsToPixels(960)};
 
 } // namespace
