@@ -22,6 +22,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -134,13 +135,25 @@ void ManagerPage::importTickets(const QString &path)
     m_queries->showNotice(QStringLiteral("Imported %1.").arg(summary));
 }
 
-// Nothing here is reported: a missing or unreadable file leaves the list
-// empty.
+// A missing or unreadable file leaves the list empty, and is told of at the
+// first save. A save that did not finish and could not be put back, or whose
+// log has changed since, is told of once the window stands.
 void ManagerPage::loadLog()
 {
-    LogListModel::Batch batch(*m_logRows);
-    m_logRows->clear();
-    m_savedLog.load(*m_logRows);
+    {
+        LogListModel::Batch batch(*m_logRows);
+        m_logRows->clear();
+        m_savedLog.load(*m_logRows);
+    }
+    if (const QString notice = m_savedLog.startNotice(); !notice.isEmpty()) {
+        QTimer::singleShot(0, this, [this, notice] {
+            auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), notice,
+                                        QMessageBox::Ok, window());
+            box->setObjectName(QStringLiteral("StartNotice"));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
+    }
 }
 
 void ManagerPage::Command2_Click()

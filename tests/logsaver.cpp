@@ -1,13 +1,15 @@
-// logsaver PATH ROWS TAG [--in-place [STEP [crash]]]: saves ROWS generated
-// tickets, each cell marked with TAG, to PATH, or over PATH itself, there with
-// its STEP-th step failing, or the program ending as in a crash. Exits 0 when
-// the save succeeded, 1 when it failed, 4 when it had fewer steps.
+// logsaver PATH ROWS TAG [--in-place [STEP [crash|fail]]] [--delete ROW]:
+// saves ROWS generated tickets, each cell marked with TAG, but for the one at
+// ROW, to PATH, or over PATH itself, there with its STEP-th step failing, or
+// the program ending as in a crash. Exits 0 when the save succeeded, 1 when
+// it failed, 4 when it had fewer steps.
 // logsaver PATH ROWS --alternate: saves two such logs, "first" and "second",
 // in turn until it is killed.
 // logsaver --add PROGRAM-LOG USER-LOG GAME: starts as the program does, adds
 // the ticket GAME, and prints the rows it then holds and what the save did.
-// logsaver --restore PATH: what a start does with a save in place that did not
-// finish.
+// logsaver --restore PATH [STEP]: what a start does with a save in place that
+// did not finish, there with its STEP-th step failing; exits with the kind of
+// RestoreOutcome, and prints where the copy was kept aside and why it failed.
 #include "inplacesave.h"
 #include "logcommands.h"
 #include "logfile.h"
@@ -62,7 +64,8 @@ int addTicket(const QString &programLog, const QString &userLog, const QString &
     const SaveOutcome outcome = AddTicket(list, {game, QString(), QString()}, log);
     QTextStream out(stdout);
     out << "rows " << list.size() << "\nsaved to " << log.location().saveTo << "\nkept aside "
-        << outcome.keptAside << "\nerror " << outcome.errorString << '\n';
+        << outcome.keptAside << "\nerror " << outcome.errorString << "\nnotice "
+        << log.startNotice() << '\n';
     return outcome.saved ? 0 : 1;
 }
 
@@ -73,8 +76,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ticketwise"));
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--restore"))
-        return RestoreUnfinishedSave(args[2]) ? 0 : 1;
+    if (args.size() >= 3 && args[1] == QLatin1String("--restore")) {
+        StoppingSteps steps(args.value(3).toInt(), false);
+        const RestoreOutcome restored = RestoreUnfinishedSave(args[2], steps);
+        QTextStream(stdout) << restored.keptAside << restored.reason;
+        return int(restored.kind);
+    }
     if (args.size() == 5 && args[1] == QLatin1String("--add"))
         return addTicket(args[2], args[3], args[4]);
     const bool inPlace = args.size() >= 5 && args[4] == QLatin1String("--in-place");
@@ -96,10 +103,12 @@ int main(int argc, char *argv[])
 
     LogListModel list;
     generate(list, rows, args[3]);
+    if (const qsizetype at = args.indexOf(QLatin1String("--delete")); at > 0)
+        list.remove(args.value(at + 1).toInt());
     StoppingSteps steps(args.value(5).toInt(), args.value(6) == QLatin1String("crash"));
     QString error;
     if (inPlace ? SaveLogFileInPlace(list, path, &error, steps) : SaveLogFile(list, path, &error))
-        return args.size() > 5 && !steps.reached() ? 4 : 0;
+        return args.value(5).toInt() > 0 && !steps.reached() ? 4 : 0;
     QTextStream(stderr) << error << '\n';
     return 1;
 }

@@ -1,5 +1,6 @@
 #include "logfile.h"
 #include "loglistmodel.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,32 +10,83 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 
 // A program killed at any moment of a save leaves the log whole: the old one
-// or the new one, never a mixture or a cut.
+// or the new one, never a mixture or a cut. A save in place stopped at any
+// step is put back at the next start, onto the file it left and no other; as
+// any user, through the steps' seam.
 class TestCrashSafety : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
     void killedSaveLeavesOneWholeLog();
+    void inPlaceSaveStoppedAtAnyStepIsPutBack_data();
+    void inPlaceSaveStoppedAtAnyStepIsPutBack();
+    void rollbackRestoresOnlyItsOwnSave_data();
+    void rollbackRestoresOnlyItsOwnSave();
+
+private:
+    // The helper's exit code, and what it printed.
+    QString run(const QStringList &arguments, int expectedExit)
+    {
+        QProcess helper;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", m_dir->filePath("home"));
+        helper.setProcessEnvironment(environment);
+        helper.start(QStringLiteral(HELPERS_DIR "/logsaver"), arguments);
+        [&] {
+            QVERIFY(helper.waitForFinished());
+            m_exitCode = helper.exitCode();
+            if (expectedExit >= 0)
+                QCOMPARE(m_exitCode, expectedExit);
+        }();
+        return QString::fromLocal8Bit(helper.readAllStandardOutput() +
+                                      helper.readAllStandardError());
+    }
+    QStringList copies(const QString &pattern) const
+    {
+        return QDir(m_dir->filePath("home/Ticketwise")).entryList({pattern}, QDir::Files);
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+    int m_exitCode = 0;
 };
 
 namespace {
 
 constexpr int rows = 3000;
 
-QByteArray logOf(const QString &tag)
+QByteArray logOf(const QString &tag, int count = rows, int without = -1)
 {
     QByteArray bytes;
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < count; ++row) {
+        if (row == without)
+            continue;
         for (const char *cell : {"game", "date", "numbers"})
             bytes += QStringLiteral("%1 %2 %3\r\n").arg(tag, cell).arg(row).toLatin1();
     }
     return bytes;
 }
 
+// What a RestoreOutcome's kind comes back as from the helper.
+enum Restore
+{
+    Nothing,
+    Restored,
+    KeptAside,
+    Failed
+};
+
 } // namespace
+
+void TestCrashSafety::init()
+{
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+}
 
 void TestCrashSafety::killedSaveLeavesOneWholeLog()
 {
@@ -76,6 +128,116 @@ void TestCrashSafety::killedSaveLeavesOneWholeLog()
         QFile::remove(path);
     }
     qInfo("the log read back as the first %d times, as the second %d times", firstSeen, secondSeen);
+}
+
+void TestCrashSafety::inPlaceSaveStoppedAtAnyStepIsPutBack_data()
+{
+    QTest::addColumn<QStringList>("save"); // ROWS TAG, then --delete ROW where one goes
+    for (const char *how : {"failure", "crash"}) {
+        QTest::addRow("an ADD, %s", how) << QStringList{"301", "first"};
+        QTest::addRow("a DELETE in the middle, %s", how)
+            << QStringList{"300", "first", "--delete", "150"};
+        QTest::addRow("a log that shrinks, %s", how) << QStringList{"200", "first"};
+        QTest::addRow("rewritten, %s", how) << QStringList{"320", "second"};
+    }
+}
+
+// Each step of a save over a log of 300 tickets fails, or ends the program,
+// in turn: a failure leaves the old log at once, a crash leaves it to the
+// next start, and neither leaves a copy behind. A save that no step stops
+// writes the new log.
+void TestCrashSafety::inPlaceSaveStoppedAtAnyStepIsPutBack()
+{
+    QFETCH(QStringList, save);
+    const bool crash = QString(QTest::currentDataTag()).endsWith("crash");
+    const QString path = m_dir->filePath("saved.wok");
+    const QByteArray old = logOf("first", 300);
+    const QByteArray saved = logOf(save[1], save[0].toInt(), save.value(3, "-1").toInt());
+    for (int step = 1; step <= 20; ++step) {
+        writeBytes(path, old);
+        const QString stop = QString::number(step);
+        const QString report =
+            run(QStringList{path, save[0], save[1], "--in-place", stop, crash ? "crash" : "fail"} +
+                    save.mid(2),
+                -1);
+        if (m_exitCode == 4) {
+            QCOMPARE(readBytes(path), saved);
+            QCOMPARE(copies("*rollback*"), QStringList());
+            return;
+        }
+        QCOMPARE(m_exitCode, crash ? 9 : 1);
+        if (!crash)
+            QVERIFY2(readBytes(path) == old, qPrintable("failed at step " + stop));
+        // A failed save whose copy could not be removed leaves it to put back.
+        run({"--restore", path}, -1);
+        QVERIFY2(m_exitCode == Restored || m_exitCode == Nothing,
+                 qPrintable(QString("stopped at step %1: %2").arg(stop).arg(m_exitCode)));
+        QVERIFY2(readBytes(path) == old, qPrintable("stopped at step " + stop));
+        QCOMPARE(copies("*rollback*"), QStringList());
+    }
+    QFAIL("the save did not end within 20 steps");
+}
+
+void TestCrashSafety::rollbackRestoresOnlyItsOwnSave_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("another log put in its place") << "other log";
+    QTest::newRow("a ticket added by another copy since") << "added";
+    QTest::newRow("a put-back that fails, and a save meanwhile") << "put back fails";
+    QTest::newRow("a long path with letters of any language") << "long path";
+}
+
+// A DELETE in the middle of 300 tickets ends the program once the new bytes
+// are in, before the log is cut to its length: half the file is new.
+void TestCrashSafety::rollbackRestoresOnlyItsOwnSave()
+{
+    QFETCH(QString, change);
+    QString folder = m_dir->path();
+    if (change == "long path") {
+        // Past 4 KB once written as the copy's header writes it.
+        for (int depth = 0; depth < 6; ++depth)
+            folder += '/' + QString(127, QChar(0xE9));
+        QVERIFY(QDir().mkpath(folder));
+    }
+    const QString path = folder + "/saved.wok";
+    const QByteArray old = logOf("first", 300);
+    writeBytes(path, old);
+    run({path, "300", "first", "--in-place", "4", "crash", "--delete", "150"}, 9);
+    const QByteArray halfWritten = readBytes(path);
+    QVERIFY(halfWritten != old);
+    QCOMPARE(copies("saved.wok.rollback-*").size(), 1);
+
+    QByteArray now = halfWritten;
+    if (change == "other log")
+        now = logOf("second", 30);
+    else if (change == "added")
+        now += "Pick 3\r\n12/01/2026\r\n3-7-1\r\n";
+    writeBytes(path, now);
+    if (change == "put back fails") {
+        const QByteArray copy =
+            readBytes(m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0));
+        QVERIFY(run({"--restore", path, "1"}, Failed).contains("step 1 failed"));
+        QCOMPARE(readBytes(path), halfWritten);
+        // A save meanwhile puts it back first; where it cannot, the save
+        // would take the copy's place, and is not made.
+        QVERIFY(run({path, "310", "first", "--in-place", "1", "fail"}, 1)
+                    .contains("could not be put back"));
+        QCOMPARE(
+            readBytes(m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0)),
+            copy);
+    }
+    if (change == "other log" || change == "added") {
+        const QString report = run({"--add", path, m_dir->filePath("user.wok"), "Pick 4"}, 0);
+        QCOMPARE(readBytes(path).left(now.size()), now);
+        QCOMPARE(copies("saved.wok.rollback-*"), QStringList());
+        const QStringList aside = copies("rollback-*");
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(report.contains(aside[0] + "\"."), qPrintable(report));
+        return;
+    }
+    run({"--restore", path}, Restored);
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(copies("*rollback*"), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCrashSafety)

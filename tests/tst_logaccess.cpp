@@ -314,7 +314,8 @@ void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog()
             QVERIFY2(report.contains("step " + stop + " failed"), qPrintable(report));
             QVERIFY2(readBytes(programLog()) == old, qPrintable("failed at step " + stop));
         }
-        runAsUser({"--restore", programLog()}, 0);
+        runAsUser({"--restore", programLog()}, -1);
+        QVERIFY(m_exitCode == 0 || m_exitCode == 1); // nothing to put back, or put back
         QVERIFY2(readBytes(programLog()) == old, qPrintable("stopped at step " + stop));
         QCOMPARE(rollbackCopies(), QStringList());
     }

@@ -66,7 +66,9 @@ bool FileSteps::remove(const QString &path, QString *reason)
     if (!beforeStep(path, 0, reason))
         return false;
     QFile file(path);
-    if (file.remove() || !file.exists())
+    if (file.remove())
+        return SyncFolder(QFileInfo(path).absolutePath(), reason);
+    if (!file.exists())
         return true;
     *reason = file.errorString();
     return false;

@@ -28,6 +28,7 @@ public:
     bool sync(QFile &file, QString *reason);
     // Puts the new file in place, on the disk with its folder's entry.
     bool commit(QSaveFile &file, QString *reason);
+    // Removes the file, and has its folder's entry gone on the disk too.
     bool remove(const QString &path, QString *reason);
 
 protected:

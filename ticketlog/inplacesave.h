@@ -9,16 +9,37 @@
 // differs from the file is written, from the first byte that differs: an ADD
 // touches no old byte. Before any byte of the file changes, what it held from
 // there on is kept in a rollback copy in the user's own data folder, on the
-// disk; what the log grows by is written first, past the old end, so that a
+// disk, with what the save expects to leave: the lengths, and checksums of
+// the bytes before the change, of the growth and of each block of the new
+// bytes. What the log grows by is written first, past the old end, so that a
 // full disk fails the save before an old byte changes. A save that fails puts
 // the old log back at once; one cut short by a crash is put back at the next
-// start. Either way the file holds the old log or the new one, never a mix.
+// start, onto a file the save left and no other. Either way the file holds
+// the old log or the new one, never a mix. While a copy waits to be put back,
+// no save in place is made: it would replace the copy.
 bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString = nullptr,
                         FileSteps &steps = FileSteps::system());
 
 // Where the rollback copy of the log at path is kept while it is written.
 QString RollbackFilePath(const QString &logPath);
 
+struct RestoreOutcome
+{
+    enum Kind
+    {
+        Nothing,   // no save was unfinished
+        Restored,  // the old log is back
+        KeptAside, // the log is not what the save left: it stays as it is
+        Failed     // the old log could not be put back; the copy stays
+    };
+    Kind kind = Nothing;
+    QString keptAside; // where the copy went, in its folder
+    QString reason;    // the system's, where it failed
+};
+
 // Puts back the old log where a save in place did not finish, and removes the
-// rollback copy. False where one was there and could not be put back.
-bool RestoreUnfinishedSave(const QString &logPath);
+// rollback copy. Onto a log that is not as that save left it (another log
+// put in its place, a save of another copy since), nothing is put back, and
+// the copy is kept aside beside where it lay, as rollback-YYYYMMDD-HHMMSS.
+RestoreOutcome RestoreUnfinishedSave(const QString &logPath,
+                                     FileSteps &steps = FileSteps::system());

@@ -2,11 +2,25 @@
 
 #include "inplacesave.h"
 
+#include <QDir>
+
 void SavedLog::load(LogList &list, qsizetype limit)
 {
-    RestoreUnfinishedSave(m_location.saveTo);
+    const RestoreOutcome restored = RestoreUnfinishedSave(m_location.saveTo);
+    const QString log = QDir::toNativeSeparators(m_location.saveTo);
+    if (restored.kind == RestoreOutcome::KeptAside) {
+        m_startNotice = QStringLiteral("The ticket log \"%1\" changed after a save that did not "
+                                       "finish, so it was left as it is; that save's rollback "
+                                       "copy is kept as \"%2\".")
+                            .arg(log, QDir::toNativeSeparators(restored.keptAside));
+    } else if (restored.kind == RestoreOutcome::Failed) {
+        m_startNotice = QStringLiteral("A save of the ticket log \"%1\" did not finish, and its "
+                                       "old tickets could not be put back: %2")
+                            .arg(log, restored.reason);
+    }
     const LogFileRead read = LoadLogFile(list, m_location.readFrom, limit);
-    const bool notWhole = read == LogFileRead::NotWhole;
+    // Half written, the log is not read as whole: the first save keeps it.
+    const bool notWhole = read == LogFileRead::NotWhole || restored.kind == RestoreOutcome::Failed;
     m_unreadAtSavePath = notWhole && m_location.readFrom == m_location.saveTo;
     m_partlyReadElsewhere = notWhole && m_location.readFrom != m_location.saveTo;
 }

@@ -28,8 +28,11 @@ public:
 
     const LogLocation &location() const { return m_location; }
 
-    // Appends the stored rows to the list; reports nothing.
+    // Appends the stored rows to the list. A save in place that did not
+    // finish is put back first; where it could not be, or was not its own,
+    // startNotice() says so.
     void load(LogList &list, qsizetype limit = maxLogListBytes);
+    QString startNotice() const { return m_startNotice; }
     // Writes the whole list. If the unread file cannot be moved aside,
     // nothing is written.
     SaveOutcome save(const LogList &list);
@@ -38,4 +41,5 @@ private:
     LogLocation m_location;
     bool m_unreadAtSavePath = false;
     bool m_partlyReadElsewhere = false;
+    QString m_startNotice;
 };
