@@ -68,15 +68,24 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::serverName(const QString &logPath)
 {
+    const std::optional<QString> folder = SingleInstancePlatform::nameFolder();
+    if (!folder)
+        return {};
     const QByteArray key =
         (SingleInstancePlatform::userKey() + u'\n' + canonicalLogPath(logPath)).toUtf8();
-    return QStringLiteral("ticketwise-") +
-           QString::fromLatin1(
-               QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
+    const QString name =
+        QStringLiteral("ticketwise-") +
+        QString::fromLatin1(
+            QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
+    return folder->isEmpty() ? name : *folder + u'/' + name;
 }
 
 SingleInstance::Start SingleInstance::start()
 {
+    // Where no name of this user's own can be had, no other copy can be told
+    // of either: this one starts as it would without the check.
+    if (m_name.isEmpty())
+        return Start::Alone;
     for (int attempt = 0; attempt < 2; ++attempt) {
         QLocalSocket socket;
         SingleInstancePlatform::prepare(socket);

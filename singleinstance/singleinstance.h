@@ -23,7 +23,8 @@ public:
     explicit SingleInstance(const QString &logPath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // The local socket name of the copies on this log, for this user.
+    // The local socket name of the copies on this log, for this user, where
+    // no other user can make it first; empty where none can be had.
     static QString serverName(const QString &logPath);
 
     enum class Start

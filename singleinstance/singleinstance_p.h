@@ -4,11 +4,17 @@
 #include <QLocalSocket>
 #include <QString>
 
+#include <optional>
+
 // What the one-window-per-log server does differently on each system.
 namespace SingleInstancePlatform {
 
 // Who runs this copy: copies of different users never meet.
 QString userKey();
+// The folder the name lies in, where the system names a local server by a
+// path: one that only this user can make or enter. Empty where the system
+// names it otherwise; nothing, where no such folder can be had.
+std::optional<QString> nameFolder();
 // Makes the name reachable by this user alone, and where the system allows,
 // one that a killed copy does not leave behind.
 void prepare(QLocalServer &server);

@@ -1,33 +1,79 @@
 #include "singleinstance_p.h"
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace SingleInstancePlatform {
+
+namespace {
+
+// A path a socket can take, with the name after it.
+constexpr qsizetype longestFolder = 100 - 44;
+
+// This user's, a folder and no link, that no one else may enter.
+bool isPrivate(const QString &folder)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+// Made with mode 0700 where missing, and made private where it is this
+// user's own; one another user made first is not taken.
+bool madePrivate(const QString &folder)
+{
+    if (QFile::encodeName(folder).size() > longestFolder)
+        return false;
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    const QByteArray path = QFile::encodeName(folder);
+    ::mkdir(path.constData(), 0700);
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::getuid() && (info.st_mode & 077) != 0)
+        ::chmod(path.constData(), 0700);
+    return isPrivate(folder);
+}
+
+} // namespace
 
 QString userKey()
 {
     return QString::number(::getuid());
 }
 
-// On Linux the name is abstract: a killed copy leaves no socket file behind.
-void prepare(QLocalServer &server)
+// The session's private runtime folder; where that is not set or not
+// private, a folder of the user's own in their cache, which no one else can
+// write, then in the temporary folder, where another user may have made the
+// name first and it is not taken.
+std::optional<QString> nameFolder()
 {
-#ifdef Q_OS_LINUX
-    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-#else
-    server.setSocketOptions(QLocalServer::UserAccessOption);
-#endif
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && QFile::encodeName(runtime).size() <= longestFolder &&
+        isPrivate(runtime))
+        return runtime;
+    for (const QString &folder :
+         {QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+              QStringLiteral("/ticketwise"),
+          QDir::tempPath() + QStringLiteral("/ticketwise-") + userKey()}) {
+        if (QDir::isAbsolutePath(folder) && madePrivate(folder))
+            return folder;
+    }
+    return std::nullopt;
 }
 
-void prepare(QLocalSocket &socket)
+// The name is a path in a private folder; a killed copy leaves its socket
+// file, which a later start removes once no copy answered on it.
+void prepare(QLocalServer &server)
 {
-#ifdef Q_OS_LINUX
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-#else
-    Q_UNUSED(socket);
-#endif
+    server.setSocketOptions(QLocalServer::UserAccessOption);
 }
+
+void prepare(QLocalSocket &) {}
 
 // The credentials of the process that listens, as the kernel saw them.
 bool heldByThisUser(QLocalSocket &socket)
@@ -50,12 +96,7 @@ bool heldByThisUser(QLocalSocket &socket)
 
 bool freeAbandonedName(const QString &name)
 {
-#ifdef Q_OS_LINUX
-    Q_UNUSED(name);
-    return false;
-#else
     return QLocalServer::removeServer(name);
-#endif
 }
 
 } // namespace SingleInstancePlatform

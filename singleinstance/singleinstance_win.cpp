@@ -12,6 +12,12 @@ QString userKey()
     return qEnvironmentVariable("USERDOMAIN") + u'\\' + qEnvironmentVariable("USERNAME");
 }
 
+// A pipe's name is not a path.
+std::optional<QString> nameFolder()
+{
+    return QString();
+}
+
 void prepare(QLocalServer &server)
 {
     server.setSocketOptions(QLocalServer::UserAccessOption);

@@ -1,11 +1,12 @@
 // The saved log as an ordinary user meets it: a log that cannot be read, a
-// program folder that cannot be written, and another user who holds the
-// log's one-window name. When run as root, the program's part runs as
+// program folder that cannot be written, and another user who takes every
+// one-window name they can. When run as root, the program's part runs as
 // "nobody", since root may read and write anything.
 #include "singleinstance.h"
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -57,8 +58,8 @@ private slots:
     void inPlaceSaveOnAFullDiskKeepsTheOldLog();
     void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog_data();
     void inPlaceSaveStoppedAtAnyStepLeavesTheOldLog();
-    void aNameHeldByAnotherUserIsIgnored_data();
-    void aNameHeldByAnotherUserIsIgnored();
+    void aNameOnlyThisUserCanHold_data();
+    void aNameOnlyThisUserCanHold();
 
 private:
     QString programLog() const { return m_dir->filePath("program/saved.wok"); }
@@ -322,31 +323,56 @@ void TestLogAccess::inPlaceSaveStoppedAtAnyStepLeavesTheOldLog()
     QFAIL("the save did not end within 20 steps");
 }
 
-void TestLogAccess::aNameHeldByAnotherUserIsIgnored_data()
+void TestLogAccess::aNameOnlyThisUserCanHold_data()
 {
     QTest::addColumn<bool>("otherUser");
-    QTest::addColumn<SingleInstance::Start>("start");
-    QTest::newRow("another user") << true << SingleInstance::Start::Alone;
-    QTest::newRow("this user") << false << SingleInstance::Start::RunningCopyNotAnswering;
+    QTest::newRow("this user alone") << false;
+    QTest::newRow("another user took every name they could") << true;
 }
 
-// A name that listens and never answers: another user's is ignored and the
-// start goes on alone; this user's is a copy that does not answer, which
-// also shows that the name held is the one a start asks.
-void TestLogAccess::aNameHeldByAnotherUserIsIgnored()
+// This user's first copy holds the name, listening and never answering: a
+// second start reaches it, as a copy that does not answer, whatever another
+// user made first: the name of an older copy, the folder in the temporary
+// folder, a runtime folder that is not private. Without the first copy, a
+// start goes on alone and holds the name itself, in a folder of its own.
+void TestLogAccess::aNameOnlyThisUserCanHold()
 {
     QFETCH(bool, otherUser);
-    QFETCH(SingleInstance::Start, start);
     if (otherUser && !asRoot)
         QSKIP("a second user needs root");
-    // The kernel keeps who listened, and a start asks it of the listener.
-    QLocalServer holder;
-    holder.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    QVERIFY(!otherUser || ::seteuid(nobody->pw_uid) == 0);
-    const bool holding = holder.listen(SingleInstance::serverName(programLog()));
-    QVERIFY(!otherUser || ::seteuid(0) == 0);
-    QVERIFY2(holding, qPrintable(holder.errorString()));
-    QCOMPARE(SingleInstance(programLog()).start(), start);
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath("cache")));
+    QLocalServer olderName;
+    QLocalServer squatter;
+    if (otherUser) {
+        QVERIFY(QDir(m_dir->path()).mkpath("public"));
+        own(m_dir->filePath("public"), 0777);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->filePath("public")));
+        const QString temp = QDir::tempPath() + "/ticketwise-" + QString::number(::getuid());
+        QDir(temp).removeRecursively();
+        const QString name = QFileInfo(SingleInstance::serverName(programLog())).fileName();
+        QVERIFY(::seteuid(nobody->pw_uid) == 0);
+        olderName.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        const bool squatted = olderName.listen(name) && QDir().mkdir(temp) &&
+                              ::chmod(QFile::encodeName(temp).constData(), 0700) == 0 &&
+                              squatter.listen(temp + '/' + name);
+        QVERIFY(::seteuid(0) == 0);
+        QVERIFY(squatted);
+    }
+    const QString name = SingleInstance::serverName(programLog());
+    QCOMPARE(QFileInfo(name).absolutePath(), m_dir->filePath("cache/ticketwise"));
+    QCOMPARE(statOf(QFileInfo(name).absolutePath()).st_mode & 0777, mode_t(0700));
+    {
+        QLocalServer first;
+        QVERIFY2(first.listen(name), qPrintable(first.errorString()));
+        QCOMPARE(SingleInstance(programLog()).start(),
+                 SingleInstance::Start::RunningCopyNotAnswering);
+    }
+    SingleInstance alone(programLog());
+    QCOMPARE(alone.start(), SingleInstance::Start::Alone);
+    QVERIFY(S_ISSOCK(statOf(name).st_mode));
+    qunsetenv("XDG_RUNTIME_DIR");
+    if (otherUser)
+        QDir(QDir::tempPath() + "/ticketwise-" + QString::number(::getuid())).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(TestLogAccess)
