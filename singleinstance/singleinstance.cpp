@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 #include <QWidget>
 
 namespace {
@@ -86,28 +87,48 @@ SingleInstance::Start SingleInstance::start()
     // of either: this one starts as it would without the check.
     if (m_name.isEmpty())
         return Start::Alone;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QLocalSocket socket;
-        SingleInstancePlatform::prepare(socket);
-        socket.connectToServer(m_name);
-        if (socket.waitForConnected(connectTimeoutMs)) {
-            // A name another user took first is theirs to keep: this start
-            // goes on as it would alone.
-            if (!SingleInstancePlatform::heldByThisUser(socket))
-                return Start::Alone;
-            return askRunningCopy(socket);
-        }
+    const auto listen = [this] {
         StartAnswerer::Listen listening = StartAnswerer::Listen::Failed;
         QMetaObject::invokeMethod(
             m_answerer, [this] { return m_answerer->listen(m_name); }, Qt::BlockingQueuedConnection,
             &listening);
+        return listening;
+    };
+    // Where the system decides which start is first, the first listens; a
+    // name another user took leaves it unreachable, never a second window.
+    const std::optional<bool> first = SingleInstancePlatform::claimFirst(m_name);
+    if (first == true) {
+        listen();
+        return Start::Alone;
+    }
+    // A later start waits a little for a first copy that is not listening yet.
+    const QDeadlineTimer firstListens(first ? connectTimeoutMs * 5 : 0);
+    for (int attempt = 0;; ++attempt) {
+        QLocalSocket socket;
+        SingleInstancePlatform::prepare(socket);
+        socket.connectToServer(m_name);
+        if (socket.waitForConnected(connectTimeoutMs)) {
+            if (SingleInstancePlatform::heldByThisUser(socket))
+                return askRunningCopy(socket);
+            // A name another user took first is theirs to keep: where nothing
+            // else says a copy of this user's runs, this start goes on alone.
+            return first ? Start::RunningCopyNotAnswering : Start::Alone;
+        }
+        if (first) {
+            if (firstListens.hasExpired())
+                return Start::RunningCopyNotAnswering;
+            QThread::msleep(50);
+            continue;
+        }
+        if (attempt > 0)
+            return Start::RunningCopyNotAnswering;
+        const StartAnswerer::Listen listening = listen();
         // Where no server can be set up, no other copy can be told of either:
         // this one starts as it would without the check.
         if (listening != StartAnswerer::Listen::NameInUse)
             return Start::Alone;
         // Another copy took the name between the two steps: ask it instead.
     }
-    return Start::RunningCopyNotAnswering;
 }
 
 void SingleInstance::raiseOnRequest(QWidget *window)

@@ -15,6 +15,10 @@ QString userKey();
 // path: one that only this user can make or enter. Empty where the system
 // names it otherwise; nothing, where no such folder can be had.
 std::optional<QString> nameFolder();
+// Whether this start is this user's first on the log, decided where no other
+// user can reach, and held until the copy ends; nothing where the system has
+// no such place, and the name itself decides.
+std::optional<bool> claimFirst(const QString &name);
 // Makes the name reachable by this user alone, and where the system allows,
 // one that a killed copy does not leave behind.
 void prepare(QLocalServer &server);

@@ -66,6 +66,12 @@ std::optional<QString> nameFolder()
     return std::nullopt;
 }
 
+// The name in its private folder decides.
+std::optional<bool> claimFirst(const QString &)
+{
+    return std::nullopt;
+}
+
 // The name is a path in a private folder; a killed copy leaves its socket
 // file, which a later start removes once no copy answered on it.
 void prepare(QLocalServer &server)

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <memory>
+#include <string>
 
 // The name is a named pipe, which ends with the last copy that holds it.
 namespace SingleInstancePlatform {
@@ -64,6 +67,49 @@ bool heldByThisUser(QLocalSocket &socket)
     if (!ours)
         return true;
     return theirs && EqualSid(sid(theirs), sid(ours));
+}
+
+// A mutex of the name in a namespace bounded by this user's SID, which only
+// their processes, elevated or not, can open: whichever start makes it is the
+// first, and it lasts while that copy runs. Another user can neither make it
+// first nor see it. Nothing where the system lacks such namespaces.
+std::optional<bool> claimFirst(const QString &name)
+{
+    const std::unique_ptr<char[]> user = tokenUser(GetCurrentProcess());
+    LPWSTR sidText = nullptr;
+    if (!user || !ConvertSidToStringSidW(sid(user), &sidText))
+        return std::nullopt;
+    const std::wstring userSid(sidText);
+    LocalFree(sidText);
+    HANDLE boundary = CreateBoundaryDescriptorW(L"Ticketwise", 0);
+    if (!boundary)
+        return std::nullopt;
+    std::optional<bool> first;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const std::wstring access = L"D:P(A;;GA;;;" + userSid + L")";
+    if (AddSIDToBoundaryDescriptor(&boundary, sid(user)) &&
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(access.c_str(), SDDL_REVISION_1,
+                                                             &descriptor, nullptr)) {
+        SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor, FALSE};
+        const std::wstring alias = L"Ticketwise-" + userSid;
+        HANDLE space = CreatePrivateNamespaceW(&attributes, boundary, alias.c_str());
+        if (!space && GetLastError() == ERROR_ALREADY_EXISTS)
+            space = OpenPrivateNamespaceW(boundary, alias.c_str());
+        if (space) {
+            const std::wstring object = alias + L"\\" + name.toStdWString();
+            // Kept open, as the namespace is, while the first copy runs.
+            if (HANDLE mutex = CreateMutexW(&attributes, FALSE, object.c_str())) {
+                first = GetLastError() != ERROR_ALREADY_EXISTS;
+                if (!*first)
+                    CloseHandle(mutex);
+            }
+            if (first != true)
+                ClosePrivateNamespace(space, 0);
+        }
+        LocalFree(descriptor);
+    }
+    DeleteBoundaryDescriptor(boundary);
+    return first;
 }
 
 bool freeAbandonedName(const QString &)
