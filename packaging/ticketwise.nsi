@@ -1,6 +1,7 @@
 ; The setup of Ticketwise for all users, made by scripts/windows-package.sh:
-;   makensis -DVERSION=1.0 -DSTAGE=folder -DFILES=files.nsh -DREMOVE=remove.nsh
-;            -DICON=ticketwise.ico -DOUTFILE=Ticketwise-1.0-setup.exe ticketwise.nsi
+;   makensis -DVERSION=1.0 -DLICENSE=LICENSE.txt -DSTAGE=folder -DFILES=files.nsh
+;            -DREMOVE=remove.nsh -DICON=ticketwise.ico -DOUTFILE=Ticketwise-1.0-setup.exe
+;            ticketwise.nsi
 ; FILES installs each shipped file and REMOVE deletes each one by name, so
 ; that the uninstaller takes the program and nothing else: a log kept beside
 ; it, or any user's own log, stays.
@@ -26,6 +27,10 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "CompanyName" "Ticketwise"
 VIAddVersionKey "LegalCopyright" ""
 
+LicenseText "Ticketwise is under the MIT licence below. The Qt libraries it carries are under the GNU LGPL 3: THIRD-PARTY.txt, beside the program, says where their source is." "I Agree"
+LicenseData "${LICENSE}"
+
+Page license
 Page directory
 Page instfiles
 UninstPage uninstConfirm
@@ -63,6 +68,7 @@ Section "Uninstall"
     !include "${REMOVE}"
     Delete "$INSTDIR\uninstall.exe"
     ; Only folders left empty go.
+    RMDir "$INSTDIR\licenses"
     RMDir "$INSTDIR\imageformats"
     RMDir "$INSTDIR\styles"
     RMDir "$INSTDIR\platforms"

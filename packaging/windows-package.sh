@@ -42,6 +42,45 @@ while [ ${#pending[@]} -gt 0 ]; do
 done
 find "$stage" -name '*.exe' -o -name '*.dll' | xargs $target-strip --strip-unneeded
 
+# The licences of all that is carried, as a Windows user opens them: text
+# with CR LF. Qt's source is named by the Debian source package it was built
+# from.
+crlf() { sed 's/\r*$/\r/' "$@"; }
+source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+qt_version=${source_version%%+*}
+mkdir -p "$stage/licenses"
+crlf "$(dirname "$nsi")/../LICENSE" >"$stage/LICENSE.txt"
+crlf /usr/share/common-licenses/LGPL-3 >"$stage/licenses/LGPL-3.0.txt"
+crlf /usr/share/common-licenses/GPL-3 >"$stage/licenses/GPL-3.0.txt"
+crlf /usr/share/doc/gcc-mingw-w64-base/copyright >"$stage/licenses/GCC runtime.txt"
+crlf /usr/share/doc/mingw-w64-common/copyright >"$stage/licenses/MinGW-w64.txt"
+crlf >"$stage/THIRD-PARTY.txt" <<NOTICE
+Ticketwise $version for Windows
+
+Ticketwise is under the MIT licence: LICENSE.txt.
+
+It carries, beside ticketwise.exe:
+
+- Qt $qt_version (Qt6Core.dll, Qt6Gui.dll, Qt6Network.dll, Qt6Widgets.dll, and
+  the plugins in platforms, styles and imageformats), under the GNU Lesser
+  General Public License version 3: licenses/LGPL-3.0.txt, with the GNU
+  General Public License version 3 it builds on, licenses/GPL-3.0.txt.
+  Its source is Debian's qt6-base source package, version $source_version
+  ("apt-get source qt6-base=$source_version"), built for 64-bit Windows with
+  MinGW-w64 by scripts/windows-qt.sh of Ticketwise's own source, which says
+  every option and change. The libraries are linked dynamically: a Qt of your
+  own, built alike, may take their place. The parts Qt bundles in these
+  libraries (zlib, libpng, PCRE2, HarfBuzz) are under their own licences, which
+  that source holds in src/3rdparty.
+- The GCC runtime (libgcc_s_seh-1.dll, libstdc++-6.dll), under the GNU General
+  Public License version 3 with the GCC Runtime Library Exception, and
+  winpthreads (libwinpthread-1.dll), under the MIT (Expat) licence, from
+  Debian's MinGW-w64 packages: licenses/GCC runtime.txt and
+  licenses/MinGW-w64.txt.
+
+No fonts are carried: the window uses those of Windows.
+NOTICE
+
 zip="$out/Ticketwise-$version-win64.zip"
 rm -f "$zip"
 (cd "$out/stage" && cmake -E tar cf "$zip" --format=zip Ticketwise)
@@ -62,7 +101,7 @@ files="$out/stage/files.nsh" remove="$out/stage/remove.nsh"
     echo "File \"$stage/$file\"" >>"$files"
     echo "Delete \"\$INSTDIR\\$winfile\"" >>"$remove"
 done
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DREMOVE="$remove" \
+makensis -V2 -DVERSION="$version" -DLICENSE="$stage/LICENSE.txt" -DSTAGE="$stage" -DFILES="$files" -DREMOVE="$remove" \
     -DICON="$(dirname "$nsi")/../assets/ticketwise.ico" \
     -DOUTFILE="$out/Ticketwise-$version-setup.exe" "$nsi"
 ls -l "$zip" "$out/Ticketwise-$version-setup.exe" | awk '{print $5, $9}'

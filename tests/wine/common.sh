@@ -30,7 +30,14 @@ start_windows_program() {
         TICKETWISE_WINDOWS_DLLS= DISPLAY="$DISPLAY" bash "$WINE_SH" "$2") \
         >>"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
-    WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ticketwise$' | head -1)
+    # Searched again and again: a search fails outright on a window that goes
+    # while it looks, as Wine's do while a program starts.
+    WINDOW=
+    for _ in $(seq 120); do
+        WINDOW=$(xdotool search --onlyvisible --name '^Ticketwise$' 2>/dev/null | head -1)
+        [ -n "$WINDOW" ] && break
+        sleep 0.5
+    done
     [ -n "$WINDOW" ] || fail "the window did not appear: $(cat "$WORK/program.log")"
     sleep 1
 }
