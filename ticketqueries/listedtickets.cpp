@@ -142,7 +142,9 @@ void ListedTickets::relist()
 // Best first, those with no draw last, in log order among equals.
 bool ListedTickets::listedBefore(const Listed &a, const Listed &b) const
 {
-    return a.match.betterThan(b.match) || (!b.match.betterThan(a.match) && a.row < b.row);
+    const int rankA = a.match.rank();
+    const int rankB = b.match.rank();
+    return rankA != rankB ? rankA > rankB : a.row < b.row;
 }
 
 std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
