@@ -1,5 +1,6 @@
 // Find a ticket, check a draw, export: the rules without a window, then the
 // bars on the MANAGER page as a user drives them.
+#include "checksummary.h"
 #include "csvexport.h"
 #include "drawcheck.h"
 #include "drawhistory.h"
@@ -56,6 +57,8 @@ private slots:
     void drawMatch_data();
     void drawMatch();
     void ballGameResultsRankByPrizeTier();
+    void playMoney_data();
+    void playMoney();
     void dateKey_data();
     void dateKey();
     void ticketOrder_data();
@@ -203,6 +206,62 @@ void TestTicketQueries::ballGameResultsRankByPrizeTier()
     for (const DrawMatch match : matches)
         ranked << match.text(draw.ballName());
     QCOMPARE(ranked, best);
+}
+
+void TestTicketQueries::playMoney_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<int>("date");
+    QTest::addColumn<int>("whites");
+    QTest::addColumn<bool>("ball");
+    QTest::addColumn<QString>("numbers"); // where a multiplier may stand
+    QTest::addColumn<QString>("prize");
+    QTest::addColumn<int>("price");
+    QTest::newRow("powerball, 5 + PB") << "Powerball" << 20261128 << 5 << true << ""
+                                       << "jackpot" << 2;
+    QTest::newRow("powerball, 4 + PB") << "Powerball" << 20261128 << 4 << true << ""
+                                       << "$50,000" << 2;
+    QTest::newRow("powerball, 2 whites") << "Powerball" << 20151007 << 2 << false << ""
+                                         << "$0" << 2;
+    QTest::newRow("powerball, before its fixed prizes")
+        << "Powerball" << 20151006 << 5 << false << ""
+        << "" << 0;
+    QTest::newRow("mega millions at $2") << "Mega Millions" << 20250404 << 4 << true << "3X"
+                                         << "$10,000" << 2;
+    QTest::newRow("mega millions between its tables")
+        << "Mega Millions" << 20250406 << 4 << true << ""
+        << "" << 0;
+    QTest::newRow("mega millions at $5, 3X")
+        << "Mega Millions" << 20260102 << 3 << true << "1 2 3 4 5 6 3X"
+        << "$600" << 5;
+    QTest::newRow("mega millions at $5, x10")
+        << "Mega Millions" << 20260102 << 0 << true << "1-2-3-4-5 MB 6 x10"
+        << "$50" << 5;
+    QTest::newRow("mega millions at $5, X 3")
+        << "Mega Millions" << 20260102 << 5 << false << "X 3 1 2 3 4 5 6"
+        << "$3,000,000" << 5;
+    for (const char *none :
+         {"1 2 3 4 5 6", "1 2 3 4 5 6 7X", "1 2 3 4 5 6 x100", "1 2 3 4 5 6 max3"})
+        QTest::addRow("mega millions at $5, %s", none)
+            << "Mega Millions" << 20260102 << 3 << true << none << "at least $400" << 5;
+    QTest::newRow("another game") << "Lucky for Life" << 20260102 << 5 << true << ""
+                                  << "" << 0;
+}
+
+void TestTicketQueries::playMoney()
+{
+    QFETCH(QString, game);
+    QFETCH(int, date);
+    QFETCH(int, whites);
+    QFETCH(bool, ball);
+    QFETCH(QString, numbers);
+    QFETCH(QString, prize);
+    QFETCH(int, price);
+    const int multiplier = MultiplierIn(
+        std::u16string_view(QStringView(numbers).utf16(), std::size_t(numbers.size())));
+    const PlayMoney money = MoneyOf(*LotteryGameOf(game), date, whites, ball, multiplier);
+    QCOMPARE(CheckSummary::prizeText(money), prize);
+    QCOMPARE(money.price, price);
 }
 
 void TestTicketQueries::dateKey_data()
@@ -567,6 +626,10 @@ void TestTicketQueries::checkListsTheDrawBestFirst()
                             {"Pick 3", "12/01/2026", "3 7 9", "2 of 3"},
                             {"PICK 3", "12/03/2026", "", "no numbers"}}));
     QCOMPARE(list()->model()->index(1, 3).data(Qt::AccessibleTextRole).toString(), "Result: box");
+    QCOMPARE(m_window->findChild<QLabel *>("CheckSummary")->accessibleName(),
+             "1 straight, 1 box, 2 other");
+    QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
+             "money only for Powerball and Mega Millions, as paid outside California");
     QTest::keyClicks(field("CheckDate"), "2026-12-1");
     QCOMPARE(shown().size(), 3);
     QCOMPARE(readBytes(m_path), savedLog);
@@ -868,10 +931,15 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
     queries.checkResultsFile(results);
     const Rows season = {
-        {"Powerball", "11/28/2026", "2 4 6 8 9 10", "4 of 5", "2 4 6 8 10 PB 9"},
-        {"Powerball", "11/28/2026", "5-12-23-34-45 PB 9", "0 of 5 + PB", "2 4 6 8 10 PB 9"},
-        {"Powerball", "11/29/2026", "5-12-23-34-45 PB 9", "no draw", ""}};
+        {"Powerball", "11/28/2026", "2 4 6 8 9 10", "4 of 5", "2 4 6 8 10 PB 9", "$100"},
+        {"Powerball", "11/28/2026", "5-12-23-34-45 PB 9", "0 of 5 + PB", "2 4 6 8 10 PB 9", "$4"},
+        {"Powerball", "11/29/2026", "5-12-23-34-45 PB 9", "no draw", "", ""}};
     QCOMPARE(shown(), season);
+    const auto line = [this](const char *name) {
+        return m_window->findChild<QLabel *>(name)->accessibleName();
+    };
+    QCOMPARE(line("CheckSummary"), "1 at 4 of 5, 1 at 0 of 5 + PB, 1 no draw");
+    QCOMPARE(line("CheckMoney"), "2 plays, $4 spent, $104 won");
     QHeaderView *header = list()->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(3) + 5, 5));
@@ -881,7 +949,7 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     const QString csv = m_dir->filePath("season.csv");
     QVERIFY(queries.exportTickets(csv, true));
     QCOMPARE(readBytes(csv).split('\n').at(1), "Powerball,11/28/2026,5-12-23-34-45 PB 9,"
-                                               "0 of 5 + PB,2 4 6 8 10 PB 9\r");
+                                               "0 of 5 + PB,2 4 6 8 10 PB 9,$4\r");
     queries.checkResultsFile(m_dir->filePath("saved.wok"));
     QCOMPARE(status("CheckStatus"), "No draw of powerball");
 }

@@ -1,5 +1,7 @@
 #include "listedtickets.h"
 
+#include "checksummary.h"
+
 #include <algorithm>
 
 ListedTickets::ListedTickets(LogListModel &log, QObject *parent)
@@ -247,20 +249,42 @@ int ListedTickets::rowCount(const QModelIndex &parent) const
     return isListing() ? int(m_listed.size()) : m_log.size();
 }
 
+const DrawCheck *ListedTickets::checkedGame() const
+{
+    return m_history ? &m_history->game() : m_check ? &*m_check : nullptr;
+}
+
+bool ListedTickets::showsPrizes() const
+{
+    const DrawCheck *game = checkedGame();
+    return game && CheckSummary::hasMoney(*game);
+}
+
 int ListedTickets::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_log.columns() + (m_history ? 2 : m_check ? 1 : 0);
+    return parent.isValid() ? 0
+                            : m_log.columns() +
+                                  (m_history ? 2
+                                   : m_check ? 1
+                                             : 0) +
+                                  (showsPrizes() ? 1 : 0);
 }
 
 QVariant ListedTickets::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
+    const bool prize = showsPrizes() && index.column() == columnCount() - 1;
     const bool result = index.column() == m_log.columns();
-    const bool draw = index.column() > m_log.columns();
+    const bool draw = index.column() > m_log.columns() && !prize;
+    if (prize && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        const QString text = CheckSummary::prizeText(
+            CheckSummary::moneyOf(m_log, *checkedGame(), m_listed[std::size_t(index.row())]));
+        return role == Qt::DisplayRole ? text : QStringLiteral("Prize: %1").arg(text);
+    }
     if ((result || draw) && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
         const Listed &listed = m_listed[std::size_t(index.row())];
-        const DrawCheck &game = m_history ? m_history->game() : *m_check;
+        const DrawCheck &game = *checkedGame();
         QString text;
         if (result) {
             text = listed.match.text(game.ballName());
@@ -280,7 +304,7 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
             return text;
         return (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);
     }
-    if (result || draw || role != Qt::DisplayRole)
+    if (result || draw || prize || role != Qt::DisplayRole)
         return {};
     return m_log.text(logRow(index.row()), index.column());
 }
@@ -298,6 +322,8 @@ QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int
     }
     if (role == Qt::DisplayRole && section == m_log.columns() && isChecking())
         return QStringLiteral("MATCH");
+    if (role == Qt::DisplayRole && section == columnCount() - 1 && showsPrizes())
+        return QStringLiteral("PRIZE");
     if (role == Qt::DisplayRole && section == m_log.columns() + 1 && m_history)
         return QStringLiteral("DRAW");
     return m_log.headerData(section, orientation, role);

@@ -9,11 +9,13 @@
 #include <QAbstractTableModel>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // The rows ListView1 shows: the whole log, the tickets that a find lists, in
 // log order, or the tickets of a checked draw, best first, with a fourth
-// column for how each fared; any of them sorted by a column where the user
+// column for how each fared, and for Powerball and Mega Millions a last one
+// for what each play won; any of them sorted by a column where the user
 // asks. Every listed row stands for a row of the log, which DELETE and undo
 // act on; the log's own changes are followed as they come. Nothing here is
 // saved.
@@ -37,6 +39,13 @@ public:
 
     bool isFiltered() const { return m_finder || isChecking(); }
     bool isChecking() const { return m_check || m_history; }
+    bool isSeason() const { return m_history.has_value(); }
+    // The game checked, while a draw or a season is.
+    const DrawCheck *checkedGame() const;
+    // Whether a PRIZE column follows: Powerball and Mega Millions.
+    bool showsPrizes() const;
+    // The listed tickets, in the listing's order, while one is shown.
+    std::span<const ListedTicket> listed() const { return m_listed; }
     int logRow(int listedRow) const;
     // -1 where the log's row is not listed.
     int listedRow(int logRow) const;

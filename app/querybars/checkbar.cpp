@@ -1,5 +1,6 @@
 #include "checkbar.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -17,6 +18,21 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
     results->setToolTip(
         QStringLiteral("Check every ticket of the game against a file of past draws"));
     connect(results, &QToolButton::clicked, this, &CheckBar::resultsFileAsked);
+    m_money = addLine(QStringLiteral("CheckMoney"));
+    startRow();
+    m_results = addLine(QStringLiteral("CheckSummary"));
+}
+
+// Each line as long as the bar is wide; screen readers hear it whole.
+void CheckBar::showSummary(const QString &results, const QString &money)
+{
+    for (const auto &[line, text] : {std::pair{m_results, results}, std::pair{m_money, money}}) {
+        const int room = line->width() > 0 ? line->width() : width();
+        line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, room));
+        line->setToolTip(text);
+        line->setAccessibleName(text);
+        line->setVisible(!text.isEmpty());
+    }
 }
 
 QString CheckBar::game() const

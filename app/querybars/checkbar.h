@@ -3,6 +3,8 @@
 #include "drawcheck.h"
 #include "querybar.h"
 
+class QLabel;
+
 // The draw to check, over the ticket list: the game, the winning numbers as
 // players write them, and a date if the player wants one; or, with "Results
 // file...", the game's draws in a file. Until the game and the numbers are
@@ -19,6 +21,8 @@ public:
     void showChecked(const DrawCheck &draw, int listed);
     // why, where the file gave no draw.
     void showHistory(int draws, int skippedLines, int listed, const QString &why = {});
+    // What the listed tickets came to, and their money; nothing hides both.
+    void showSummary(const QString &results, const QString &money);
 
 signals:
     void changed();
@@ -28,4 +32,6 @@ private:
     QLineEdit *m_game;
     QLineEdit *m_numbers;
     QLineEdit *m_date;
+    QLabel *m_money;
+    QLabel *m_results;
 };

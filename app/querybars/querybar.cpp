@@ -69,6 +69,17 @@ QToolButton *QueryBar::addButton(const QString &name, const QString &text)
     return button;
 }
 
+QLabel *QueryBar::addLine(const QString &name)
+{
+    auto *line = new QLabel(this);
+    line->setObjectName(name);
+    // However long its text, the line keeps to the row: it is cut to fit.
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    line->hide();
+    m_row->addWidget(line, 1);
+    return line;
+}
+
 void QueryBar::finishRow(const QString &statusName, const QString &widestStatus)
 {
     m_status = new QLabel(this);

@@ -42,6 +42,8 @@ protected:
     void startRow();
     // A button after the fields, at the start of its row.
     QToolButton *addButton(const QString &name, const QString &text);
+    // A line of text that takes the rest of its row, hidden while empty.
+    QLabel *addLine(const QString &name);
     // Called once every field is in: the status, as wide as the widest it
     // says, and the close button go last.
     void finishRow(const QString &statusName, const QString &widestStatus);

@@ -1,6 +1,7 @@
 #include "ticketqueries.h"
 
 #include "checkbar.h"
+#include "checksummary.h"
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
@@ -29,6 +30,14 @@ namespace {
 // enough for "5 of 5 + PB".
 constexpr std::array<int, 4> checkColumnWidths = {twipsToPixels(1380), twipsToPixels(1140),
                                                   twipsToPixels(1380), twipsToPixels(1140)};
+// The same with "PRIZE" last, for Powerball and Mega Millions: the game is
+// the same on every row, and gives room.
+constexpr std::array<int, 5> checkPrizeColumnWidths = {twipsToPixels(900), twipsToPixels(960),
+                                                       twipsToPixels(1080), twipsToPixels(1140),
+                                                       twipsToPixels(960)};
+constexpr std::array<int, 6> historyPrizeColumnWidths = {twipsToPixels(660), twipsToPixels(840),
+                                                         twipsToPixels(900), twipsToPixels(1020),
+                                                         twipsToPixels(660), twipsToPixels(960)};
 // While a results file is checked: "GAME", "DATE", "NUMBERS", "MATCH" and "DRAW".
 constexpr std::array<int, 5> historyColumnWidths = {twipsToPixels(1020), twipsToPixels(900),
                                                     twipsToPixels(1020), twipsToPixels(1140),
@@ -80,8 +89,11 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     for (const QAbstractItemModel *model : {static_cast<const QAbstractItemModel *>(&m_log),
                                             static_cast<const QAbstractItemModel *>(&m_listed)}) {
         for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-            connect(model, changed, this,
-                    [this] { m_findBar->showCount(m_listed.rowCount(), m_log.size()); });
+            connect(model, changed, this, [this] {
+                m_findBar->showCount(m_listed.rowCount(), m_log.size());
+                if (m_listed.isChecking())
+                    showSummary();
+            });
     }
 
     for (QLineEdit *field : list.parentWidget()->findChildren<QLineEdit *>())
@@ -168,23 +180,38 @@ void TicketQueries::relist(const std::function<void()> &change)
     const QModelIndexList selected = m_list.selectionModel()->selectedRows();
     const int logRow = selected.isEmpty() ? -1 : m_listed.logRow(selected.first().row());
     change();
-    const int columns = m_listed.columnCount();
+    const bool prizes = m_listed.showsPrizes();
     m_list.setColumnWidths(
-        columns == int(historyColumnWidths.size()) ? std::span<const int>(historyColumnWidths)
-        : columns == int(checkColumnWidths.size()) ? std::span<const int>(checkColumnWidths)
-                                                   : std::span<const int>(m_columnWidths));
+        m_listed.isSeason()     ? (prizes ? std::span<const int>(historyPrizeColumnWidths)
+                                          : std::span<const int>(historyColumnWidths))
+        : m_listed.isChecking() ? (prizes ? std::span<const int>(checkPrizeColumnWidths)
+                                          : std::span<const int>(checkColumnWidths))
+                                : std::span<const int>(m_columnWidths));
     if (const int listed = m_listed.listedRow(logRow); listed >= 0) {
         m_list.selectRow(listed);
         m_list.scrollTo(m_listed.index(listed, 0));
     }
     m_findBar->showCount(m_listed.rowCount(), m_log.size());
     m_exportListed->setEnabled(m_listed.isFiltered());
+    showSummary();
     QHeaderView *header = m_list.horizontalHeader();
     const std::optional<TicketOrder> &order = m_listed.order();
     header->setSortIndicatorShown(order.has_value());
     if (order)
         header->setSortIndicator(order->column(),
                                  order->isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+// While a draw or a season is checked, what it came to, under the check bar.
+void TicketQueries::showSummary()
+{
+    const DrawCheck *game = m_listed.checkedGame();
+    if (!game) {
+        m_checkBar->showSummary({}, {});
+        return;
+    }
+    const CheckSummary summary(m_log, *game, m_listed.listed());
+    m_checkBar->showSummary(summary.results(), summary.money());
 }
 
 void TicketQueries::askResultsFile()

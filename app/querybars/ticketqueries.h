@@ -56,6 +56,7 @@ private:
     void sortBy(int column);
     void askExport(bool listedOnly);
     void askResultsFile();
+    void showSummary();
 
     ReportList &m_list;
     const LogListModel &m_log;

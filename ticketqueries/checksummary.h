@@ -1,0 +1,38 @@
+#pragma once
+
+#include "drawcheck.h"
+#include "loglist.h"
+#include "playmoney.h"
+#include "ticketorder.h"
+
+#include <QString>
+
+#include <span>
+
+// What a check or a season's check comes to over the tickets it lists: how
+// many at each result, best first ("1 straight, 2 box, 14 other"; "1 at 4 of
+// 5 + PB, 3 at 3 of 5, 20 other"), and for Powerball and Mega Millions, what
+// the plays cost and won ("12 plays, $24 spent, $107 won"). A play is a
+// listed ticket whose date has a draw, at the price of its date.
+class CheckSummary
+{
+public:
+    CheckSummary(const LogList &log, const DrawCheck &game, std::span<const ListedTicket> listed);
+
+    QString results() const { return m_results; }
+    QString money() const { return m_money; }
+    // Both, as the bar shows them and screen readers hear them.
+    QString text() const;
+
+    // What one play won, as the PRIZE column shows it: "$4", "at least $10",
+    // "jackpot", "$0"; nothing where its prizes are not fixed.
+    static PlayMoney moneyOf(const LogList &log, const DrawCheck &game, const ListedTicket &ticket);
+    static QString prizeText(const PlayMoney &money);
+    // Whether the game's prizes are fixed on some dates, so that a PRIZE
+    // column is shown.
+    static bool hasMoney(const DrawCheck &game);
+
+private:
+    QString m_results;
+    QString m_money;
+};
