@@ -1,6 +1,7 @@
 #include "checkbar.h"
 
-#include <QLabel>
+#include "elidedlabel.h"
+
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -23,14 +24,11 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
     m_results = addLine(QStringLiteral("CheckSummary"));
 }
 
-// Each line as long as the bar is wide; screen readers hear it whole.
+// Each line cut to the bar's width; screen readers hear it whole.
 void CheckBar::showSummary(const QString &results, const QString &money)
 {
     for (const auto &[line, text] : {std::pair{m_results, results}, std::pair{m_money, money}}) {
-        const int room = line->width() > 0 ? line->width() : width();
-        line->setText(line->fontMetrics().elidedText(text, Qt::ElideRight, room));
-        line->setToolTip(text);
-        line->setAccessibleName(text);
+        line->setFullText(text);
         line->setVisible(!text.isEmpty());
     }
 }

@@ -3,7 +3,7 @@
 #include "drawcheck.h"
 #include "querybar.h"
 
-class QLabel;
+class ElidedLabel;
 
 // The draw to check, over the ticket list: the game, the winning numbers as
 // players write them, and a date if the player wants one; or, with "Results
@@ -32,6 +32,6 @@ private:
     QLineEdit *m_game;
     QLineEdit *m_numbers;
     QLineEdit *m_date;
-    QLabel *m_money;
-    QLabel *m_results;
+    ElidedLabel *m_money;
+    ElidedLabel *m_results;
 };

@@ -1,5 +1,7 @@
 #include "querybar.h"
 
+#include "elidedlabel.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,12 +71,10 @@ QToolButton *QueryBar::addButton(const QString &name, const QString &text)
     return button;
 }
 
-QLabel *QueryBar::addLine(const QString &name)
+ElidedLabel *QueryBar::addLine(const QString &name)
 {
-    auto *line = new QLabel(this);
+    auto *line = new ElidedLabel(this);
     line->setObjectName(name);
-    // However long its text, the line keeps to the row: it is cut to fit.
-    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     line->hide();
     m_row->addWidget(line, 1);
     return line;

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ElidedLabel;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -43,7 +44,7 @@ protected:
     // A button after the fields, at the start of its row.
     QToolButton *addButton(const QString &name, const QString &text);
     // A line of text that takes the rest of its row, hidden while empty.
-    QLabel *addLine(const QString &name);
+    ElidedLabel *addLine(const QString &name);
     // Called once every field is in: the status, as wide as the widest it
     // says, and the close button go last.
     void finishRow(const QString &statusName, const QString &widestStatus);
