@@ -98,6 +98,8 @@ public:
     DrawCheck(QStringView game, std::vector<int> winningNumbers);
 
     bool hasGame() const { return !m_game.isEmpty(); }
+    // The game as GameKey gives it.
+    const QString &gameKey() const { return m_game; }
     // The table's rules of the game, where it knows it.
     const LotteryGame *rules() const { return m_rules; }
     // "PB" for Powerball, as the results name the ball; empty for a game

@@ -16,6 +16,7 @@ public:
 
     const DrawCheck &game() const { return m_game; }
     int drawCount() const { return m_draws.size(); }
+    const DrawList &draws() const { return m_draws; }
     std::vector<int> drawNumbers(int index) const { return m_draws.numbers(index); }
     bool concerns(const LogList &list, int row) const;
     // The best result and the draw it came from; no draw, and -1, for a

@@ -44,6 +44,9 @@ public:
     const DrawCheck *checkedGame() const;
     // Whether a PRIZE column follows: Powerball and Mega Millions.
     bool showsPrizes() const;
+    const LogList &log() const { return m_log; }
+    // The draws of the season checked, while one is.
+    const DrawList *seasonDraws() const { return m_history ? &m_history->draws() : nullptr; }
     // The listed tickets, in the listing's order, while one is shown.
     std::span<const ListedTicket> listed() const { return m_listed; }
     int logRow(int listedRow) const;

@@ -8,6 +8,7 @@
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "noticebar.h"
+#include "numberswindow.h"
 #include "reportlist.h"
 #include "textfile.h"
 #include "twips.h"
@@ -65,12 +66,27 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         openCheck();
         askResultsFile();
     });
+    QAction *chart =
+        addAction(QStringLiteral("&Numbers Chart..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(chart, &QAction::triggered, this, &TicketQueries::openChart);
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
     m_exportListed->setEnabled(false);
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_barKeys = {find, check, exportLog};
+    m_barKeys = {find, check, exportLog, chart};
+    // The chart follows the listing, once a burst of changes has passed.
+    m_chartUpdate.setSingleShot(true);
+    m_chartUpdate.setInterval(0);
+    connect(&m_chartUpdate, &QTimer::timeout, this, [this] {
+        if (m_chart && m_chart->isVisible())
+            m_chart->setCounts(NumberCounts::of(m_listed));
+    });
+    const auto followChart = [this] { m_chartUpdate.start(); };
+    connect(&m_listed, &QAbstractItemModel::modelReset, this, followChart);
+    connect(&m_listed, &QAbstractItemModel::dataChanged, this, followChart);
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_listed, changed, this, followChart);
 
     // Esc closes the open bar wherever the focus is on the page; with no bar
     // open it is left to the controls.
@@ -200,6 +216,20 @@ void TicketQueries::relist(const std::function<void()> &change)
     if (order)
         header->setSortIndicator(order->column(),
                                  order->isDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+// Beside the main window the first time, where the user put it after.
+void TicketQueries::openChart()
+{
+    if (!m_chart) {
+        m_chart = new NumbersWindow(m_list.window());
+        const QRect main = m_list.window()->frameGeometry();
+        m_chart->move(main.right() + 8, main.top());
+    }
+    m_chart->setCounts(NumberCounts::of(m_listed));
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
 }
 
 // While a draw or a season is checked, what it came to, under the check bar.

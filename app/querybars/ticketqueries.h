@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
+#include <QTimer>
 
 #include <functional>
 #include <span>
@@ -11,6 +13,7 @@ class CheckBar;
 class FindBar;
 class NoticeBar;
 class ListedTickets;
+class NumbersWindow;
 class LogListModel;
 class QAction;
 class QueryBar;
@@ -57,6 +60,7 @@ private:
     void askExport(bool listedOnly);
     void askResultsFile();
     void showSummary();
+    void openChart();
 
     ReportList &m_list;
     const LogListModel &m_log;
@@ -70,4 +74,6 @@ private:
     QAction *m_exportListed;
     QAction *m_close;
     std::vector<QAction *> m_barKeys;
+    QPointer<NumbersWindow> m_chart;
+    QTimer m_chartUpdate;
 };
