@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -950,8 +951,31 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     QVERIFY(queries.exportTickets(csv, true));
     QCOMPARE(readBytes(csv).split('\n').at(1), "Powerball,11/28/2026,5-12-23-34-45 PB 9,"
                                                "0 of 5 + PB,2 4 6 8 10 PB 9,$4\r");
+    // The chart of the season: the listed tickets' numbers and the file's,
+    // the ball apart, following a find.
+    m_window->findChild<QAction *>("NumbersChartAction")->trigger();
+    auto *chart = m_window->findChild<QTableWidget *>("ChartTable");
+    QTRY_VERIFY(chart && chart->isVisible());
+    QCOMPARE(chart->rowCount(), 69 + 26);
+    const auto counted = [&](int row) {
+        QStringList cells;
+        for (int column = 0; column < chart->columnCount(); ++column)
+            cells << chart->item(row, column)->text();
+        return cells;
+    };
+    QCOMPARE(counted(1), QStringList({"2", "1", "1"}));
+    QCOMPARE(counted(69 + 8), QStringList({"PB 9", "2", "1"}));
+    // A report of it, and one that cannot be written.
+    const QString pdf = m_dir->filePath("report.pdf");
+    QVERIFY(queries.saveReport(pdf));
+    QVERIFY(readBytes(pdf).startsWith("%PDF"));
+    QString reason;
+    QVERIFY(!queries.saveReport(m_dir->filePath("missing/report.pdf"), &reason));
+    QVERIFY(!reason.isEmpty());
     queries.checkResultsFile(m_dir->filePath("saved.wok"));
     QCOMPARE(status("CheckStatus"), "No draw of powerball");
+    QTRY_COMPARE(chart->columnCount(), 2);
+    QCOMPARE(counted(1), QStringList({"2", "1"}));
 }
 
 QTEST_MAIN(TestTicketQueries)

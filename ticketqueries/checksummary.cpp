@@ -35,6 +35,11 @@ bool isNamed(DrawMatch match, bool digitGame)
 
 } // namespace
 
+bool CheckSummary::wins(DrawMatch match, const DrawCheck &game)
+{
+    return isNamed(match, game.rules() && game.rules()->kind == LotteryGame::Kind::Digits);
+}
+
 bool CheckSummary::hasMoney(const DrawCheck &game)
 {
     return game.rules() &&

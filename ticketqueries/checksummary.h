@@ -28,6 +28,9 @@ public:
     // "jackpot", "$0"; nothing where its prizes are not fixed.
     static PlayMoney moneyOf(const LogList &log, const DrawCheck &game, const ListedTicket &ticket);
     static QString prizeText(const PlayMoney &money);
+    // Whether the result is one the line names: straight or box, a ball
+    // game's prize tier, two numbers or more of another game.
+    static bool wins(DrawMatch match, const DrawCheck &game);
     // Whether the game's prizes are fixed on some dates, so that a PRIZE
     // column is shown.
     static bool hasMoney(const DrawCheck &game);

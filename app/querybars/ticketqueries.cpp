@@ -10,13 +10,16 @@
 #include "noticebar.h"
 #include "numberswindow.h"
 #include "reportlist.h"
+#include "seasonreport.h"
 #include "textfile.h"
 #include "twips.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -68,7 +71,10 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     });
     QAction *chart =
         addAction(QStringLiteral("&Numbers Chart..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    chart->setObjectName(QStringLiteral("NumbersChartAction"));
     connect(chart, &QAction::triggered, this, &TicketQueries::openChart);
+    QAction *report = addAction(QStringLiteral("Save Report as &PDF..."), {});
+    connect(report, &QAction::triggered, this, &TicketQueries::askReport);
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
@@ -272,6 +278,7 @@ void TicketQueries::checkResultsFile(const QString &path)
     const int draws = history.draws.size();
     const QString none = history.why(game);
     relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
+    m_drawsFile = QFileInfo(path).fileName();
     m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount(), none);
 }
 
@@ -330,6 +337,63 @@ bool TicketQueries::exportTickets(const QString &path, bool listedOnly, QString 
     return ExportTicketsCsv(
         path, m_log, titles, m_listed.rowCount(),
         [this](int listed) { return m_listed.logRow(listed); }, result, errorString);
+}
+
+bool TicketQueries::saveReport(const QString &path, QString *errorString)
+{
+    SeasonReport report;
+    report.counts = NumberCounts::of(m_listed);
+    report.made = QDate::currentDate();
+    report.drawsFile = m_listed.isSeason() ? m_drawsFile : QString();
+    const DrawCheck *game = m_listed.checkedGame();
+    report.game = report.counts.game.isEmpty() ? m_checkBar->game().trimmed() : report.counts.game;
+    if (!game) {
+        report.summary << QStringLiteral(
+                              "No draw is checked: the chart is of the %1 tickets listed.")
+                              .arg(m_listed.rowCount());
+        report.others = m_listed.rowCount();
+    } else {
+        const CheckSummary summary(m_log, *game, m_listed.listed());
+        report.summary << summary.results() << summary.money();
+        for (int column = 0; column < m_listed.columnCount(); ++column)
+            report.titles << m_listed.headerData(column, Qt::Horizontal).toString();
+        const std::span<const ListedTicket> listed = m_listed.listed();
+        for (std::size_t at = 0; at < listed.size(); ++at) {
+            if (!CheckSummary::wins(listed[at].match, *game)) {
+                ++report.others;
+                continue;
+            }
+            QStringList row;
+            for (int column = 0; column < m_listed.columnCount(); ++column)
+                row << m_listed.index(int(at), column).data().toString();
+            report.winners.push_back(row);
+        }
+    }
+    QString reason;
+    if (report.write(path, &reason))
+        return true;
+    if (errorString)
+        *errorString = reason;
+    return false;
+}
+
+void TicketQueries::askReport()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        m_list.window(), QStringLiteral("Save Report as PDF"),
+        QDir(documents).filePath(QStringLiteral("ticketwise-report.pdf")),
+        QStringLiteral("PDF files (*.pdf)"));
+    QString reason;
+    if (path.isEmpty() || saveReport(path, &reason))
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"),
+                                QStringLiteral("The report could not be saved to \"%1\".")
+                                    .arg(QDir::toNativeSeparators(path)),
+                                QMessageBox::Ok, m_list.window());
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void TicketQueries::askExport(bool listedOnly)

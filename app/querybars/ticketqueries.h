@@ -46,6 +46,9 @@ public:
     // Writes the listed tickets, with their results while a draw is checked,
     // or the whole log, to path; false, with the reason, where it could not.
     bool exportTickets(const QString &path, bool listedOnly, QString *errorString = nullptr);
+    // A PDF of what is listed: the lines that sum it up, the chart, and the
+    // tickets that won; false, with the reason, where it could not be saved.
+    bool saveReport(const QString &path, QString *errorString = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,6 +64,7 @@ private:
     void askResultsFile();
     void showSummary();
     void openChart();
+    void askReport();
 
     ReportList &m_list;
     const LogListModel &m_log;
@@ -76,4 +80,5 @@ private:
     std::vector<QAction *> m_barKeys;
     QPointer<NumbersWindow> m_chart;
     QTimer m_chartUpdate;
+    QString m_drawsFile; // the season's file, while one is checked
 };

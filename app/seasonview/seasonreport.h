@@ -1,0 +1,28 @@
+#pragma once
+
+#include "numbercounts.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What a report of a check or a season holds: the game and the file of draws
+// it was checked against, the lines that sum it up, the chart, and each
+// ticket listed with a result better than nothing, as the list shows it.
+struct SeasonReport
+{
+    QString game;
+    QString drawsFile; // empty for a single draw
+    QDate made;
+    QStringList summary;
+    NumberCounts counts;
+    QStringList titles;
+    std::vector<QStringList> winners;
+    int others = 0; // listed tickets with nothing won
+
+    // On A4 or Letter paper, as the system's locale measures; false, with
+    // the reason, where the file could not be written.
+    bool write(const QString &path, QString *errorString) const;
+};
