@@ -4,13 +4,17 @@
 // DELETE and "Enter" in the real window, and peak memory. Then find, check a
 // draw and export over 100,000 and 1,000,000 tickets, with the memory a
 // filter or a check adds. Prints a table; checks nothing.
+#include "checksummary.h"
 #include "drawhistory.h"
 #include "form1.h"
 #include "historycheck.h"
 #include "inplacesave.h"
+#include "listedtickets.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
+#include "numbercounts.h"
+#include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "textfile.h"
 #include "ticketqueries.h"
@@ -38,6 +42,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <malloc.h>
 
@@ -516,6 +521,84 @@ void benchSeason(const QString &folder, int rows, int draws)
         QFile::remove(path);
 }
 
+// A million Powerball tickets against 10,000 draws: what the summing line and
+// the money take beside the season's check, what the chart takes to follow a
+// keystroke of find, and a report of 10,000 winners.
+void benchGlance(const QString &folder, int rows, int draws)
+{
+    const QDate first(2015, 10, 7);
+    QByteArray log;
+    std::uint32_t seed = 99;
+    const auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    for (int row = 0; row < rows; ++row) {
+        const QDate day = first.addDays(int(next() >> 8) % draws);
+        log += "Powerball\r\n" + day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + "\r\n";
+        for (int white = 0; white < 5; ++white)
+            log += QByteArray::number(1 + next() % 69) + (white < 4 ? "-" : " PB ");
+        log += QByteArray::number(1 + next() % 26) + "\r\n";
+    }
+    QByteArray results = "Draw Date,Winning Numbers,Powerball,Power Play\r\n";
+    for (int draw = 0; draw < draws; ++draw) {
+        results += first.addDays(draw).toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ',';
+        for (int white = 0; white < 5; ++white)
+            results += QByteArray::number(1 + next() % 69) + (white < 4 ? " " : ",");
+        results += QByteArray::number(1 + next() % 26) + ",2\r\n";
+    }
+    const QString logPath = folder + "/glance.wok";
+    const QString resultsPath = folder + "/powerball-draws.csv";
+    for (const auto &[path, bytes] : {std::pair{logPath, log}, {resultsPath, results}}) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return;
+    }
+    SystemRandomSource random;
+    Form1 window(random, logPath);
+    paintOnce(window);
+    TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
+    auto *listed = window.findChild<ListedTickets *>();
+    queries.openCheck();
+    window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Powerball"));
+    const double checked = milliseconds([&] { queries.checkResultsFile(resultsPath); });
+    const double before = allocatedBytes();
+    std::optional<CheckSummary> summary;
+    const double summed = milliseconds([&] {
+        summary.emplace(*window.findChild<LogListModel *>(), *listed->checkedGame(),
+                        listed->listed());
+    });
+    const double summaryBytes = (allocatedBytes() - before) / rows;
+    std::printf("\nA season of %d Powerball tickets against %d draws: %.1f ms in all, of which the "
+                "summing line and the money %.1f ms, in %.2f B a ticket (%s; %s)\n",
+                rows, draws, checked, summed, summaryBytes, qPrintable(summary->results().left(60)),
+                qPrintable(summary->money()));
+    window.findChild<QAction *>("NumbersChartAction")->trigger();
+    queries.openFind();
+    auto *find = window.findChild<QLineEdit *>("FindText");
+    const double followed = milliseconds([&] {
+        find->setText(QStringLiteral("PB 1"));
+        NumberCounts::of(*listed);
+    });
+    std::printf("The chart following a keystroke of find over them: %.1f ms for the keystroke "
+                "and the counts\n",
+                followed);
+    SeasonReport report;
+    report.game = QStringLiteral("Powerball");
+    report.drawsFile = QStringLiteral("powerball-draws.csv");
+    report.made = QDate::currentDate();
+    report.summary << summary->results() << summary->money();
+    report.counts = NumberCounts::of(*listed);
+    report.titles = QStringList{"GAME", "DATE", "NUMBERS", "MATCH", "DRAW", "PRIZE"};
+    for (int winner = 0; winner < 10000; ++winner)
+        report.winners.push_back({"Powerball", "11/28/2026", "5-12-23-34-45 PB 7", "3 of 5 + PB",
+                                  "5 12 23 40 41 PB 7", "$100"});
+    const QString pdf = folder + "/report.pdf";
+    QString reason;
+    const double written = milliseconds([&] { report.write(pdf, &reason); });
+    std::printf("A report of 10,000 winners: %.0f ms, %.1f MB\n", written,
+                double(QFileInfo(pdf).size()) / 1e6);
+    for (const QString &path : {logPath, resultsPath, pdf})
+        QFile::remove(path);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -544,6 +627,7 @@ int main(int argc, char *argv[])
         benchQueries(dir.path(), rows);
     benchSort(dir.filePath("sort.wok"), 1000000);
     benchSeason(dir.path(), 1000000, 10000);
+    benchGlance(dir.path(), 1000000, 10000);
     benchDrawsFile(dir.path());
     return 0;
 }
