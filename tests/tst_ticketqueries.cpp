@@ -6,8 +6,10 @@
 #include "drawhistory.h"
 #include "form1.h"
 #include "fuzz/textfilechecks.h"
+#include "listedtickets.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
+#include "numbercounts.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
 #include "ticketcsv.h"
@@ -60,6 +62,7 @@ private slots:
     void ballGameResultsRankByPrizeTier();
     void playMoney_data();
     void playMoney();
+    void numberCountsOfAGameOfNoKnownRange();
     void dateKey_data();
     void dateKey();
     void ticketOrder_data();
@@ -263,6 +266,25 @@ void TestTicketQueries::playMoney()
     const PlayMoney money = MoneyOf(*LotteryGameOf(game), date, whites, ball, multiplier);
     QCOMPARE(CheckSummary::prizeText(money), prize);
     QCOMPARE(money.price, price);
+}
+
+// 150 Keno tickets of a number each, and a Pick 3 ticket: the first 100
+// numbers by value, and how many more.
+void TestTicketQueries::numberCountsOfAGameOfNoKnownRange()
+{
+    LogListModel log;
+    for (int row = 0; row < 150; ++row) {
+        log.append(u"Keno");
+        log.setSubItem(row, 2, QString::number(1000 - row));
+    }
+    log.append(u"Pick 3");
+    log.setSubItem(150, 2, u"371");
+    ListedTickets listing(log);
+    const NumberCounts counts = NumberCounts::of(listing);
+    QCOMPARE(counts.tickets, 150);
+    QCOMPARE(int(counts.numbers.size()), NumberCounts::mostBars);
+    QCOMPARE(counts.numbers.front().number, 851);
+    QCOMPARE(counts.moreNumbers, 50);
 }
 
 void TestTicketQueries::dateKey_data()
