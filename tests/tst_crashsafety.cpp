@@ -185,6 +185,7 @@ void TestCrashSafety::rollbackRestoresOnlyItsOwnSave_data()
     QTest::newRow("a ticket added by another copy since") << "added";
     QTest::newRow("a put-back that fails, and a save meanwhile") << "put back fails";
     QTest::newRow("a long path with letters of any language") << "long path";
+    QTest::newRow("a copy an older version left") << "older copy";
 }
 
 // A DELETE in the middle of 300 tickets ends the program once the new bytes
@@ -213,6 +214,16 @@ void TestCrashSafety::rollbackRestoresOnlyItsOwnSave()
     else if (change == "added")
         now += "Pick 3\r\n12/01/2026\r\n3-7-1\r\n";
     writeBytes(path, now);
+    if (change == "older copy") {
+        // Its copy says nothing of what its save left: it is kept, not put back.
+        const QString copy =
+            m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0);
+        writeBytes(copy, "Ticketwise rollback 1\n" + QFile::encodeName(path).toPercentEncoding() +
+                             "\n" + QByteArray::number(old.size()) + "\n0\n" + old);
+        QVERIFY(run({"--restore", path}, KeptAside).contains("rollback-"));
+        QCOMPARE(readBytes(path), halfWritten);
+        return;
+    }
     if (change == "put back fails") {
         const QByteArray copy =
             readBytes(m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0));

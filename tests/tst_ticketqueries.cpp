@@ -71,6 +71,10 @@ private slots:
     void ticketOrderOfEveryNumberAndNoDrawLast();
     void ticketsCsvRead_data();
     void ticketsCsvRead();
+    void recordsAcrossTheReadersBlocks_data();
+    void recordsAcrossTheReadersBlocks();
+    void moneyLineOfASeason_data();
+    void moneyLineOfASeason();
     void drawHistoryRead_data();
     void drawHistoryRead();
     void textFilesFoundByFuzzingReadSafely_data();
@@ -449,6 +453,87 @@ void TestTicketQueries::ticketsCsvRead()
     QCOMPARE(read.summary(), summary);
 }
 
+void TestTicketQueries::recordsAcrossTheReadersBlocks_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("tickets");
+    QTest::addColumn<int>("at"); // a ticket, whose cells are
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("summary");
+    // Short lines to a byte before the first megabyte, where the reader's
+    // first block ends at the next line end, then what stands across it.
+    const QByteArray line = "Pick 3,12/01/2026,1-2-3\r\n";
+    const QByteArray lines = line.repeated(1024 * 1024 / line.size());
+    QTest::newRow("a quoted cell over a block's end")
+        << lines + "Pick 4,12/02/2026,\"1\r\n2\r\n3\r\n4\"\r\n" + lines << 83887 << 41943
+        << QStringList{"Pick 4", "12/02/2026", "1 2 3 4"} << "83887 tickets; 1 cell changed";
+    QTest::newRow("the code page, a letter past the end")
+        << lines + "Caf\xE9 3,12/02/2026,3-7-1\r\n"
+        << 41944 << 41943 << QStringList{"Caf\u00E9 3", "12/02/2026", "3-7-1"} << "41944 tickets";
+    QTest::newRow("a quote left open over the end, and lines after it")
+        << lines + "Pick 4,\"12/02/2026,1-2-3-4\r\n" + lines << 83886 << 41943
+        << QStringList{"Pick 3", "12/01/2026", "1-2-3"}
+        << "83886 tickets; 1 line skipped: 41944 (a quote is not closed)";
+    const QString utf16 =
+        QString::fromLatin1(lines) + QString::fromUtf8("Caf\u00e9 4,1/2/26,1234\r\n");
+    QTest::newRow("UTF-16, past the end")
+        << QByteArray("\xFF\xFE") +
+               QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+        << 41944 << 41943 << QStringList{"Caf\u00E9 4", "1/2/26", "1234"} << "41944 tickets";
+}
+
+void TestTicketQueries::recordsAcrossTheReadersBlocks()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, tickets);
+    QFETCH(int, at);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, summary);
+    const TicketsRead read = ReadTicketsCsv(file);
+    QCOMPARE(read.count(), tickets);
+    QCOMPARE((QStringList{read.cell(at, 0).toString(), read.cell(at, 1).toString(),
+                          read.cell(at, 2).toString()}),
+             cells);
+    QCOMPARE(read.summary(), summary);
+}
+
+void TestTicketQueries::moneyLineOfASeason_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QStringList>("tickets"); // date, numbers; each against 1 2 3 4 5 and 6
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<QString>("money");
+    QTest::newRow("mega millions, a multiplier and none")
+        << "Mega Millions" << QStringList{"1/2/2026", "1 2 3 9 8 6 4X", "1/2/2026", "1 2 3 9 8 6"}
+        << "2 at 3 of 5 + MB"
+        << "2 plays, $10 spent, at least $1,200 won, 1 without a multiplier counted at 2X";
+    QTest::newRow("powerball, a jackpot and a play before its fixed prizes")
+        << "Powerball" << QStringList{"1/2/2026", "1 2 3 4 5 6", "1/2/2015", "1 2 3 4 5 6"}
+        << "2 at 5 of 5 + PB"
+        << "1 play, $2 spent, $0 won and a jackpot, money only for Powerball and Mega Millions, "
+           "as paid outside California";
+}
+
+void TestTicketQueries::moneyLineOfASeason()
+{
+    QFETCH(QString, game);
+    QFETCH(QStringList, tickets);
+    QFETCH(QString, results);
+    QFETCH(QString, money);
+    LogListModel log;
+    std::vector<ListedTicket> listed;
+    const DrawCheck draw(game, u"1 2 3 4 5 6");
+    for (int row = 0; row * 2 < tickets.size(); ++row) {
+        log.append(game);
+        log.setSubItem(row, 1, tickets[row * 2]);
+        log.setSubItem(row, 2, tickets[row * 2 + 1]);
+        listed.push_back({row, draw.match(tickets[row * 2 + 1]), 0});
+    }
+    const CheckSummary summary(log, draw, listed);
+    QCOMPARE(summary.results(), results);
+    QCOMPARE(summary.money(), money);
+}
+
 void TestTicketQueries::drawHistoryRead_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -504,6 +589,13 @@ void TestTicketQueries::drawHistoryRead_data()
     QTest::newRow("binary") << QByteArray("\x00\xFF\x01", 3) << "Pick 3" << QStringList{} << 1;
     QTest::newRow("25 draws of a day") << QByteArray("12/01/2026 1 2 3\n").repeated(25) << "Pick 3"
                                        << QStringList(24, "20261201: 1 2 3") << 1;
+    QTest::newRow("25 draws of a day among others, numbers past a byte")
+        << QByteArray("12/02/2026 1 200\n") + QByteArray("12/01/2026 300 4\n").repeated(25) +
+               "12/03/2026 70000 5\n"
+        << "Keno"
+        << QStringList{"20261202: 1 200"} + QStringList(24, "20261201: 300 4") +
+               QStringList{"20261203: 70000 5"}
+        << 1;
 }
 
 void TestTicketQueries::drawHistoryRead()
