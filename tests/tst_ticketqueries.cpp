@@ -10,6 +10,7 @@
 #include "loglistmodel.h"
 #include "managerpage.h"
 #include "numbercounts.h"
+#include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
 #include "ticketcsv.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -63,6 +65,7 @@ private slots:
     void playMoney_data();
     void playMoney();
     void numberCountsOfAGameOfNoKnownRange();
+    void reportRunsOverAsManyPagesAsItsWinners();
     void dateKey_data();
     void dateKey();
     void ticketOrder_data();
@@ -289,6 +292,26 @@ void TestTicketQueries::numberCountsOfAGameOfNoKnownRange()
     QCOMPARE(int(counts.numbers.size()), NumberCounts::mostBars);
     QCOMPARE(counts.numbers.front().number, 851);
     QCOMPARE(counts.moreNumbers, 50);
+}
+
+// Each page headed alike, and the winners past the first on the next.
+void TestTicketQueries::reportRunsOverAsManyPagesAsItsWinners()
+{
+    QTemporaryDir dir;
+    SeasonReport report;
+    report.game = "Pick 3";
+    report.made = QDate(2026, 12, 8);
+    report.titles = QStringList{"GAME", "DATE", "NUMBERS", "MATCH"};
+    const auto pages = [&] {
+        const QString pdf = dir.filePath("report.pdf");
+        QString reason;
+        [&] { QVERIFY2(report.write(pdf, &reason), qPrintable(reason)); }();
+        const QRegularExpression count("/Count (\\d+)\n");
+        return count.match(QString::fromLatin1(readBytes(pdf))).captured(1).toInt();
+    };
+    QCOMPARE(pages(), 1);
+    report.winners.assign(300, QStringList{"Pick 3", "12/01/2026", "3-7-1", "straight"});
+    QVERIFY2(pages() >= 5, qPrintable(QString::number(pages())));
 }
 
 void TestTicketQueries::dateKey_data()
@@ -1083,6 +1106,7 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     const QString pdf = m_dir->filePath("report.pdf");
     QVERIFY(queries.saveReport(pdf));
     QVERIFY(readBytes(pdf).startsWith("%PDF"));
+    QVERIFY(readBytes(pdf).contains("/Count 1\n"));
     QString reason;
     QVERIFY(!queries.saveReport(m_dir->filePath("missing/report.pdf"), &reason));
     QVERIFY(!reason.isEmpty());

@@ -21,6 +21,11 @@ entry="$WORK/root/usr/share/applications/ticketwise.desktop"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
 grep -qx "Exec=/usr/bin/ticketwise" "$entry" || fail "$(cat "$entry")"
 test -f "$WORK/root/usr/share/icons/hicolor/48x48/apps/ticketwise.png" || fail "no icon"
+# Its licence where Debian keeps them, in the machine-readable format.
+copyright="$WORK/root/usr/share/doc/ticketwise/copyright"
+head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+    fail "no machine-readable copyright file"
+grep -qx 'License: Expat' "$copyright" || fail "the copyright file names no licence"
 
 home="$WORK/home"
 mkdir -p "$home" "$WORK/runtime"

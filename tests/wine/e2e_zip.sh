@@ -9,6 +9,13 @@ source "$(dirname "$0")/common.sh"
 start_xvfb
 
 (cd "$WORK" && cmake -E tar xf "$BUILD/Ticketwise-$VERSION-win64.zip") || fail "the zip did not unpack"
+# The licences of all it carries, beside the program, as Notepad opens them.
+for file in LICENSE.txt THIRD-PARTY.txt licenses/LGPL-3.0.txt licenses/GPL-3.0.txt \
+    "licenses/GCC runtime.txt" licenses/MinGW-w64.txt; do
+    grep -q $'\r$' "$WORK/Ticketwise/$file" || fail "$file is missing or has no CR LF"
+done
+qt=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+grep -q "qt6-base=$qt" "$WORK/Ticketwise/THIRD-PARTY.txt" || fail "THIRD-PARTY.txt names no Qt source"
 app="$WORK/Ticketwise"
 
 start_windows_program "$app" ticketwise.exe
