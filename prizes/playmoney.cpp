@@ -99,6 +99,12 @@ PlayMoney MoneyOf(const LotteryGame &game, int date, int whites, bool ball, int 
     return {PlayMoney::Amount, table->price, base * multiplier};
 }
 
+bool TakesMultiplier(const LotteryGame &game, int date)
+{
+    const PrizeTable *table = tableOf(game, date);
+    return table && table->multiplied;
+}
+
 int MultiplierIn(std::u16string_view numbers)
 {
     return multiplierIn(numbers);

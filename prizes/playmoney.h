@@ -29,6 +29,10 @@ struct PlayMoney
 // MultiplierIn read it, 0 for none; date: the draw's day, yyyymmdd.
 PlayMoney MoneyOf(const LotteryGame &game, int date, int whites, bool ball, int multiplier);
 
+// Whether a play of the game on that day has its prize multiplied by the
+// multiplier printed beside it: only then is the ticket read for one.
+bool TakesMultiplier(const LotteryGame &game, int date);
+
 // A multiplier as a player writes it beside a play, "3X", "x3", "X 3": its
 // number, where it is one the game's draw may give; 0 otherwise.
 int MultiplierIn(std::u16string_view numbers);

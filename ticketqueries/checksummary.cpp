@@ -3,7 +3,8 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -47,25 +48,30 @@ bool CheckSummary::hasMoney(const DrawCheck &game)
 }
 
 PlayMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
-                                const ListedTicket &ticket)
+                                const ListedTicket &ticket, const DrawList *draws)
 {
     const DrawMatch match = ticket.match;
     if (!game.rules() ||
         (match.kind != DrawMatch::Whites && match.kind != DrawMatch::WhitesAndBall))
         return {};
-    const std::optional<int> date = DateKey(log, ticket.row);
+    // The day of the draw it was checked against, read once already.
+    const std::optional<int> date = draws && ticket.draw >= 0
+                                        ? std::optional<int>(draws->date(ticket.draw))
+                                        : DateKey(log, ticket.row);
     if (!date)
         return {};
-    int multiplier = 0;
-    if (const std::optional<QByteArrayView> bytes = log.savedBytes(ticket.row, 2))
-        multiplier = MultiplierIn(std::string_view(bytes->data(), std::size_t(bytes->size())));
-    else {
+    // Read only where the day's prizes take it.
+    const auto multiplier = [&] {
+        if (!TakesMultiplier(*game.rules(), *date))
+            return 0;
+        if (const std::optional<QByteArrayView> bytes = log.savedBytes(ticket.row, 2))
+            return MultiplierIn(std::string_view(bytes->data(), std::size_t(bytes->size())));
         const QString text = log.text(ticket.row, 2);
-        multiplier =
-            MultiplierIn(std::u16string_view(QStringView(text).utf16(), std::size_t(text.size())));
-    }
+        return MultiplierIn(
+            std::u16string_view(QStringView(text).utf16(), std::size_t(text.size())));
+    };
     return MoneyOf(*game.rules(), *date, match.count, match.kind == DrawMatch::WhitesAndBall,
-                   multiplier);
+                   multiplier());
 }
 
 QString CheckSummary::prizeText(const PlayMoney &money)
@@ -84,11 +90,20 @@ QString CheckSummary::prizeText(const PlayMoney &money)
 }
 
 CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
-                           std::span<const ListedTicket> listed)
+                           std::span<const ListedTicket> listed, const DrawList *draws)
 {
-    // Best first: by rank, then the text, which tells apart "3 of 5" and
-    // "3 of 6" of one rank.
-    std::map<std::pair<int, QString>, int, std::greater<>> named;
+    // Each result met, with how many: few kinds, many tickets, so a short
+    // list searched from the last one found.
+    struct Met
+    {
+        DrawMatch match;
+        int count;
+    };
+    std::vector<Met> named;
+    std::size_t last = 0;
+    const auto same = [](DrawMatch a, DrawMatch b) {
+        return a.kind == b.kind && a.count == b.count && a.total == b.total;
+    };
     int other = 0;
     int noDraw = 0;
     const bool money = hasMoney(game);
@@ -102,15 +117,24 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     constexpr std::int64_t most = std::int64_t(1) << 60; // far past any season
     for (const ListedTicket &ticket : listed) {
         const DrawMatch match = ticket.match;
-        if (match.kind == DrawMatch::NoDraw)
+        if (match.kind == DrawMatch::NoDraw) {
             ++noDraw;
-        else if (isNamed(match, digits))
-            ++named[{match.rank(), match.text(game.ballName())}];
-        else
+        } else if (isNamed(match, digits)) {
+            if (last >= named.size() || !same(named[last].match, match)) {
+                last = std::size_t(
+                    std::find_if(named.begin(), named.end(),
+                                 [&](const Met &met) { return same(met.match, match); }) -
+                    named.begin());
+                if (last == named.size())
+                    named.push_back({match, 0});
+            }
+            ++named[last].count;
+        } else {
             ++other;
+        }
         if (!money || match.kind == DrawMatch::NoDraw)
             continue;
-        const PlayMoney play = moneyOf(log, game, ticket);
+        const PlayMoney play = moneyOf(log, game, ticket, draws);
         if (play.prize == PlayMoney::Unknown) {
             ++notCounted;
             continue;
@@ -123,12 +147,18 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
             won = std::min(most, won + play.amount);
         atLeast += play.prize == PlayMoney::AtLeast ? 1 : 0;
     }
+    // Best first, and of one rank, the more numbers on the ticket first.
+    std::sort(named.begin(), named.end(), [](const Met &a, const Met &b) {
+        return a.match.rank() != b.match.rank() ? a.match.rank() > b.match.rank()
+                                                : a.match.total < b.match.total;
+    });
     QStringList results;
-    for (const auto &[result, count] : named) {
-        const QString &text = result.second;
-        results << (text == u"straight" || text == u"box"
-                        ? QStringLiteral("%1 %2").arg(count).arg(text)
-                        : QStringLiteral("%1 at %2").arg(count).arg(text));
+    for (const Met &met : named) {
+        const QString text = met.match.text(game.ballName());
+        const bool digitsWon =
+            met.match.kind == DrawMatch::Straight || met.match.kind == DrawMatch::Box;
+        results << (digitsWon ? QStringLiteral("%1 %2").arg(met.count).arg(text)
+                              : QStringLiteral("%1 at %2").arg(met.count).arg(text));
     }
     if (other > 0 || results.isEmpty())
         results << QStringLiteral("%1 other").arg(other);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawcheck.h"
+#include "drawlist.h"
 #include "loglist.h"
 #include "playmoney.h"
 #include "ticketorder.h"
@@ -17,7 +18,9 @@
 class CheckSummary
 {
 public:
-    CheckSummary(const LogList &log, const DrawCheck &game, std::span<const ListedTicket> listed);
+    // draws: a season's, whose days its tickets were checked on.
+    CheckSummary(const LogList &log, const DrawCheck &game, std::span<const ListedTicket> listed,
+                 const DrawList *draws = nullptr);
 
     QString results() const { return m_results; }
     QString money() const { return m_money; }
@@ -26,7 +29,8 @@ public:
 
     // What one play won, as the PRIZE column shows it: "$4", "at least $10",
     // "jackpot", "$0"; nothing where its prizes are not fixed.
-    static PlayMoney moneyOf(const LogList &log, const DrawCheck &game, const ListedTicket &ticket);
+    static PlayMoney moneyOf(const LogList &log, const DrawCheck &game, const ListedTicket &ticket,
+                             const DrawList *draws = nullptr);
     static QString prizeText(const PlayMoney &money);
     // Whether the result is one the line names: straight or box, a ball
     // game's prize tier, two numbers or more of another game.

@@ -187,6 +187,16 @@ const LotteryGame *LotteryGameOf(QStringView name)
     return rulesOf(GameKey(name));
 }
 
+void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &numbers)
+{
+    readNumbers(bytes, digitsAlone, numbers);
+}
+
+void ReadNumbersIn(QStringView text, bool digitsAlone, std::vector<int> &numbers)
+{
+    readNumbers(text, digitsAlone, numbers);
+}
+
 bool IsDigitGame(QStringView name)
 {
     return drawsDigits(LotteryGameOf(name));

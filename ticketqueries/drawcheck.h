@@ -75,6 +75,9 @@ bool IsDigitGame(QStringView name);
 // is 3, 7, 1.
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone = false);
 std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone = false);
+// The same into numbers, which keeps its room: for a pass over many tickets.
+void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &numbers);
+void ReadNumbersIn(QStringView text, bool digitsAlone, std::vector<int> &numbers);
 
 // A date as players write it, as one number yyyymmdd: month/day/year, or
 // year-month-day where the first number has four digits, with any separators;

@@ -278,8 +278,8 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     const bool result = index.column() == m_log.columns();
     const bool draw = index.column() > m_log.columns() && !prize;
     if (prize && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-        const QString text = CheckSummary::prizeText(
-            CheckSummary::moneyOf(m_log, *checkedGame(), m_listed[std::size_t(index.row())]));
+        const QString text = CheckSummary::prizeText(CheckSummary::moneyOf(
+            m_log, *checkedGame(), m_listed[std::size_t(index.row())], seasonDraws()));
         return role == Qt::DisplayRole ? text : QStringLiteral("Prize: %1").arg(text);
     }
     if ((result || draw) && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {

@@ -94,9 +94,9 @@ NumberCounts NumberCounts::of(const ListedTickets &listing)
         if (!checked && !game.concerns(log, row))
             continue;
         if (const std::optional<QByteArrayView> bytes = log.savedBytes(row, 2))
-            read = NumbersIn(*bytes, digits);
+            ReadNumbersIn(*bytes, digits, read);
         else
-            read = NumbersIn(log.text(row, 2), digits);
+            ReadNumbersIn(log.text(row, 2), digits, read);
         ++counts.tickets;
         tally(read, false);
     }
