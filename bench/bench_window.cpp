@@ -591,8 +591,13 @@ void benchGlance(const QString &folder, int rows, int draws)
     const QString pdf = folder + "/report.pdf";
     QString reason;
     const double written = milliseconds([&] { report.write(pdf, &reason); });
-    std::printf("A report of 10,000 winners: %.0f ms, %.1f MB\n", written,
-                double(QFileInfo(pdf).size()) / 1e6);
+    QFile file(pdf);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const qsizetype count = bytes.lastIndexOf("/Count ");
+    std::printf(
+        "A report of 10,000 winners: %.0f ms, %s pages, %.1f MB\n", written,
+        count < 0 ? "?" : bytes.mid(count + 7, bytes.indexOf('\n', count) - count - 7).constData(),
+        double(bytes.size()) / 1e6);
     for (const QString &path : {logPath, resultsPath, pdf})
         QFile::remove(path);
 }
