@@ -4,12 +4,15 @@
 // pages, each a class of its own, and the hidden number fields the picker
 // keeps its numbers in. It runs the load step and holds the undo keys.
 //   ManagerPage       ListView1, ADD, DELETE, CLEAR, and the find and check
-//                     bars (querybars/) over what the list shows
+//                     bars (querybars/) over what the list shows, with the
+//                     numbers chart and the report of a season (seasonview/)
 //   LuckyNumbersPage  "Enter" and the combination fields
 //   LottoPlusPage     the link labels and pictures
 // The pages are made of the controls in controls/, and call into:
 //   ticketlog/      the rows of ListView1, the saved-log file, ADD and DELETE
 //   ticketqueries/  the rules of find, check, sort and export, and their listing
+//   games/          the table of the games lotteries draw, and their balls
+//   prizes/         what a play of Powerball or Mega Millions costs and wins
 //   textfiles/      the files other programs write: tickets to import, past draws
 //   picker/         the random source, the draw rule and DrawLuckyNumbers
 //   links/          the link table and the request that opens an address
