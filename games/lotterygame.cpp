@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace {
 
@@ -26,8 +27,7 @@ constexpr auto games = std::to_array<LotteryGame>({
     {"Lotto America", "lottoamerica", Kind::Ball, 5, 1, 52, "starball", "SB", 1, 10},
 });
 
-// Folded as GameKey folds them; midday written "mid-day" loses its mark
-// before it is looked up.
+// Folded as GameKey folds them, without marks.
 constexpr std::array<std::u16string_view, 10> drawTimes = {
     u"midday", u"evening", u"morning", u"day",       u"night",
     u"noon",   u"eve",     u"mid",     u"afternoon", u"daytime"};
@@ -72,7 +72,9 @@ const LotteryGame *FindLotteryGame(std::u16string_view key)
         const bool found = anyKey(game.keys, [&](std::string_view name) {
             if (!startsWith(key, name))
                 return false;
-            const std::u16string_view after = key.substr(name.size());
+            // "Mid-Day" as "Midday".
+            std::u16string after(key.substr(name.size()));
+            std::erase(after, u'-');
             return after.empty() || DrawTimeOf(after) != 0;
         });
         if (found)

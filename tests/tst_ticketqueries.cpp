@@ -59,6 +59,8 @@ class TestTicketQueries : public QObject
     Q_OBJECT
 
 private slots:
+    void gameOfAName_data();
+    void gameOfAName();
     void drawMatch_data();
     void drawMatch();
     void ballGameResultsRankByPrizeTier();
@@ -182,6 +184,34 @@ void TestTicketQueries::drawMatch_data()
                                               << "1 2 3 4 5"
                                               << "n/a"
                                               << "no numbers";
+}
+
+void TestTicketQueries::gameOfAName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("game"); // empty: none the table knows
+    QTest::newRow("a draw time after the name") << "Cash 3 Midday"
+                                                << "Pick 3";
+    QTest::newRow("mid-day, written with its mark") << "Daily 4 Mid-Day"
+                                                    << "Pick 4";
+    QTest::newRow("a longer name that begins as another") << "Lotto America"
+                                                          << "Lotto America";
+    QTest::newRow("a ball game whose name begins as a digit game") << "Cash4Life"
+                                                                   << "Cash4Life";
+    QTest::newRow("words after the name that are no draw time") << "Powerball Double Play"
+                                                                << "";
+    QTest::newRow("a draw time alone") << "Evening"
+                                       << "";
+}
+
+void TestTicketQueries::gameOfAName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, game);
+    const LotteryGame *rules = LotteryGameOf(name);
+    QCOMPARE(rules ? QString::fromLatin1(rules->name.data(), qsizetype(rules->name.size()))
+                   : QString(),
+             game);
 }
 
 void TestTicketQueries::drawMatch()

@@ -147,10 +147,11 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
             won = std::min(most, won + play.amount);
         atLeast += play.prize == PlayMoney::AtLeast ? 1 : 0;
     }
-    // Best first, and of one rank, the more numbers on the ticket first.
+    // Best first, and of one rank, the ticket of more numbers first: "4 of 5"
+    // before "4 of 4", a ticket that wrote a number twice.
     std::sort(named.begin(), named.end(), [](const Met &a, const Met &b) {
         return a.match.rank() != b.match.rank() ? a.match.rank() > b.match.rank()
-                                                : a.match.total < b.match.total;
+                                                : a.match.total > b.match.total;
     });
     QStringList results;
     for (const Met &met : named) {
