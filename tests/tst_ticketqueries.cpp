@@ -6,6 +6,7 @@
 #include "drawhistory.h"
 #include "form1.h"
 #include "fuzz/textfilechecks.h"
+#include "inplacesave.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -103,6 +105,7 @@ private slots:
     void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
     void ballGameSeasonShowsTheBall();
+    void startSaysWhereARollbackCopyWasKept();
 
 private:
     QTableView *list() const { return m_window->findChild<QTableView *>("ListView1"); }
@@ -560,6 +563,10 @@ void TestTicketQueries::moneyLineOfASeason_data()
         << "Mega Millions" << QStringList{"1/2/2026", "1 2 3 9 8 6 4X", "1/2/2026", "1 2 3 9 8 6"}
         << "2 at 3 of 5 + MB"
         << "2 plays, $10 spent, at least $1,200 won, 1 without a multiplier counted at 2X";
+    QTest::newRow("of one tier, the ticket of more numbers first")
+        << "Powerball" << QStringList{"1/2/2026", "1 2 3 4 4 9", "1/2/2026", "1 2 3 4 8 9"}
+        << "1 at 4 of 5, 1 at 4 of 4"
+        << "2 plays, $4 spent, $200 won";
     QTest::newRow("powerball, a jackpot and a play before its fixed prizes")
         << "Powerball" << QStringList{"1/2/2026", "1 2 3 4 5 6", "1/2/2015", "1 2 3 4 5 6"}
         << "2 at 5 of 5 + PB"
@@ -1144,6 +1151,29 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     QCOMPARE(status("CheckStatus"), "No draw of powerball");
     QTRY_COMPARE(chart->columnCount(), 2);
     QCOMPARE(counted(1), QStringList({"2", "1"}));
+}
+
+// A copy an older version left, which says nothing of what its save left:
+// the log stays as it is, and the window says where the copy went.
+void TestTicketQueries::startSaysWhereARollbackCopyWasKept()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->path()));
+    const QString copy = RollbackFilePath(m_path);
+    QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+    writeBytes(copy, "Ticketwise rollback 1\n" +
+                         QFileInfo(m_path).absoluteFilePath().toUtf8().toPercentEncoding() +
+                         "\n10\n0\n0123456789");
+    m_modelTesters.clear();
+    m_window = std::make_unique<Form1>(m_random, m_path);
+    m_window->show();
+    QMessageBox *notice = nullptr;
+    QTRY_VERIFY((notice = m_window->findChild<QMessageBox *>("StartNotice")));
+    const QStringList kept = QDir(QFileInfo(copy).path()).entryList({"rollback-*"});
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(notice->text().contains(kept[0]), qPrintable(notice->text()));
+    QCOMPARE(readBytes(m_path), savedLog);
+    QVERIFY(!QFileInfo::exists(copy));
 }
 
 QTEST_MAIN(TestTicketQueries)
