@@ -4,7 +4,6 @@
 #include "logfile.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -181,11 +180,7 @@ bool putBack(QFile &file, const Rollback &rollback, FileSteps &steps, QString *r
 QString keepAside(const QString &rollbackPath, QString *reason)
 {
     const QString folder = QFileInfo(rollbackPath).absolutePath();
-    const QString stem = folder + QStringLiteral("/rollback-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = stem;
-    for (int number = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
-        aside = stem + QStringLiteral("-%1").arg(number);
+    const QString aside = DatedFreePath(folder + QStringLiteral("/rollback-"));
     QFile copy(rollbackPath);
     if (!copy.rename(aside)) {
         *reason = copy.errorString();

@@ -219,13 +219,19 @@ void AppendLogRows(LogList &list, QByteArray bytes)
     list.appendSaved(std::move(bytes), std::move(cells));
 }
 
+QString DatedFreePath(const QString &stem)
+{
+    const QString dated =
+        stem + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = dated;
+    for (int number = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++number)
+        path = dated + QStringLiteral("-%1").arg(number);
+    return path;
+}
+
 QString KeepUnreadLogAside(const QString &path, QString *errorString)
 {
-    const QString stem = path + QStringLiteral(".unread-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = stem;
-    for (int number = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
-        aside = stem + QStringLiteral("-%1").arg(number);
+    const QString aside = DatedFreePath(path + QStringLiteral(".unread-"));
     QFile file(path);
     if (file.rename(aside))
         return aside;

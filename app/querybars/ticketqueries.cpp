@@ -385,15 +385,10 @@ void TicketQueries::askReport()
         QDir(documents).filePath(QStringLiteral("ticketwise-report.pdf")),
         QStringLiteral("PDF files (*.pdf)"));
     QString reason;
-    if (path.isEmpty() || saveReport(path, &reason))
-        return;
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"),
-                                QStringLiteral("The report could not be saved to \"%1\".")
-                                    .arg(QDir::toNativeSeparators(path)),
-                                QMessageBox::Ok, m_list.window());
-    box->setInformativeText(reason);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    if (!path.isEmpty() && !saveReport(path, &reason))
+        warn(QStringLiteral("The report could not be saved to \"%1\".")
+                 .arg(QDir::toNativeSeparators(path)),
+             reason);
 }
 
 void TicketQueries::askExport(bool listedOnly)
@@ -405,11 +400,16 @@ void TicketQueries::askExport(bool listedOnly)
         QDir(documents).filePath(QStringLiteral("tickets.csv")),
         QStringLiteral("CSV files (*.csv)"));
     QString reason;
-    if (path.isEmpty() || exportTickets(path, listedOnly, &reason))
-        return;
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"),
-                                QStringLiteral("The tickets could not be exported to \"%1\".")
-                                    .arg(QDir::toNativeSeparators(path)),
+    if (!path.isEmpty() && !exportTickets(path, listedOnly, &reason))
+        warn(QStringLiteral("The tickets could not be exported to \"%1\".")
+                 .arg(QDir::toNativeSeparators(path)),
+             reason);
+}
+
+// A file that could not be written, and the system's reason, over the window.
+void TicketQueries::warn(const QString &text, const QString &reason)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), text,
                                 QMessageBox::Ok, m_list.window());
     box->setInformativeText(reason);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -65,6 +65,7 @@ private:
     void showSummary();
     void openChart();
     void askReport();
+    void warn(const QString &text, const QString &reason);
 
     ReportList &m_list;
     const LogListModel &m_log;
