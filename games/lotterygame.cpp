@@ -2,83 +2,205 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 
 namespace {
 
 using Kind = LotteryGame::Kind;
 
-// Pick 5 and Pick 6 are checked as the picker draws them: numbers, no ball.
-// Mega Millions' ball came from 1 to 25 until its draw of 4 April 2025.
+constexpr Prize jackpot = {0, "jackpot"};
+
+// The tiers of the five-and-a-ball games, best first: 5 + ball, 5, 4 + ball,
+// 4, 3 + ball, 3, 2 + ball, 1 + ball, the ball alone.
+constexpr std::array<PrizeTier, 9> ballTiers = {{{5, true},
+                                                 {5, false},
+                                                 {4, true},
+                                                 {4, false},
+                                                 {3, true},
+                                                 {3, false},
+                                                 {2, true},
+                                                 {1, true},
+                                                 {0, true}}};
+// Lucky for Life pays for two numbers alone, and pays for no ball alone
+// less than for one number and the ball.
+constexpr std::array<PrizeTier, 10> luckyTiers = {{{5, true},
+                                                   {5, false},
+                                                   {4, true},
+                                                   {4, false},
+                                                   {3, true},
+                                                   {3, false},
+                                                   {2, true},
+                                                   {2, false},
+                                                   {1, true},
+                                                   {0, true}}};
+// Cash4Life pays for two numbers alone and nothing for the Cash Ball alone.
+constexpr std::array<PrizeTier, 9> cashTiers = {{{5, true},
+                                                 {5, false},
+                                                 {4, true},
+                                                 {4, false},
+                                                 {3, true},
+                                                 {3, false},
+                                                 {2, true},
+                                                 {2, false},
+                                                 {1, true}}};
+// New York's Lotto pays its second prize for five and the bonus number.
+constexpr std::array<PrizeTier, 5> bonusLottoTiers = {
+    {{6, false}, {5, true}, {5, false}, {4, false}, {3, false}}};
+constexpr std::array<PrizeTier, 4> lottoTexasTiers = {
+    {{6, false}, {5, false}, {4, false}, {3, false}}};
+constexpr std::array<PrizeTier, 5> floridaLottoTiers = {
+    {{6, false}, {5, false}, {4, false}, {3, false}, {2, false}}};
+
+// Prizes as paid in every state but California, by the official rules of
+// each game (the README names them); a tier each, in the tiers' order.
+constexpr std::array<Prize, 9> powerball2012 = {
+    {jackpot, {1'000'000}, {10'000}, {100}, {100}, {7}, {7}, {4}, {4}}};
+constexpr std::array<Prize, 9> powerball2015 = {
+    {jackpot, {1'000'000}, {50'000}, {100}, {100}, {7}, {7}, {4}, {4}}};
+constexpr std::array<Prize, 9> megaMillions2017 = {
+    {jackpot, {1'000'000}, {10'000}, {500}, {200}, {10}, {10}, {4}, {2}}};
+constexpr std::array<Prize, 9> megaMillions2025 = {
+    {jackpot, {1'000'000}, {10'000}, {500}, {200}, {10}, {10}, {7}, {5}}};
+constexpr std::array<Prize, 10> luckyForLife = {{{0, "$1,000 a day for life"},
+                                                 {0, "$25,000 a year for life"},
+                                                 {5'000},
+                                                 {200},
+                                                 {150},
+                                                 {20},
+                                                 {25},
+                                                 {3},
+                                                 {6},
+                                                 {4}}};
+constexpr std::array<Prize, 9> cash4Life = {{{0, "$1,000 a day for life"},
+                                             {0, "$1,000 a week for life"},
+                                             {2'500},
+                                             {500},
+                                             {100},
+                                             {25},
+                                             {10},
+                                             {4},
+                                             {2}}};
+constexpr std::array<Prize, 9> lottoAmerica = {
+    {jackpot, {20'000}, {1'000}, {100}, {20}, {5}, {5}, {2}, {2}}};
+
+constexpr std::array<int, 5> megaMillionsMultipliers = {2, 3, 4, 5, 10};
+
+// The ranges by the first day they were drawn; each older game's last draw
+// stands before the next era's first day.
+constexpr std::array<GameEra, 6> powerballEras = {{
+    {19971105, 49, 42},
+    {20021009, 53, 42},
+    {20050831, 55, 42},
+    {20090107, 59, 39},
+    {20120115, 59, 35, 2, powerball2012},
+    {20151007, 69, 26, 2, powerball2015},
+}};
+constexpr std::array<GameEra, 5> megaMillionsEras = {{
+    {20020517, 52, 52},
+    {20050622, 56, 46},
+    {20131019, 75, 15},
+    {20171028, 70, 25, 2, megaMillions2017},
+    {20250405, 70, 24, 5, megaMillions2025, megaMillionsMultipliers},
+}};
+constexpr std::array<GameEra, 1> luckyForLifeEras = {{{20150126, 48, 18, 2, luckyForLife}}};
+constexpr std::array<GameEra, 1> cash4LifeEras = {{{20140616, 60, 4, 2, cash4Life}}};
+constexpr std::array<GameEra, 1> lottoAmericaEras = {{{20171112, 52, 10, 1, lottoAmerica}}};
+
+// Games whose ranges differ from state to state take the widest, and draw
+// as the picker draws for Pick 5 and Pick 6.
+constexpr std::array<GameEra, 1> digitEras = {{{0, 9}}};
+constexpr std::array<GameEra, 1> range99 = {{{0, 99}}};
+constexpr std::array<GameEra, 1> range45 = {{{0, 45}}};
+constexpr std::array<GameEra, 1> range42 = {{{0, 42}}};
+constexpr std::array<GameEra, 1> range39 = {{{0, 39}}};
+constexpr std::array<GameEra, 1> range59 = {{{0, 59}}};
+constexpr std::array<GameEra, 1> range54 = {{{0, 54}}};
+constexpr std::array<GameEra, 1> range53 = {{{0, 53}}};
+
 constexpr auto games = std::to_array<LotteryGame>({
-    {"Pick 3", "pick3 daily3 cash3 play3 numbers dc-3 dc3 pick3plus", Kind::Digits, 3, 0, 9},
-    {"Pick 4", "pick4 daily4 cash4 play4 win4 dc-4 dc4", Kind::Digits, 4, 0, 9},
-    {"Pick 5", "pick5", Kind::Numbers, 5, 1, 99},
-    {"Pick 6", "pick6", Kind::Numbers, 6, 1, 99},
-    {"Cash 5", "cash5 cashfive", Kind::Numbers, 5, 1, 45},
-    {"Take 5", "take5", Kind::Numbers, 5, 1, 39},
-    {"Fantasy 5", "fantasy5 superlottoplus5", Kind::Numbers, 5, 1, 42},
-    {"Gimme 5", "gimme5 masscash palmettocash5 easy5", Kind::Numbers, 5, 1, 39},
-    {"Lotto", "lotto lottotexas floridalotto lotto47 classiclotto lotto6", Kind::Numbers, 6, 1, 59},
-    {"Powerball", "powerball", Kind::Ball, 5, 1, 69, "powerball", "PB", 1, 26},
-    {"Mega Millions", "megamillions", Kind::Ball, 5, 1, 70, "megaball", "MB", 1, 24, 25, 20250408},
-    {"Lucky for Life", "luckyforlife", Kind::Ball, 5, 1, 48, "luckyball", "LB", 1, 18},
-    {"Cash4Life", "cash4life", Kind::Ball, 5, 1, 60, "cashball", "CB", 1, 4},
-    {"Lotto America", "lottoamerica", Kind::Ball, 5, 1, 52, "starball", "SB", 1, 10},
+    {"Pick 3", "pick3 daily3 cash3 play3 numbers dc3 pick3plus", {}, Kind::Digits, 3, 0, digitEras},
+    {"Pick 4", "pick4 daily4 cash4 play4 win4 dc4", {}, Kind::Digits, 4, 0, digitEras},
+    {"Pick 5", "pick5", {}, Kind::Numbers, 5, 1, range99},
+    {"Pick 6", "pick6", {}, Kind::Numbers, 6, 1, range99},
+    {"Cash 5", "cash5 cashfive", {}, Kind::Numbers, 5, 1, range45},
+    {"Take 5", "take5", {}, Kind::Numbers, 5, 1, range39},
+    {"Fantasy 5", "fantasy5 superlottoplus5", {}, Kind::Numbers, 5, 1, range42},
+    {"Gimme 5", "gimme5 masscash palmettocash5 easy5", {}, Kind::Numbers, 5, 1, range39},
+    {"Lotto",
+     "lotto nylotto newyorklotto lotto47 classiclotto lotto6",
+     {},
+     Kind::Numbers,
+     6,
+     1,
+     range59,
+     bonusLottoTiers,
+     "bonus",
+     "bonus",
+     true},
+    {"Lotto Texas", "lottotexas texaslotto", "Lotto", Kind::Numbers, 6, 1, range54,
+     lottoTexasTiers},
+    {"Florida Lotto", "floridalotto", "Lotto", Kind::Numbers, 6, 1, range53, floridaLottoTiers},
+    {"Powerball", "powerball", {}, Kind::Ball, 5, 1, powerballEras, ballTiers, "powerball", "PB"},
+    {"Mega Millions",
+     "megamillions",
+     {},
+     Kind::Ball,
+     5,
+     1,
+     megaMillionsEras,
+     ballTiers,
+     "megaball",
+     "MB"},
+    {"Lucky for Life",
+     "luckyforlife",
+     {},
+     Kind::Ball,
+     5,
+     1,
+     luckyForLifeEras,
+     luckyTiers,
+     "luckyball",
+     "LB"},
+    {"Cash4Life", "cash4life", {}, Kind::Ball, 5, 1, cash4LifeEras, cashTiers, "cashball", "CB"},
+    {"Lotto America",
+     "lottoamerica",
+     {},
+     Kind::Ball,
+     5,
+     1,
+     lottoAmericaEras,
+     ballTiers,
+     "starball",
+     "SB"},
 });
-
-// Folded as GameKey folds them, without marks.
-constexpr std::array<std::u16string_view, 10> drawTimes = {
-    u"midday", u"evening", u"morning", u"day",       u"night",
-    u"noon",   u"eve",     u"mid",     u"afternoon", u"daytime"};
-
-// Each of the space-separated keys, in turn, until found() says true.
-template <typename Found> bool anyKey(std::string_view keys, Found found)
-{
-    while (!keys.empty()) {
-        const std::size_t end = std::min(keys.find(' '), keys.size());
-        if (found(keys.substr(0, end)))
-            return true;
-        keys.remove_prefix(std::min(end + 1, keys.size()));
-    }
-    return false;
-}
-
-bool startsWith(std::u16string_view text, std::string_view ascii)
-{
-    if (text.size() < ascii.size())
-        return false;
-    for (std::size_t at = 0; at < ascii.size(); ++at) {
-        if (text[at] != char16_t(ascii[at]))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
-int DrawTimeOf(std::u16string_view word)
+std::span<const LotteryGame> LotteryGames()
 {
-    for (std::size_t at = 0; at < drawTimes.size(); ++at) {
-        if (word == drawTimes[at])
-            return int(at) + 1;
-    }
-    return 0;
+    return games;
 }
 
-const LotteryGame *FindLotteryGame(std::u16string_view key)
+const GameEra &LotteryGame::eraOn(int date) const
 {
-    for (const LotteryGame &game : games) {
-        const bool found = anyKey(game.keys, [&](std::string_view name) {
-            if (!startsWith(key, name))
-                return false;
-            // "Mid-Day" as "Midday".
-            std::u16string after(key.substr(name.size()));
-            std::erase(after, u'-');
-            return after.empty() || DrawTimeOf(after) != 0;
-        });
-        if (found)
-            return &game;
+    const auto after = std::upper_bound(eras.begin(), eras.end(), date,
+                                        [](int day, const GameEra &era) { return day < era.from; });
+    return after == eras.begin() ? eras.front() : *(after - 1);
+}
+
+bool LotteryGame::fits(int number, int date, bool isExtra) const
+{
+    const GameEra &era = eraOn(date);
+    if (isExtra && hasBall())
+        return number >= 1 && number <= era.ballLast;
+    return number >= first && number <= era.last;
+}
+
+int LotteryGame::tierOf(int whites, bool extra) const
+{
+    for (std::size_t at = 0; at < tiers.size(); ++at) {
+        if (tiers[at].whites == whites && tiers[at].extra == extra)
+            return int(at) + 1;
     }
-    return nullptr;
+    // A bonus number that no tier pays for counts for nothing.
+    return extra && bonus ? tierOf(whites, false) : 0;
 }

@@ -1,10 +1,43 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
-// How a lottery draws one of its games: single digits played straight or
-// box (Pick 3, Daily 4), a count of numbers from a range (Cash 5, Lotto), or
-// five numbers and a ball from a drum of its own (Powerball).
+// A prize a play of a game wins: a sum of dollars, or a top prize that is no
+// sum to add up, such as the jackpot or an annuity ("$1,000 a day for life").
+struct Prize
+{
+    std::int64_t dollars = 0;
+    std::string_view named = {};
+};
+
+// One way to win: so many numbers in common with the draw, with the ball (or
+// the bonus number) or without.
+struct PrizeTier
+{
+    int whites;
+    bool extra;
+};
+
+// How a game was drawn from one day on: the range of its numbers and of its
+// ball, and where its prizes are the same in every state, what a play cost
+// and what each tier paid.
+struct GameEra
+{
+    int from;                              // the first day of these rules, yyyymmdd
+    int last;                              // numbers from the game's first to this
+    int ballLast = 0;                      // the ball from 1 to this; 0 without a ball
+    int price = 0;                         // dollars a play, where the prizes are known
+    std::span<const Prize> prizes = {};    // one a tier, the game's tiers in order
+    std::span<const int> multipliers = {}; // printed beside a play, times every prize
+                                           // but a named one
+};
+
+// A game lotteries draw: single digits played straight or box (Pick 3,
+// Daily 4), a count of numbers from a range (Cash 5, Lotto, where a bonus
+// number may be drawn after them), or five numbers and a ball from a drum of
+// its own (Powerball). Its ranges, prizes and prices by the day of the draw.
 struct LotteryGame
 {
     enum class Kind
@@ -14,39 +47,31 @@ struct LotteryGame
         Ball
     };
 
-    std::string_view name; // as the list's results name it
-    std::string_view keys; // the names states give it, each folded as GameKey folds them
+    std::string_view name;   // as the list's results name it
+    std::string_view keys;   // the names states give it, each folded as GameKey folds them
+    std::string_view family; // the game it is a kind of, by name: "Lotto" for Lotto Texas
     Kind kind;
-    int count; // digits or numbers drawn, the ball aside
-    int first; // the range of each
-    int last;
-    std::string_view ball = {};      // the ball's name, as file titles write it, folded
-    std::string_view ballShort = {}; // "PB", as the results show it
-    int ballFirst = 0;
-    int ballLast = 0;
-    int ballLastBefore = 0; // the ball's last number before ballChanged, a yyyymmdd day
-    int ballChanged = 0;
+    int count;                             // digits or numbers drawn, the ball or bonus aside
+    int first;                             // the least of each: 0 for digits, else 1
+    std::span<const GameEra> eras;         // oldest first
+    std::span<const PrizeTier> tiers = {}; // best first; none where results rank by count
+    std::string_view extraTitle = {};      // the ball's or bonus's column title, folded
+    std::string_view extraShort = {};      // as the results name it: "PB", "bonus"
+    bool bonus = false; // the extra is a bonus number from the numbers' own drum, drawn
+                        // after them where the lottery draws one
 
     bool hasBall() const { return kind == Kind::Ball; }
-    // Where a draw has a ball, it is its last number.
-    int numbersDrawn() const { return count + (hasBall() ? 1 : 0); }
-    // The ball's range on a day, yyyymmdd, as it stood then.
-    int ballLastOn(int date) const
-    {
-        return ballChanged != 0 && date < ballChanged ? ballLastBefore : ballLast;
-    }
-    bool fits(int number, int date, bool isBall) const
-    {
-        return isBall ? number >= ballFirst && number <= ballLastOn(date)
-                      : number >= first && number <= last;
-    }
+    // A ball game's ball, or a lotto's bonus number where one is drawn.
+    bool hasExtra() const { return hasBall() || bonus; }
+    // The rules of a day; those of the first era for the days before it.
+    const GameEra &eraOn(int date) const;
+    const GameEra &latest() const { return eras.back(); }
+    // Whether a number may stand in a draw of the day.
+    bool fits(int number, int date, bool isExtra) const;
+    // The tier a result wins, from 1 for the best; 0 where it wins nothing or
+    // the game's tiers are not known.
+    int tierOf(int whites, bool extra) const;
 };
 
-// The game a name is of, given as GameKey gives it (case folded, no spaces),
-// and also with a draw time after it ("pick3evening"); nothing for a game
-// the table lacks, whose tickets keep the plain rules.
-const LotteryGame *FindLotteryGame(std::u16string_view key);
-
-// The draw time a word names (midday, evening, night and the like), folded
-// and without spaces or marks, from 1; 0 where it names none.
-int DrawTimeOf(std::u16string_view word);
+// Every game of the table, as lotteries draw them.
+std::span<const LotteryGame> LotteryGames();

@@ -224,7 +224,7 @@ void TestTicketQueries::drawMatch()
     QFETCH(QString, ticket);
     QFETCH(QString, result);
     const DrawCheck draw(game, winning);
-    QCOMPARE(draw.match(ticket).text(draw.ballName()), result);
+    QCOMPARE(draw.match(ticket).text(draw.extraName()), result);
 }
 
 // 5 + ball, 5, 4 + ball, 4, 3 + ball, 3, 2 + ball, 1 + ball, the ball
@@ -248,7 +248,7 @@ void TestTicketQueries::ballGameResultsRankByPrizeTier()
                      [](DrawMatch a, DrawMatch b) { return a.betterThan(b); });
     QStringList ranked;
     for (const DrawMatch match : matches)
-        ranked << match.text(draw.ballName());
+        ranked << match.text(draw.extraName());
     QCOMPARE(ranked, best);
 }
 
@@ -267,13 +267,15 @@ void TestTicketQueries::playMoney_data()
                                        << "$50,000" << 2;
     QTest::newRow("powerball, 2 whites") << "Powerball" << 20151007 << 2 << false << ""
                                          << "$0" << 2;
-    QTest::newRow("powerball, before its fixed prizes")
-        << "Powerball" << 20151006 << 5 << false << ""
+    QTest::newRow("powerball, before its known prizes")
+        << "Powerball" << 20120114 << 5 << false << ""
         << "" << 0;
+    QTest::newRow("powerball of 2012 to 2015, 4 + PB") << "Powerball" << 20151003 << 4 << true << ""
+                                                       << "$10,000" << 2;
     QTest::newRow("mega millions at $2") << "Mega Millions" << 20250404 << 4 << true << "3X"
                                          << "$10,000" << 2;
-    QTest::newRow("mega millions between its tables")
-        << "Mega Millions" << 20250406 << 4 << true << ""
+    QTest::newRow("mega millions before its known prizes")
+        << "Mega Millions" << 20171027 << 4 << true << ""
         << "" << 0;
     QTest::newRow("mega millions at $5, 3X")
         << "Mega Millions" << 20260102 << 3 << true << "1 2 3 4 5 6 3X"
@@ -288,8 +290,13 @@ void TestTicketQueries::playMoney_data()
          {"1 2 3 4 5 6", "1 2 3 4 5 6 7X", "1 2 3 4 5 6 x100", "1 2 3 4 5 6 max3"})
         QTest::addRow("mega millions at $5, %s", none)
             << "Mega Millions" << 20260102 << 3 << true << none << "at least $400" << 5;
-    QTest::newRow("another game") << "Lucky for Life" << 20260102 << 5 << true << ""
-                                  << "" << 0;
+    QTest::newRow("lucky for life, a prize for life")
+        << "Lucky for Life" << 20260102 << 5 << true << ""
+        << "$1,000 a day for life" << 2;
+    QTest::newRow("cash4life, the Cash Ball alone") << "Cash4Life" << 20260102 << 0 << true << ""
+                                                    << "$0" << 2;
+    QTest::newRow("lotto america, 2 + SB") << "Lotto America" << 20260102 << 2 << true << ""
+                                           << "$5" << 1;
 }
 
 void TestTicketQueries::playMoney()
@@ -301,9 +308,11 @@ void TestTicketQueries::playMoney()
     QFETCH(QString, numbers);
     QFETCH(QString, prize);
     QFETCH(int, price);
-    const int multiplier = MultiplierIn(
-        std::u16string_view(QStringView(numbers).utf16(), std::size_t(numbers.size())));
-    const PlayMoney money = MoneyOf(*LotteryGameOf(game), date, whites, ball, multiplier);
+    const LotteryGame &rules = *LotteryGameOf(game);
+    TicketPlay play;
+    TicketPlay::read(std::u16string_view(QStringView(numbers).utf16(), std::size_t(numbers.size())),
+                     &rules, play);
+    const PlayMoney money = MoneyOf(rules, date, rules.tierOf(whites, ball), play.multiplier);
     QCOMPARE(CheckSummary::prizeText(money), prize);
     QCOMPARE(money.price, price);
 }
@@ -436,9 +445,9 @@ void TestTicketQueries::ticketOrderOfEveryNumberAndNoDrawLast()
     LogListModel log;
     const char *numbers[] = {"1234 5", "1300 2", "1234 1", "7 8 9 10 11 12 14",
                              "7 8 9 10 11 12 13"};
-    const DrawMatch results[] = {{DrawMatch::Whites, 4, 5},
+    const DrawMatch results[] = {{DrawMatch::Count, 4, 5, 4},
                                  {DrawMatch::NoDraw},
-                                 {DrawMatch::WhitesAndBall, 4, 5},
+                                 {DrawMatch::CountAndExtra, 4, 5, 3},
                                  {DrawMatch::NoNumbers},
                                  {DrawMatch::NoDraw}};
     std::vector<ListedTicket> tickets;
@@ -556,40 +565,61 @@ void TestTicketQueries::recordsAcrossTheReadersBlocks()
 void TestTicketQueries::moneyLineOfASeason_data()
 {
     QTest::addColumn<QString>("game");
+    QTest::addColumn<bool>("season");         // else one draw, typed without its date
     QTest::addColumn<QStringList>("tickets"); // date, numbers; each against 1 2 3 4 5 and 6
     QTest::addColumn<QString>("results");
     QTest::addColumn<QString>("money");
     QTest::newRow("mega millions, a multiplier and none")
-        << "Mega Millions" << QStringList{"1/2/2026", "1 2 3 9 8 6 4X", "1/2/2026", "1 2 3 9 8 6"}
+        << "Mega Millions" << true
+        << QStringList{"1/2/2026", "1 2 3 9 8 6 4X", "1/2/2026", "1 2 3 9 8 6"}
         << "2 at 3 of 5 + MB"
         << "2 plays, $10 spent, at least $1,200 won, 1 without a multiplier counted at 2X";
     QTest::newRow("of one tier, the ticket of more numbers first")
-        << "Powerball" << QStringList{"1/2/2026", "1 2 3 4 4 9", "1/2/2026", "1 2 3 4 8 9"}
+        << "Powerball" << true << QStringList{"1/2/2026", "1 2 3 4 4 9", "1/2/2026", "1 2 3 4 8 9"}
         << "1 at 4 of 5, 1 at 4 of 4"
         << "2 plays, $4 spent, $200 won";
     QTest::newRow("powerball, a jackpot and a play before its fixed prizes")
-        << "Powerball" << QStringList{"1/2/2026", "1 2 3 4 5 6", "1/2/2015", "1 2 3 4 5 6"}
+        << "Powerball" << true << QStringList{"1/2/2026", "1 2 3 4 5 6", "1/5/2011", "1 2 3 4 5 6"}
         << "2 at 5 of 5 + PB"
-        << "1 play, $2 spent, $0 won and a jackpot, money only for Powerball and Mega Millions, "
-           "as paid outside California";
+        << "1 play, $2 spent, $0 won and a jackpot, 1 play not counted, of a day whose prizes "
+           "are not known";
+    QTest::newRow("a ticket with no numbers is no play, one with no draw is apart")
+        << "Powerball" << true << QStringList{"1/2/2026", "", "1/2/2026", "1 2 9 8 7 6", "", "1"}
+        << "1 at 2 of 5 + PB, 1 other, 1 no draw"
+        << "1 play, $2 spent, $7 won";
+    QTest::newRow("cash4life by its own tiers")
+        << "Cash4Life" << true
+        << QStringList{"1/2/2026",         "1 2 9 8 7 CB 1", "1/2/2026",
+                       "9 8 7 10 11 CB 6", "1/2/2026",       "1 2 3 4 5 CB 6"}
+        << "1 at 5 of 5 + CB, 1 at 2 of 5, 1 other"
+        << "3 plays, $6 spent, $4 won and $1,000 a day for life";
+    QTest::newRow("one draw with no date: no money")
+        << "Powerball" << false << QStringList{"1/2/2026", "1 2 3 4 5 6"} << "1 at 5 of 5 + PB"
+        << "money once the draw's date is typed";
 }
 
 void TestTicketQueries::moneyLineOfASeason()
 {
     QFETCH(QString, game);
+    QFETCH(bool, season);
     QFETCH(QStringList, tickets);
     QFETCH(QString, results);
     QFETCH(QString, money);
     LogListModel log;
     std::vector<ListedTicket> listed;
+    DrawList draws;
     const DrawCheck draw(game, u"1 2 3 4 5 6");
     for (int row = 0; row * 2 < tickets.size(); ++row) {
         log.append(game);
         log.setSubItem(row, 1, tickets[row * 2]);
         log.setSubItem(row, 2, tickets[row * 2 + 1]);
-        listed.push_back({row, draw.match(tickets[row * 2 + 1]), 0});
+        const std::optional<int> date = DateKey(tickets[row * 2]);
+        if (date)
+            draws.add(*date, std::vector<int>{1, 2, 3, 4, 5, 6});
+        listed.push_back({row, date ? draw.match(tickets[row * 2 + 1]) : DrawMatch::NoDraw,
+                          date ? draws.size() - 1 : -1});
     }
-    const CheckSummary summary(log, draw, listed);
+    const CheckSummary summary(log, draw, listed, season ? &draws : nullptr);
     QCOMPARE(summary.results(), results);
     QCOMPARE(summary.money(), money);
 }
@@ -647,10 +677,13 @@ void TestTicketQueries::drawHistoryRead_data()
         << QByteArray("\"12/01/2026\",Midday \xB7,\"3,7,1\"\r\n2026-12-01,Evening,\"1\"\"7\"\"9\"")
         << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 1 7 9"} << 0;
     QTest::newRow("binary") << QByteArray("\x00\xFF\x01", 3) << "Pick 3" << QStringList{} << 1;
-    QTest::newRow("25 draws of a day") << QByteArray("12/01/2026 1 2 3\n").repeated(25) << "Pick 3"
-                                       << QStringList(24, "20261201: 1 2 3") << 1;
+    QByteArray days;
+    for (int draw = 1; draw <= 25; ++draw)
+        days += QByteArray::number(draw) + " 12/01/2026 1 2 3\n";
+    QTest::newRow("25 draws of a day")
+        << days << "Pick 3" << QStringList(24, "20261201: 1 2 3") << 1;
     QTest::newRow("25 draws of a day among others, numbers past a byte")
-        << QByteArray("12/02/2026 1 200\n") + QByteArray("12/01/2026 300 4\n").repeated(25) +
+        << QByteArray("12/02/2026 1 200\n") + days.replace(" 1 2 3", " 300 4") +
                "12/03/2026 70000 5\n"
         << "Keno"
         << QStringList{"20261202: 1 200"} + QStringList(24, "20261201: 300 4") +
@@ -804,7 +837,8 @@ void TestTicketQueries::checkListsTheDrawBestFirst()
     QCOMPARE(m_window->findChild<QLabel *>("CheckSummary")->accessibleName(),
              "1 straight, 1 box, 2 other");
     QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
-             "money only for Powerball and Mega Millions, as paid outside California");
+             "money only for Powerball, Mega Millions, Lucky for Life, Cash4Life and Lotto "
+             "America, as paid outside California");
     QTest::keyClicks(field("CheckDate"), "2026-12-1");
     QCOMPARE(shown().size(), 3);
     QCOMPARE(readBytes(m_path), savedLog);

@@ -13,20 +13,35 @@ QString dollars(std::int64_t amount)
     return u'$' + QLocale(QLocale::English, QLocale::UnitedStates).toString(qint64(amount));
 }
 
-// The results that win something, or might: straight and box, a ball game's
-// prize tiers, and for games but the digit games two numbers or more in
-// common.
-bool isNamed(DrawMatch match, bool digitGame)
+// The games whose prizes are fixed, by name, as the money line names them
+// for another game.
+QString gamesWithMoney()
+{
+    QStringList names;
+    for (const LotteryGame &game : LotteryGames()) {
+        if (HasMoney(game))
+            names << QString::fromLatin1(game.name.data(), qsizetype(game.name.size()));
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+} // namespace
+
+bool CheckSummary::wins(DrawMatch match, const DrawCheck &game)
 {
     switch (match.kind) {
     case DrawMatch::Straight:
     case DrawMatch::Box:
-    case DrawMatch::WhitesAndBall:
         return true;
-    case DrawMatch::Whites:
-        return match.count >= 3;
     case DrawMatch::Count:
-        return !digitGame && match.count >= 2;
+    case DrawMatch::CountAndExtra:
+        if (match.tier != 0)
+            return true;
+        // Where the tiers are not known, two numbers or more may win.
+        return !(game.rules() && (game.rules()->kind == LotteryGame::Kind::Digits ||
+                                  !game.rules()->tiers.empty())) &&
+               match.count >= 2;
     case DrawMatch::NoDraw:
     case DrawMatch::NoNumbers:
         break;
@@ -34,44 +49,31 @@ bool isNamed(DrawMatch match, bool digitGame)
     return false;
 }
 
-} // namespace
-
-bool CheckSummary::wins(DrawMatch match, const DrawCheck &game)
-{
-    return isNamed(match, game.rules() && game.rules()->kind == LotteryGame::Kind::Digits);
-}
-
 bool CheckSummary::hasMoney(const DrawCheck &game)
 {
-    return game.rules() &&
-           MoneyOf(*game.rules(), 20991231, 0, false, 0).prize != PlayMoney::Unknown;
+    return game.rules() && HasMoney(*game.rules());
 }
 
 PlayMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
                                 const ListedTicket &ticket, const DrawList *draws)
 {
     const DrawMatch match = ticket.match;
-    if (!game.rules() ||
-        (match.kind != DrawMatch::Whites && match.kind != DrawMatch::WhitesAndBall))
+    if (!game.rules() || (match.kind != DrawMatch::Count && match.kind != DrawMatch::CountAndExtra))
         return {};
-    // The day of the draw it was checked against, read once already.
-    const std::optional<int> date = draws && ticket.draw >= 0
-                                        ? std::optional<int>(draws->date(ticket.draw))
-                                        : DateKey(log, ticket.row);
+    // The day of the draw it was checked against; a single draw's where it
+    // was typed: priced at the ticket's own day, a draw of another would win
+    // another day's prizes.
+    const std::optional<int> date =
+        draws ? (ticket.draw >= 0 ? std::optional<int>(draws->date(ticket.draw)) : std::nullopt)
+              : game.date();
     if (!date)
         return {};
-    // Read only where the day's prizes take it.
-    const auto multiplier = [&] {
-        if (!TakesMultiplier(*game.rules(), *date))
-            return 0;
-        if (const std::optional<QByteArrayView> bytes = log.savedBytes(ticket.row, 2))
-            return MultiplierIn(std::string_view(bytes->data(), std::size_t(bytes->size())));
-        const QString text = log.text(ticket.row, 2);
-        return MultiplierIn(
-            std::u16string_view(QStringView(text).utf16(), std::size_t(text.size())));
-    };
-    return MoneyOf(*game.rules(), *date, match.count, match.kind == DrawMatch::WhitesAndBall,
-                   multiplier());
+    int multiplier = 0;
+    if (TakesMultiplier(*game.rules(), *date)) {
+        game.readTicket(log, ticket.row);
+        multiplier = game.ticketPlay().multiplier;
+    }
+    return MoneyOf(*game.rules(), *date, match.tier, multiplier);
 }
 
 QString CheckSummary::prizeText(const PlayMoney &money)
@@ -79,8 +81,8 @@ QString CheckSummary::prizeText(const PlayMoney &money)
     switch (money.prize) {
     case PlayMoney::Unknown:
         return {};
-    case PlayMoney::Jackpot:
-        return QStringLiteral("jackpot");
+    case PlayMoney::Named:
+        return QString::fromUtf8(money.named.data(), qsizetype(money.named.size()));
     case PlayMoney::AtLeast:
         return QStringLiteral("at least %1").arg(dollars(money.amount));
     case PlayMoney::Amount:
@@ -107,11 +109,11 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     int other = 0;
     int noDraw = 0;
     const bool money = hasMoney(game);
-    const bool digits = game.rules() && game.rules()->kind == LotteryGame::Kind::Digits;
     int plays = 0;
     int notCounted = 0;
+    int undated = 0;
     int atLeast = 0;
-    int jackpots = 0;
+    std::vector<std::pair<std::string_view, int>> namedPrizes;
     std::int64_t spent = 0;
     std::int64_t won = 0;
     constexpr std::int64_t most = std::int64_t(1) << 60; // far past any season
@@ -119,7 +121,7 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         const DrawMatch match = ticket.match;
         if (match.kind == DrawMatch::NoDraw) {
             ++noDraw;
-        } else if (isNamed(match, digits)) {
+        } else if (wins(match, game)) {
             if (last >= named.size() || !same(named[last].match, match)) {
                 last = std::size_t(
                     std::find_if(named.begin(), named.end(),
@@ -132,8 +134,13 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         } else {
             ++other;
         }
-        if (!money || match.kind == DrawMatch::NoDraw)
+        // A ticket with no numbers, or no draw, is no play.
+        if (!money || match.kind == DrawMatch::NoDraw || match.kind == DrawMatch::NoNumbers)
             continue;
+        if (!draws && !game.date()) {
+            ++undated;
+            continue;
+        }
         const PlayMoney play = moneyOf(log, game, ticket, draws);
         if (play.prize == PlayMoney::Unknown) {
             ++notCounted;
@@ -141,10 +148,17 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         }
         ++plays;
         spent = std::min(most, spent + play.price);
-        if (play.prize == PlayMoney::Jackpot)
-            ++jackpots;
-        else
+        if (play.prize == PlayMoney::Named) {
+            const auto found =
+                std::find_if(namedPrizes.begin(), namedPrizes.end(),
+                             [&](const auto &met) { return met.first == play.named; });
+            if (found == namedPrizes.end())
+                namedPrizes.push_back({play.named, 1});
+            else
+                ++found->second;
+        } else {
             won = std::min(most, won + play.amount);
+        }
         atLeast += play.prize == PlayMoney::AtLeast ? 1 : 0;
     }
     // Best first, and of one rank, the ticket of more numbers first: "4 of 5"
@@ -155,7 +169,7 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     });
     QStringList results;
     for (const Met &met : named) {
-        const QString text = met.match.text(game.ballName());
+        const QString text = met.match.text(game.extraName());
         const bool digitsWon =
             met.match.kind == DrawMatch::Straight || met.match.kind == DrawMatch::Box;
         results << (digitsWon ? QStringLiteral("%1 %2").arg(met.count).arg(text)
@@ -173,15 +187,29 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
              << QStringLiteral("%1 spent").arg(dollars(spent))
              << QStringLiteral("%1%2 won")
                     .arg(atLeast > 0 ? QStringLiteral("at least ") : QString(), dollars(won));
-        if (jackpots > 0)
-            sums.back() += jackpots == 1 ? QStringLiteral(" and a jackpot")
-                                         : QStringLiteral(" and %1 jackpots").arg(jackpots);
+        for (const auto &[prize, count] : namedPrizes) {
+            const QString text = QString::fromUtf8(prize.data(), qsizetype(prize.size()));
+            if (prize == "jackpot")
+                sums.back() += count == 1 ? QStringLiteral(" and a jackpot")
+                                          : QStringLiteral(" and %1 jackpots").arg(count);
+            else
+                sums.back() += count == 1
+                                   ? QStringLiteral(" and %1").arg(text)
+                                   : QStringLiteral(" and %1 \u00D7 %2").arg(count).arg(text);
+        }
         if (atLeast > 0)
             sums << QStringLiteral("%1 without a multiplier counted at 2X").arg(atLeast);
     }
-    if (!money || notCounted > 0)
-        sums << QStringLiteral("money only for Powerball and Mega Millions, as paid outside "
-                               "California");
+    if (undated > 0)
+        sums << QStringLiteral("money once the draw's date is typed");
+    if (notCounted > 0)
+        sums << (notCounted == 1
+                     ? QStringLiteral("1 play not counted, of a day whose prizes are not known")
+                     : QStringLiteral("%1 plays not counted, of days whose prizes are not known")
+                           .arg(notCounted));
+    if (!money)
+        sums << QStringLiteral("money only for %1, as paid outside California")
+                    .arg(gamesWithMoney());
     m_money = sums.join(QStringLiteral(", "));
 }
 

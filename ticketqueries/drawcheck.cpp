@@ -1,5 +1,9 @@
 #include "drawcheck.h"
 
+#include "gamename.h"
+
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 
@@ -27,13 +31,13 @@ int inCommon(const std::vector<int> &sortedA, const std::vector<int> &sortedB)
 
 } // namespace
 
-QString DrawMatch::text(QStringView ball) const
+QString DrawMatch::text(QStringView extra) const
 {
     switch (kind) {
     case NoDraw:
         return QStringLiteral("no draw");
-    case WhitesAndBall:
-        return QStringLiteral("%1 of %2 + %3").arg(count).arg(total).arg(ball);
+    case CountAndExtra:
+        return QStringLiteral("%1 of %2 + %3").arg(count).arg(total).arg(extra);
     case NoNumbers:
         return QStringLiteral("no numbers");
     case Straight:
@@ -41,7 +45,6 @@ QString DrawMatch::text(QStringView ball) const
     case Box:
         return QStringLiteral("box");
     case Count:
-    case Whites:
         break;
     }
     return QStringLiteral("%1 of %2").arg(count).arg(total);
@@ -52,7 +55,7 @@ QString GameKey(QStringView name)
     QString key;
     key.reserve(name.size());
     for (const QChar character : name) {
-        if (!character.isSpace())
+        if (!character.isSpace() && character != u'-' && character != u'.' && character != u'_')
             key.append(character.toCaseFolded());
     }
     return key;
@@ -170,9 +173,9 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone)
 
 namespace {
 
-const LotteryGame *rulesOf(const QString &key)
+std::u16string_view viewOf(const QString &text)
 {
-    return FindLotteryGame(std::u16string_view(QStringView(key).utf16(), std::size_t(key.size())));
+    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
 }
 
 bool drawsDigits(const LotteryGame *rules)
@@ -184,7 +187,7 @@ bool drawsDigits(const LotteryGame *rules)
 
 const LotteryGame *LotteryGameOf(QStringView name)
 {
-    return rulesOf(GameKey(name));
+    return FindLotteryGame(viewOf(GameKey(name)));
 }
 
 void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &numbers)
@@ -202,25 +205,34 @@ bool IsDigitGame(QStringView name)
     return drawsDigits(LotteryGameOf(name));
 }
 
-DrawCheck::DrawCheck(QStringView game, std::vector<int> winningNumbers)
-    : m_game(GameKey(game)), m_rules(rulesOf(m_game)), m_digitGame(drawsDigits(m_rules)),
-      m_winning(std::move(winningNumbers)), m_sortedWinning(sortedWinning(m_winning)),
-      m_anyDate(true)
+DrawCheck::DrawCheck(QStringView game)
+    : m_game(GameKey(game)), m_rules(FindLotteryGame(viewOf(m_game))),
+      m_digitGame(drawsDigits(m_rules)), m_anyDate(true)
 {
 }
 
 DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView date)
-    : m_game(GameKey(game)), m_rules(rulesOf(m_game)), m_digitGame(drawsDigits(m_rules)),
-      m_winning(NumbersIn(winningNumbers, m_digitGame)), m_sortedWinning(sortedWinning(m_winning)),
-      m_date(NumbersIn(date)), m_dateKey(DateKey(date)), m_anyDate(m_date.empty())
+    : DrawCheck(game)
 {
+    // The draw as typed, read as a ticket is: "5-12-23-34-45 PB 7".
+    TicketPlay typed;
+    TicketPlay::read(std::u16string_view(reinterpret_cast<const char16_t *>(winningNumbers.utf16()),
+                                         std::size_t(winningNumbers.size())),
+                     m_rules, typed);
+    std::vector<int> drawn = typed.numbers;
+    if (m_rules && m_rules->hasExtra() && typed.ball >= 0 && int(drawn.size()) == m_rules->count)
+        drawn.push_back(typed.ball);
+    prepare(drawn, m_winning);
+    m_date = NumbersIn(date);
+    m_dateKey = DateKey(date);
+    m_anyDate = m_date.empty();
 }
 
-QString DrawCheck::ballName() const
+QString DrawCheck::extraName() const
 {
-    if (!m_rules || !m_rules->hasBall())
+    if (!m_rules || !m_rules->hasExtra())
         return {};
-    return QString::fromLatin1(m_rules->ballShort.data(), qsizetype(m_rules->ballShort.size()));
+    return QString::fromLatin1(m_rules->extraShort.data(), qsizetype(m_rules->extraShort.size()));
 }
 
 bool DrawCheck::concerns(const LogList &list, int row) const
@@ -238,101 +250,124 @@ bool DrawCheck::isDate(const LogList &list, int row) const
             return key == m_dateKey;
     }
     if (bytes)
-        readNumbers(*bytes, false, m_ticket);
+        readNumbers(*bytes, false, m_numbers);
     else
-        readNumbers(text, false, m_ticket);
-    return m_ticket == m_date;
+        readNumbers(text, false, m_numbers);
+    return m_numbers == m_date;
 }
 
-// Most game cells are short ASCII: compared in their bytes, with no text made.
+// Most game cells are short ASCII and name the game as the check does:
+// compared in their bytes, with no text made. Any other is compared by the
+// names' rule, as a more precise name ("Lotto Texas" of "Lotto") or one
+// with a draw time is.
 bool DrawCheck::isGame(const LogList &list, int row) const
 {
     if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 0)) {
         qsizetype at = 0;
-        bool ascii = true;
+        bool same = true;
         for (const char byte : *bytes) {
             if (uchar(byte) >= 0x80) {
-                ascii = false;
+                same = false;
                 break;
             }
-            if (byte == ' ' || (byte >= '\t' && byte <= '\r'))
+            if (byte == ' ' || byte == '-' || byte == '.' || byte == '_' ||
+                (byte >= '\t' && byte <= '\r'))
                 continue;
             const char lower = byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : byte;
-            if (at >= m_game.size() || m_game[at] != QLatin1Char(lower))
-                return false;
+            if (at >= m_game.size() || m_game[at] != QLatin1Char(lower)) {
+                same = false;
+                break;
+            }
             ++at;
         }
-        if (ascii)
-            return at == m_game.size();
+        if (same && at == m_game.size())
+            return true;
     }
-    return GameKey(list.text(row, 0)) == m_game;
+    const QString ticket = GameKey(list.text(row, 0));
+    if (ticket == m_game)
+        return true;
+    return !ticket.isEmpty() && GameName(viewOf(ticket)).isTicketOf(GameName(viewOf(m_game)));
 }
 
 DrawMatch DrawCheck::match(QStringView ticketNumbers) const
 {
-    readNumbers(ticketNumbers, m_digitGame, m_ticket);
-    return matchNumbers(m_winning, m_sortedWinning);
+    TicketPlay::read(std::u16string_view(reinterpret_cast<const char16_t *>(ticketNumbers.utf16()),
+                                         std::size_t(ticketNumbers.size())),
+                     m_rules, m_play);
+    return matchTicket(m_winning);
 }
 
 DrawMatch DrawCheck::match(const LogList &list, int row) const
 {
-    return match(list, row, m_winning, m_sortedWinning);
+    readTicket(list, row);
+    return matchTicket(m_winning);
 }
 
-DrawMatch DrawCheck::match(const LogList &list, int row, const std::vector<int> &winning,
-                           const std::vector<int> &sortedWinning) const
+void DrawCheck::readTicket(const LogList &list, int row) const
 {
-    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2))
-        readNumbers(*bytes, m_digitGame, m_ticket);
-    else
-        readNumbers(list.text(row, 2), m_digitGame, m_ticket);
-    return matchNumbers(winning, sortedWinning);
+    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2)) {
+        TicketPlay::read(std::string_view(bytes->data(), std::size_t(bytes->size())), m_rules,
+                         m_play);
+        return;
+    }
+    const QString text = list.text(row, 2);
+    TicketPlay::read(viewOf(text), m_rules, m_play);
 }
 
-std::vector<int> DrawCheck::sortedWinning(const std::vector<int> &winning) const
+void DrawCheck::prepare(const std::vector<int> &drawn, WinningDraw &draw) const
 {
-    std::vector<int> result;
-    sortWinning(winning, result);
-    return result;
-}
-
-void DrawCheck::sortWinning(const std::vector<int> &winning, std::vector<int> &sorted) const
-{
-    std::size_t count = winning.size();
-    if (m_rules && m_rules->hasBall())
-        count = std::min(count, std::size_t(m_rules->count));
-    sorted.assign(winning.begin(), winning.begin() + std::ptrdiff_t(count));
-    std::sort(sorted.begin(), sorted.end());
+    draw.drawn = drawn;
+    draw.extra = -1;
+    std::size_t count = drawn.size();
+    if (m_rules && m_rules->hasExtra() && drawn.size() > std::size_t(m_rules->count)) {
+        count = std::size_t(m_rules->count);
+        draw.extra = drawn[count];
+    }
+    draw.sorted.assign(drawn.begin(), drawn.begin() + std::ptrdiff_t(count));
+    std::sort(draw.sorted.begin(), draw.sorted.end());
     if (!m_digitGame)
-        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+        draw.sorted.erase(std::unique(draw.sorted.begin(), draw.sorted.end()), draw.sorted.end());
 }
 
-DrawMatch DrawCheck::matchNumbers(const std::vector<int> &winning,
-                                  const std::vector<int> &sortedWinning) const
+DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
 {
-    const std::vector<int> &ticket = m_ticket;
-    if (ticket.empty())
+    const std::vector<int> &ticket = m_play.numbers;
+    if (ticket.empty() && m_play.ball < 0)
         return {};
-    // A ball game's five, then its ball, on the ticket and in the draw.
-    const bool ballGame = m_rules && m_rules->hasBall();
-    const std::size_t whites =
-        ballGame ? std::min(ticket.size(), std::size_t(m_rules->count)) : ticket.size();
-    m_sortedTicket.assign(ticket.begin(), ticket.begin() + std::ptrdiff_t(whites));
+    m_sortedTicket.assign(ticket.begin(), ticket.end());
     std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
     if (!m_digitGame)
         m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
                              m_sortedTicket.end());
-    const int common = inCommon(m_sortedTicket, sortedWinning);
-    const auto total = std::uint16_t(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
-    if (ballGame) {
-        const std::size_t ball = std::size_t(m_rules->count);
-        const bool hit =
-            ticket.size() > ball && winning.size() > ball && ticket[ball] == winning[ball];
-        return {hit ? DrawMatch::WhitesAndBall : DrawMatch::Whites, std::uint8_t(common), total};
+    const int common = inCommon(m_sortedTicket, draw.sorted);
+    const int total = int(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
+    if (m_digitGame) {
+        if (ticket == draw.drawn)
+            return {DrawMatch::Straight, common, total};
+        if (ticket.size() == draw.drawn.size() && common == int(ticket.size()))
+            return {DrawMatch::Box, common, total};
+        return {DrawMatch::Count, common, total};
     }
-    if (m_digitGame && ticket == winning)
-        return {DrawMatch::Straight, std::uint8_t(common), total};
-    if (m_digitGame && ticket.size() == winning.size() && common == int(ticket.size()))
-        return {DrawMatch::Box, std::uint8_t(common), total};
-    return {DrawMatch::Count, std::uint8_t(std::min(common, 255)), total};
+    bool extra = false;
+    if (m_rules && draw.extra >= 0) {
+        extra = m_rules->hasBall()
+                    ? m_play.ball == draw.extra
+                    : std::binary_search(m_sortedTicket.begin(), m_sortedTicket.end(), draw.extra);
+    }
+    // A play of more numbers than the game's is no play of it, and wins no tier.
+    const int tier = m_rules && total <= m_rules->count ? m_rules->tierOf(common, extra) : 0;
+    return {extra ? DrawMatch::CountAndExtra : DrawMatch::Count, std::min(common, 255), total,
+            tier};
+}
+
+QString DrawCheck::drawText(const std::vector<int> &drawn) const
+{
+    const int extraAt = m_rules && m_rules->hasExtra() ? m_rules->count : -1;
+    QStringList numbers;
+    for (std::size_t at = 0; at < drawn.size(); ++at) {
+        if (int(at) == extraAt)
+            numbers << extraName();
+        numbers << QString::number(drawn[at]);
+    }
+    return numbers.join(u' ');
 }

@@ -2,6 +2,7 @@
 
 #include "loglist.h"
 #include "lotterygame.h"
+#include "ticketplay.h"
 
 #include <QString>
 #include <QStringView>
@@ -18,19 +19,25 @@ struct DrawMatch
         NoDraw,        // a season's ticket whose day has no draw in the file
         NoNumbers,     // the ticket's numbers cell holds no number
         Count,         // so many of its numbers are among the winning ones
-        Whites,        // a ball game: so many of its five, the ball missed
-        WhitesAndBall, // a ball game: so many of its five, and the ball
+        CountAndExtra, // and the ball, or a lotto's bonus number, too
         Box,           // digit games: the winning digits, in another order
         Straight       // digit games: the winning digits, in their order
     };
-    Kind kind = NoNumbers;
-    std::uint8_t count = 0;  // numbers in common, the ball aside
-    std::uint16_t total = 0; // numbers on the ticket, the ball aside
+    Kind kind : 3 = NoNumbers;
+    std::uint8_t tier : 5 = 0; // the prize tier of the game it wins, from 1; 0 none
+    std::uint8_t count = 0;    // numbers in common, the ball aside
+    std::uint16_t total = 0;   // numbers on the ticket, the ball aside
 
-    // Higher is better: straight, box; for a ball game the prize tiers the
-    // games share (5 + ball, 5, 4 + ball, 4, 3 + ball, 3, 2 + ball, 1 + ball,
-    // the ball alone), then the rest by their count; more numbers in common;
-    // no numbers, then no draw, last.
+    DrawMatch() = default;
+    DrawMatch(Kind kind, int count = 0, int total = 0, int tier = 0)
+        : kind(kind), tier(std::uint8_t(tier)), count(std::uint8_t(count)),
+          total(std::uint16_t(total))
+    {
+    }
+
+    // Higher is better: straight, box; the game's prize tiers, best first;
+    // then the rest by their count, the ball or bonus breaking ties; no
+    // numbers, then no draw, last.
     int rank() const
     {
         switch (kind) {
@@ -39,27 +46,23 @@ struct DrawMatch
         case NoNumbers:
             return 1;
         case Count:
-            return 2 + count;
-        case Whites:
-        case WhitesAndBall: {
-            const int ball = kind == WhitesAndBall ? 1 : 0;
-            return 2 + (count >= 3 ? 2 * count + ball : ball ? count + 3 : count);
-        }
+        case CountAndExtra:
+            return tier != 0 ? 1000 - tier : 2 + 2 * count + (kind == CountAndExtra ? 1 : 0);
         case Box:
-            return 300;
+            return 1100;
         case Straight:
-            return 301;
+            return 1101;
         }
         return 0;
     }
     bool betterThan(DrawMatch other) const { return rank() > other.rank(); }
-    // As the list shows it: "straight", "box", "3 of 5", "3 of 5 + PB" with
-    // the ball's short name, "no numbers", "no draw".
-    QString text(QStringView ball = {}) const;
+    // As the list shows it: "straight", "box", "3 of 5", "3 of 5 + PB" or
+    // "5 of 6 + bonus" with the extra's short name, "no numbers", "no draw".
+    QString text(QStringView extra = {}) const;
 };
 
-// A game as players write its name, whatever the case and the spaces:
-// "pick 3", "PICK3" and "Pick 3" are one game, "pick3".
+// A game as players write its name, whatever the case, the spaces and the
+// dashes: "pick 3", "PICK3" and "Pick-3" are one game, "pick3".
 QString GameKey(QStringView name);
 
 // The rules of a game the table of games knows, by its name as players
@@ -88,29 +91,42 @@ std::optional<int> DateKey(QByteArrayView bytes);
 // The same of a ticket's date, read from the file's own bytes where it can.
 std::optional<int> DateKey(const LogList &list, int row);
 
+// A draw made ready to check tickets against: its numbers as drawn, sorted,
+// and its ball or bonus number apart.
+struct WinningDraw
+{
+    std::vector<int> drawn;
+    std::vector<int> sorted; // distinct but in digit games
+    int extra = -1;          // the ball or bonus number; -1 for none
+};
+
 // Check a draw: the player's game, the winning numbers as typed, and a date
 // if they gave one. Tickets of a digit game win straight or box, counting a
 // repeated digit as often as it stands; those of a ball game count the five
-// in common, each once, and the ball, the sixth number however it is
-// written; any other game counts the numbers in common, each once.
+// in common, each once, and the ball, read from the ticket as TicketPlay
+// reads it; a lotto's count its bonus number where the draw has one; any
+// other game counts the numbers in common, each once. A result is named by
+// the prize tier of the game it wins.
 class DrawCheck
 {
 public:
     DrawCheck(QStringView game, QStringView winningNumbers, QStringView date = {});
-    // A draw read elsewhere, whatever its date.
-    DrawCheck(QStringView game, std::vector<int> winningNumbers);
+    // A game whose draws are read elsewhere, each with its day.
+    explicit DrawCheck(QStringView game);
 
     bool hasGame() const { return !m_game.isEmpty(); }
     // The game as GameKey gives it.
     const QString &gameKey() const { return m_game; }
     // The table's rules of the game, where it knows it.
     const LotteryGame *rules() const { return m_rules; }
-    // "PB" for Powerball, as the results name the ball; empty for a game
-    // without one.
-    QString ballName() const;
-    bool hasNumbers() const { return !m_winning.empty(); }
+    // "PB" for Powerball, "bonus" for Lotto, as the results name the ball or
+    // bonus; empty for a game without one.
+    QString extraName() const;
+    bool hasNumbers() const { return !m_winning.drawn.empty(); }
     // A game and at least one winning number: something to check.
     bool isComplete() const { return hasGame() && hasNumbers(); }
+    // The day of the draw typed, where a rule reads it.
+    std::optional<int> date() const { return m_dateKey; }
     // The ticket is of the draw's game and, where a date was given, of its
     // date: the same day whatever its order and year width, or, where no rule
     // reads a date, the same numbers however separated.
@@ -119,27 +135,29 @@ public:
     // The same for a ticket of the list, read from the file's own bytes where
     // it can: a check of a long log makes no text.
     DrawMatch match(const LogList &list, int row) const;
-    // The same against other winning numbers of the game, as drawn and as
-    // sortedWinning() sorts them: one check for a file's many draws.
-    DrawMatch match(const LogList &list, int row, const std::vector<int> &winning,
-                    const std::vector<int> &sortedWinning) const;
-    std::vector<int> sortedWinning(const std::vector<int> &winning) const;
-    void sortWinning(const std::vector<int> &winning, std::vector<int> &sorted) const;
+    // For one ticket against many draws: read it once, then match each.
+    void readTicket(const LogList &list, int row) const;
+    DrawMatch matchTicket(const WinningDraw &draw) const;
+    // A draw's numbers as drawn, a ball game's ball last, made ready.
+    void prepare(const std::vector<int> &drawn, WinningDraw &draw) const;
+    // As the DRAW column shows it: "5 12 23 34 45 PB 7", "4 11 25 37 45 53
+    // bonus 57".
+    QString drawText(const std::vector<int> &drawn) const;
+    // The play a ticket read last holds: its multiplier, for its money.
+    const TicketPlay &ticketPlay() const { return m_play; }
 
 private:
     bool isGame(const LogList &list, int row) const;
     bool isDate(const LogList &list, int row) const;
-    DrawMatch matchNumbers(const std::vector<int> &winning,
-                           const std::vector<int> &sortedWinning) const;
 
     QString m_game;
     const LotteryGame *m_rules;
     bool m_digitGame;
-    std::vector<int> m_winning;
-    std::vector<int> m_sortedWinning; // distinct but in digit games; a ball game's five alone
+    WinningDraw m_winning;
     std::vector<int> m_date;
     std::optional<int> m_dateKey;
     bool m_anyDate;
-    mutable std::vector<int> m_ticket; // the numbers of the ticket at hand
+    mutable TicketPlay m_play; // the ticket at hand
     mutable std::vector<int> m_sortedTicket;
+    mutable std::vector<int> m_numbers;
 };

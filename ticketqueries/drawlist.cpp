@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <numeric>
 
-void DrawList::add(int date, std::span<const int> numbers)
+void DrawList::add(int date, std::span<const int> numbers, std::uint32_t origin)
 {
     m_dates.push_back(date);
+    m_origins.push_back(origin);
     for (const int number : numbers) {
         auto value = std::uint32_t(number);
         while (value >= 0x80) {
@@ -41,7 +42,16 @@ std::vector<int> DrawList::numbers(int draw) const
     return result;
 }
 
-int DrawList::keepFirstOfEachDay(int most)
+bool DrawList::sameNumbers(int a, int b) const
+{
+    const std::uint32_t startA = a == 0 ? 0 : m_ends[std::size_t(a) - 1];
+    const std::uint32_t startB = b == 0 ? 0 : m_ends[std::size_t(b) - 1];
+    return m_ends[std::size_t(a)] - startA == m_ends[std::size_t(b)] - startB &&
+           std::equal(m_packed.begin() + startA, m_packed.begin() + m_ends[std::size_t(a)],
+                      m_packed.begin() + startB);
+}
+
+DrawList::Dropped DrawList::keepFirstOfEachDay(int most)
 {
     std::vector<int> byDate(m_dates.size());
     std::iota(byDate.begin(), byDate.end(), 0);
@@ -49,16 +59,27 @@ int DrawList::keepFirstOfEachDay(int most)
         return m_dates[std::size_t(a)] < m_dates[std::size_t(b)];
     });
     std::vector<bool> kept(m_dates.size(), true);
-    int gone = 0;
-    for (std::size_t at = 0, run = 0; at < byDate.size(); ++at) {
-        run = at > 0 && date(byDate[at]) == date(byDate[at - 1]) ? run + 1 : 0;
-        if (run >= std::size_t(most)) {
-            kept[std::size_t(byDate[at])] = false;
-            ++gone;
+    Dropped dropped;
+    // Each draw is compared with those kept of its day, never more than most.
+    std::vector<int> dayKept;
+    for (std::size_t at = 0; at < byDate.size(); ++at) {
+        const int draw = byDate[at];
+        if (at > 0 && date(draw) != date(byDate[at - 1]))
+            dayKept.clear();
+        const bool repeat = std::any_of(dayKept.begin(), dayKept.end(), [&](int earlier) {
+            return m_origins[std::size_t(earlier)] == m_origins[std::size_t(draw)] &&
+                   sameNumbers(earlier, draw);
+        });
+        if (repeat || int(dayKept.size()) >= most) {
+            kept[std::size_t(draw)] = false;
+            ++(repeat ? dropped.repeats : dropped.pastMost);
+        } else {
+            dayKept.push_back(draw);
         }
     }
-    if (gone == 0)
-        return 0;
+    m_origins = std::vector<std::uint32_t>();
+    if (dropped.repeats + dropped.pastMost == 0)
+        return dropped;
     // Moved down in place, each draw's numbers after the last kept.
     std::size_t to = 0;
     std::uint32_t packedTo = 0;
@@ -78,5 +99,5 @@ int DrawList::keepFirstOfEachDay(int most)
     m_dates.resize(to);
     m_ends.resize(to);
     m_packed.resize(packedTo);
-    return gone;
+    return dropped;
 }

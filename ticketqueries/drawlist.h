@@ -11,10 +11,18 @@
 class DrawList
 {
 public:
-    void add(int date, std::span<const int> numbers);
-    // Keeps the first draws of each day, as many as most; returns how many
-    // went.
-    int keepFirstOfEachDay(int most);
+    // origin: what tells a draw from a repeat of it, such as a hash of its
+    // line's text and its place on the line; 0 where nothing does.
+    void add(int date, std::span<const int> numbers, std::uint32_t origin = 0);
+
+    struct Dropped
+    {
+        int repeats = 0;  // draws whose day held one of the same origin and numbers
+        int pastMost = 0; // draws past the most a day
+    };
+    // Keeps each draw once, and the first of each day, as many as most; lets
+    // the origins go.
+    Dropped keepFirstOfEachDay(int most);
 
     int size() const { return int(m_dates.size()); }
     bool empty() const { return m_dates.empty(); }
@@ -24,7 +32,10 @@ public:
     std::vector<int> numbers(int draw) const;
 
 private:
+    bool sameNumbers(int a, int b) const;
+
     std::vector<int> m_dates;
-    std::vector<std::uint32_t> m_ends;  // where each draw's numbers end in m_packed
-    std::vector<std::uint8_t> m_packed; // seven bits a byte, the high bit for more
+    std::vector<std::uint32_t> m_ends;    // where each draw's numbers end in m_packed
+    std::vector<std::uint8_t> m_packed;   // seven bits a byte, the high bit for more
+    std::vector<std::uint32_t> m_origins; // until the repeats are dropped
 };

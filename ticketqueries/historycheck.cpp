@@ -4,8 +4,7 @@
 #include <numeric>
 
 HistoryCheck::HistoryCheck(QStringView game, DrawList draws)
-    : m_game(game, std::vector<int>()), m_draws(std::move(draws)),
-      m_byDate(std::size_t(m_draws.size()))
+    : m_game(game), m_draws(std::move(draws)), m_byDate(std::size_t(m_draws.size()))
 {
     std::iota(m_byDate.begin(), m_byDate.end(), 0);
     std::stable_sort(m_byDate.begin(), m_byDate.end(),
@@ -27,10 +26,15 @@ std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) cons
         std::lower_bound(m_byDate.begin(), m_byDate.end(), *date,
                          [this](int draw, int day) { return m_draws.date(draw) < day; });
     // In file order: among equal results, the draw that stands first.
+    bool read = false;
     for (auto draw = first; draw != m_byDate.end() && m_draws.date(*draw) == *date; ++draw) {
-        m_draws.numbers(*draw, m_winning);
-        m_game.sortWinning(m_winning, m_sortedWinning);
-        const DrawMatch match = m_game.match(list, row, m_winning, m_sortedWinning);
+        if (!read) {
+            m_game.readTicket(list, row);
+            read = true;
+        }
+        m_draws.numbers(*draw, m_drawn);
+        m_game.prepare(m_drawn, m_winning);
+        const DrawMatch match = m_game.matchTicket(m_winning);
         if (best.second < 0 || match.betterThan(best.first))
             best = {match, *draw};
     }

@@ -27,6 +27,6 @@ private:
     DrawCheck m_game; // the game, whose rules each draw is checked by
     DrawList m_draws;
     std::vector<int> m_byDate; // the draws, by day, in file order on each
-    mutable std::vector<int> m_winning;
-    mutable std::vector<int> m_sortedWinning;
+    mutable std::vector<int> m_drawn;
+    mutable WinningDraw m_winning;
 };

@@ -286,20 +286,10 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
         const Listed &listed = m_listed[std::size_t(index.row())];
         const DrawCheck &game = *checkedGame();
         QString text;
-        if (result) {
-            text = listed.match.text(game.ballName());
-        } else if (listed.draw >= 0) {
-            // A ball game's ball last, named: "5 12 23 34 45 PB 7".
-            const std::vector<int> drawn = m_history->drawNumbers(listed.draw);
-            const int whites = game.rules() && game.rules()->hasBall() ? game.rules()->count : -1;
-            QStringList numbers;
-            for (std::size_t at = 0; at < drawn.size(); ++at) {
-                if (int(at) == whites)
-                    numbers << game.ballName();
-                numbers << QString::number(drawn[at]);
-            }
-            text = numbers.join(u' ');
-        }
+        if (result)
+            text = listed.match.text(game.extraName());
+        else if (listed.draw >= 0)
+            text = game.drawText(m_history->drawNumbers(listed.draw));
         if (role == Qt::DisplayRole)
             return text;
         return (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);

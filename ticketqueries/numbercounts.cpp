@@ -73,32 +73,52 @@ NumberCounts NumberCounts::of(const ListedTickets &listing)
     }
     if (key.isEmpty())
         return counts;
-    const DrawCheck game = checked ? *checked : DrawCheck(key, std::vector<int>());
+    const DrawCheck game = checked ? *checked : DrawCheck(key);
     counts.rules = game.rules();
     const LotteryGame *rules = counts.rules;
-    const bool digits = rules && rules->kind == LotteryGame::Kind::Digits;
-    const int whites = rules && rules->hasBall() ? rules->count : -1;
-    Tally numbers(rules ? rules->first : 0, rules ? rules->last : 0, rules != nullptr);
-    Tally balls(rules ? rules->ballFirst : 0, rules ? rules->ballLast : 0, rules != nullptr);
+    // A lotto's bonus number is no winning number of its own.
+    const int whites = rules && rules->hasExtra() ? rules->count : -1;
+    const bool balls = rules && rules->hasBall();
+    // The ranges of the days the file's draws span, the widest of them.
+    int last = rules ? rules->latest().last : 0;
+    int ballLast = rules ? rules->latest().ballLast : 0;
+    if (draws && rules && !draws->empty()) {
+        int from = draws->date(0);
+        int to = from;
+        for (int draw = 1; draw < draws->size(); ++draw) {
+            from = std::min(from, draws->date(draw));
+            to = std::max(to, draws->date(draw));
+        }
+        for (const GameEra &era : rules->eras) {
+            if (&era == &rules->eraOn(from) || (era.from > from && era.from <= to)) {
+                last = std::max(last, era.last);
+                ballLast = std::max(ballLast, era.ballLast);
+            }
+        }
+    }
+    Tally numbers(rules ? rules->first : 0, last, rules != nullptr);
+    Tally ballTally(1, ballLast, rules != nullptr);
     std::vector<int> read;
     const auto tally = [&](const std::vector<int> &drawn, bool isDraw) {
         for (std::size_t at = 0; at < drawn.size(); ++at) {
-            if (whites >= 0 && int(at) == whites)
-                balls.add(drawn[at], isDraw);
+            if (whites >= 0 && int(at) == whites && balls)
+                ballTally.add(drawn[at], isDraw);
             else if (whites < 0 || int(at) < whites)
                 numbers.add(drawn[at], isDraw);
         }
     };
+    // A ticket's play as the check reads it: its ball wherever it is marked.
     for (int at = 0; at < listed; ++at) {
         const int row = listing.logRow(at);
         if (!checked && !game.concerns(log, row))
             continue;
-        if (const std::optional<QByteArrayView> bytes = log.savedBytes(row, 2))
-            ReadNumbersIn(*bytes, digits, read);
-        else
-            ReadNumbersIn(log.text(row, 2), digits, read);
+        game.readTicket(log, row);
+        const TicketPlay &play = game.ticketPlay();
         ++counts.tickets;
-        tally(read, false);
+        for (const int number : play.numbers)
+            numbers.add(number, false);
+        if (balls && play.ball >= 0)
+            ballTally.add(play.ball, false);
     }
     if (draws) {
         counts.draws = draws->size();
@@ -108,6 +128,6 @@ NumberCounts NumberCounts::of(const ListedTickets &listing)
         }
     }
     counts.numbers = numbers.bars(&counts.moreNumbers);
-    counts.balls = whites >= 0 ? balls.bars(&counts.moreNumbers) : std::vector<Bar>();
+    counts.balls = balls ? ballTally.bars(&counts.moreNumbers) : std::vector<Bar>();
     return counts;
 }

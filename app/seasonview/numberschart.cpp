@@ -107,8 +107,8 @@ void NumbersChart::paint(QPainter &painter, const QRect &area, const NumberCount
     paintBars(painter, bars, counts.numbers, drawn, caption);
     if (!ball.isNull()) {
         paintBars(painter, ball, counts.balls, drawn,
-                  QString::fromLatin1(counts.rules->ballShort.data(),
-                                      qsizetype(counts.rules->ballShort.size())));
+                  QString::fromLatin1(counts.rules->extraShort.data(),
+                                      qsizetype(counts.rules->extraShort.size())));
     }
     painter.restore();
 }

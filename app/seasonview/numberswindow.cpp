@@ -70,8 +70,8 @@ void NumbersWindow::setCounts(NumberCounts counts)
     m_table->setHorizontalHeaderLabels(titles);
     m_table->setRowCount(int(counts.numbers.size() + counts.balls.size()));
     const QString ball = counts.rules
-                             ? QString::fromLatin1(counts.rules->ballShort.data(),
-                                                   qsizetype(counts.rules->ballShort.size()))
+                             ? QString::fromLatin1(counts.rules->extraShort.data(),
+                                                   qsizetype(counts.rules->extraShort.size()))
                              : QString();
     int row = 0;
     for (const auto *bars : {&counts.numbers, &counts.balls}) {

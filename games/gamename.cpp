@@ -1,0 +1,96 @@
+#include "gamename.h"
+
+#include <array>
+
+namespace {
+
+// Folded as GameKey folds them.
+constexpr std::array<std::u16string_view, 10> drawTimes = {
+    u"midday", u"evening", u"morning", u"day",       u"night",
+    u"noon",   u"eve",     u"mid",     u"afternoon", u"daytime"};
+
+// Each of the space-separated keys, in turn.
+template <typename Each> void forEachKey(std::string_view keys, Each each)
+{
+    while (!keys.empty()) {
+        const std::size_t end = std::min(keys.find(' '), keys.size());
+        each(keys.substr(0, end));
+        keys.remove_prefix(std::min(end + 1, keys.size()));
+    }
+}
+
+bool startsWith(std::u16string_view text, std::string_view ascii)
+{
+    if (text.size() < ascii.size())
+        return false;
+    for (std::size_t at = 0; at < ascii.size(); ++at) {
+        if (text[at] != char16_t(ascii[at]))
+            return false;
+    }
+    return true;
+}
+
+bool sameFamily(const LotteryGame *a, const LotteryGame *b)
+{
+    return a == b || a->family == b->name || b->family == a->name;
+}
+
+} // namespace
+
+int DrawTimeOf(std::u16string_view word)
+{
+    for (std::size_t at = 0; at < drawTimes.size(); ++at) {
+        if (word == drawTimes[at])
+            return int(at) + 1;
+    }
+    return 0;
+}
+
+// The longest name of the table the key begins with, where what follows it
+// is nothing or a draw time: "lottoamerica" is not Lotto at "america".
+GameName::GameName(std::u16string_view key) : base(key)
+{
+    std::size_t longest = 0;
+    for (const LotteryGame &candidate : LotteryGames()) {
+        forEachKey(candidate.keys, [&](std::string_view name) {
+            if (name.size() <= longest || !startsWith(key, name))
+                return;
+            const std::u16string_view after = key.substr(name.size());
+            const int time = after.empty() ? 0 : DrawTimeOf(after);
+            if (!after.empty() && time == 0)
+                return;
+            longest = name.size();
+            game = &candidate;
+            base = key.substr(0, name.size());
+            drawTime = time;
+        });
+    }
+    if (game)
+        return;
+    // Another game's name, with a draw time after it or not.
+    for (const std::u16string_view time : drawTimes) {
+        if (key.size() > time.size() && key.ends_with(time)) {
+            base = key.substr(0, key.size() - time.size());
+            drawTime = DrawTimeOf(time);
+            return;
+        }
+    }
+}
+
+bool GameName::holdsDrawsOf(const GameName &wanted) const
+{
+    const bool times = drawTime == 0 || wanted.drawTime == 0 || drawTime == wanted.drawTime;
+    if (game || wanted.game)
+        return game && wanted.game && sameFamily(game, wanted.game) && times;
+    return base == wanted.base && times;
+}
+
+bool GameName::isTicketOf(const GameName &checked) const
+{
+    return drawTime == checked.drawTime && holdsDrawsOf(checked);
+}
+
+const LotteryGame *FindLotteryGame(std::u16string_view key)
+{
+    return GameName(key).game;
+}
