@@ -65,6 +65,7 @@ private slots:
     void gameOfAName();
     void drawMatch_data();
     void drawMatch();
+    void ballGameResultsRankByPrizeTier_data();
     void ballGameResultsRankByPrizeTier();
     void playMoney_data();
     void playMoney();
@@ -183,6 +184,23 @@ void TestTicketQueries::drawMatch_data()
                                                  << "1 2 3 4 5 6"
                                                  << "1 2 3 4 5 7"
                                                  << "5 of 6";
+    QTest::newRow("a multiplier before the numbers") << "Mega Millions"
+                                                     << "12 23 34 45 50 7"
+                                                     << "3X 12 23 34 45 50 MB 07"
+                                                     << "5 of 5 + MB";
+    QTest::newRow("an x before a number with a leading zero is no multiplier")
+        << "Mega Millions"
+        << "12 23 34 45 50 5"
+        << "12 23 34 45 50 X 05"
+        << "5 of 5 + MB";
+    QTest::newRow("six numbers and a marked ball") << "Powerball"
+                                                   << "5 12 23 34 45 7"
+                                                   << "05 12 23 34 45 26 PB 07"
+                                                   << "5 of 6 + PB";
+    QTest::newRow("a bonus number where the draw has one") << "Lotto"
+                                                           << "1 2 3 4 5 6 bonus 7"
+                                                           << "1 2 3 4 5 7"
+                                                           << "5 of 6 + bonus";
     QTest::newRow("no numbers on the ticket") << "Pick 5"
                                               << "1 2 3 4 5"
                                               << "n/a"
@@ -205,6 +223,12 @@ void TestTicketQueries::gameOfAName_data()
                                                                 << "";
     QTest::newRow("a draw time alone") << "Evening"
                                        << "";
+    QTest::newRow("a lotto of its own, more precise than lotto") << "Lotto Texas"
+                                                                 << "Lotto Texas";
+    QTest::newRow("another state's lotto") << "Florida Lotto"
+                                           << "Florida Lotto";
+    QTest::newRow("a draw time in texas, after the name") << "Pick 3 Day"
+                                                          << "Pick 3";
 }
 
 void TestTicketQueries::gameOfAName()
@@ -227,15 +251,36 @@ void TestTicketQueries::drawMatch()
     QCOMPARE(draw.match(ticket).text(draw.extraName()), result);
 }
 
-// 5 + ball, 5, 4 + ball, 4, 3 + ball, 3, 2 + ball, 1 + ball, the ball
-// alone, then 2, 1 and 0 whites; no numbers, then no draw.
+void TestTicketQueries::ballGameResultsRankByPrizeTier_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QStringList>("best");
+    // 5 + ball, 5, 4 + ball, 4, 3 + ball, 3, 2 + ball, 1 + ball, the ball
+    // alone, then 2, 1 and 0 whites; no numbers, then no draw.
+    QTest::newRow("mega millions")
+        << "Mega Millions"
+        << QStringList{"5 of 5 + MB", "5 of 5",      "4 of 5 + MB", "4 of 5",      "3 of 5 + MB",
+                       "3 of 5",      "2 of 5 + MB", "1 of 5 + MB", "0 of 5 + MB", "2 of 5",
+                       "1 of 5",      "0 of 5",      "no numbers",  "no draw"};
+    // Two numbers alone win; the ball alone wins less than one and the ball.
+    QTest::newRow("lucky for life")
+        << "Lucky for Life"
+        << QStringList{"5 of 5 + LB", "5 of 5",      "4 of 5 + LB", "4 of 5",      "3 of 5 + LB",
+                       "3 of 5",      "2 of 5 + LB", "2 of 5",      "1 of 5 + LB", "0 of 5 + LB",
+                       "1 of 5",      "0 of 5",      "no numbers",  "no draw"};
+    // The Cash Ball alone wins nothing.
+    QTest::newRow("cash4life") << "Cash4Life"
+                               << QStringList{"5 of 5 + CB", "5 of 5", "4 of 5 + CB", "4 of 5",
+                                              "3 of 5 + CB", "3 of 5", "2 of 5 + CB", "2 of 5",
+                                              "1 of 5 + CB", "1 of 5", "0 of 5 + CB", "0 of 5",
+                                              "no numbers",  "no draw"};
+}
+
 void TestTicketQueries::ballGameResultsRankByPrizeTier()
 {
-    const DrawCheck draw(u"Mega Millions", u"1 2 3 4 5 6");
-    const QStringList best = {"5 of 5 + MB", "5 of 5", "4 of 5 + MB", "4 of 5",
-                              "3 of 5 + MB", "3 of 5", "2 of 5 + MB", "1 of 5 + MB",
-                              "0 of 5 + MB", "2 of 5", "1 of 5",      "0 of 5",
-                              "no numbers",  "no draw"};
+    QFETCH(QString, game);
+    QFETCH(QStringList, best);
+    const DrawCheck draw(game, u"1 2 3 4 5 6");
     const QStringList tickets = {
         "9 8 7 1 2 6",  "1 2 3 4 9 7",   "1 2 3 4 5 7",  "1 2 3 9 8 6", "",
         "9 8 7 6 10 6", "1 2 3 4 5 6",   "1 9 8 7 10 6", "1 2 3 4 9 6", "1 2 3 9 8 7",
@@ -676,6 +721,22 @@ void TestTicketQueries::drawHistoryRead_data()
     QTest::newRow("quoted, midday and evening, ANSI")
         << QByteArray("\"12/01/2026\",Midday \xB7,\"3,7,1\"\r\n2026-12-01,Evening,\"1\"\"7\"\"9\"")
         << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 1 7 9"} << 0;
+    QTest::newRow("a game named after the date")
+        << QByteArray("12/01/2026,Pick 3,3,7,1\r\n12/01/2026,Pick 4,3,3,7,1\r\n") << "Pick 3"
+        << QStringList{"20261201: 3 7 1"} << 1;
+    QTest::newRow("mid-day after the name, in texas' shape")
+        << QByteArray("Pick 3 Mid-Day,12,1,2026,3,7,1\r\nPick 3 Evening,12,1,2026,4,0,9\r\n")
+        << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 4 0 9"} << 0;
+    QTest::newRow("a title, days and months' names between dashes")
+        << QByteArray("Powerball Winning Numbers\r\nDate,White Balls,Powerball,Power Play\r\n"
+                      "7-Oct-2015,18 30 40 48 52,9,3\r\n10-OCT-15,12|27|29|43|68,1,2\r\n")
+        << "Powerball" << QStringList{"20151007: 18 30 40 48 52 9", "20151010: 12 27 29 43 68 1"}
+        << 2;
+    QTest::newRow("a line given twice, a double play column beside it")
+        << QByteArray("Draw Date,Winning Numbers,Multiplier,Double Play\r\n"
+                      "11/28/2026,02 04 06 08 10 09,2,01 03 05 07 09 11\r\n"
+                      "11/28/2026,02 04 06 08 10 09,2,01 03 05 07 09 11\r\n")
+        << "Powerball" << QStringList{"20261128: 2 4 6 8 10 9"} << 2;
     QTest::newRow("binary") << QByteArray("\x00\xFF\x01", 3) << "Pick 3" << QStringList{} << 1;
     QByteArray days;
     for (int draw = 1; draw <= 25; ++draw)
