@@ -150,6 +150,7 @@ void ManagerPage::loadLog()
             auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), notice,
                                         QMessageBox::Ok, window());
             box->setObjectName(QStringLiteral("StartNotice"));
+            box->setTextFormat(Qt::PlainText);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
         });
@@ -230,6 +231,7 @@ void ManagerPage::reportSave(const SaveOutcome &outcome)
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), text,
                                 QMessageBox::Ok, window());
     box->setInformativeText(details.join(QStringLiteral("\n\n")));
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

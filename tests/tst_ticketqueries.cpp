@@ -71,6 +71,9 @@ private slots:
     void playMoney();
     void numberCountsOfAGameOfNoKnownRange();
     void reportRunsOverAsManyPagesAsItsWinners();
+    void reportColumnsFitThePage_data();
+    void reportColumnsFitThePage();
+    void reportCountsNoDrawApart();
     void dateKey_data();
     void dateKey();
     void ticketOrder_data();
@@ -399,6 +402,36 @@ void TestTicketQueries::reportRunsOverAsManyPagesAsItsWinners()
     QCOMPARE(pages(), 1);
     report.winners.assign(300, QStringList{"Pick 3", "12/01/2026", "3-7-1", "straight"});
     QVERIFY2(pages() >= 5, qPrintable(QString::number(pages())));
+}
+
+void TestTicketQueries::reportColumnsFitThePage_data()
+{
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QList<int>>("fitted"); // on a page of 600
+    QTest::newRow("room for all") << QList<int>{100, 200, 300} << QList<int>{100, 200, 300};
+    QTest::newRow("one long cell")
+        << QList<int>{80, 2000, 90, 100, 70, 60} << QList<int>{80, 200, 90, 100, 70, 60};
+    QTest::newRow("two long cells share the room left")
+        << QList<int>{100, 900, 800} << QList<int>{100, 250, 250};
+}
+
+void TestTicketQueries::reportColumnsFitThePage()
+{
+    QFETCH(QList<int>, widths);
+    QFETCH(QList<int>, fitted);
+    std::vector<int> columns(widths.begin(), widths.end());
+    FitColumns(columns, 600);
+    QCOMPARE(QList<int>(columns.begin(), columns.end()), fitted);
+}
+
+void TestTicketQueries::reportCountsNoDrawApart()
+{
+    SeasonReport report;
+    report.winners.push_back({"Powerball", "11/28/2026", "1 2 3 4 5 6", "5 of 5 + PB"});
+    report.others = 2;
+    report.noDraw = 1;
+    QCOMPARE(report.closing(), QStringList({"And 2 other tickets, which won nothing.",
+                                            "1 ticket had no draw in the file."}));
 }
 
 void TestTicketQueries::dateKey_data()

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -54,4 +55,10 @@ QRadioButton *makeOptionButton(QWidget *parent, const QString &name, const QRect
     // Only the circle fits in the box: the caption is cut off, as the label
     // beside the button carries the text the user reads.
     return place(new QRadioButton(name, parent), name, geometry, QFont());
+}
+
+QString PlainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped())
+                                     : text;
 }

@@ -23,3 +23,7 @@ QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &te
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
                         const QRect &geometry, const QFont &font = {});
 QRadioButton *makeOptionButton(QWidget *parent, const QString &name, const QRect &geometry);
+
+// A tool tip that shows the text as it stands, however much it looks like
+// markup: a file's or a cell's words are never taken for rich text.
+QString PlainToolTip(const QString &text);

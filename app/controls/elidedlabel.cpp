@@ -1,15 +1,18 @@
 #include "elidedlabel.h"
 
+#include "controls.h"
+
 ElidedLabel::ElidedLabel(QWidget *parent) : QLabel(parent)
 {
     // However long its text, the line keeps to the room it has.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
 }
 
 void ElidedLabel::setFullText(const QString &text)
 {
     m_text = text;
-    setToolTip(text);
+    setToolTip(PlainToolTip(text));
     setAccessibleName(text);
     elide();
 }

@@ -1,5 +1,7 @@
 #include "noticebar.h"
 
+#include "controls.h"
+
 NoticeBar::NoticeBar(QWidget *parent) : QueryBar(parent)
 {
     finishRow(QStringLiteral("Notice"), {});
@@ -8,5 +10,5 @@ NoticeBar::NoticeBar(QWidget *parent) : QueryBar(parent)
 void NoticeBar::setText(const QString &text)
 {
     showStatus(text);
-    setToolTip(text);
+    setToolTip(PlainToolTip(text));
 }

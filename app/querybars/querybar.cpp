@@ -84,6 +84,8 @@ void QueryBar::finishRow(const QString &statusName, const QString &widestStatus)
 {
     m_status = new QLabel(this);
     m_status->setObjectName(statusName);
+    // A file's words may look like markup: they are shown as they stand.
+    m_status->setTextFormat(Qt::PlainText);
     // The fields keep their width whatever the status says, or whether it says
     // anything, so that they do not move under the user's typing.
     m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(widestStatus));

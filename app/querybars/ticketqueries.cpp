@@ -359,6 +359,10 @@ bool TicketQueries::saveReport(const QString &path, QString *errorString)
             report.titles << m_listed.headerData(column, Qt::Horizontal).toString();
         const std::span<const ListedTicket> listed = m_listed.listed();
         for (std::size_t at = 0; at < listed.size(); ++at) {
+            if (listed[at].match.kind == DrawMatch::NoDraw) {
+                ++report.noDraw;
+                continue;
+            }
             if (!CheckSummary::wins(listed[at].match, *game)) {
                 ++report.others;
                 continue;
@@ -412,6 +416,7 @@ void TicketQueries::warn(const QString &text, const QString &reason)
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), text,
                                 QMessageBox::Ok, m_list.window());
     box->setInformativeText(reason);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

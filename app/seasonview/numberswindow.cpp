@@ -15,6 +15,8 @@ NumbersWindow::NumbersWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("ChartHeading"));
+    // The game as a ticket's cell writes it, which an imported file controls.
+    m_heading->setTextFormat(Qt::PlainText);
     m_chart = new NumbersChart(this);
     m_chart->setAccessibleName(QStringLiteral("Numbers chart; the counts are in the table below"));
     m_table = new QTableWidget(this);

@@ -8,6 +8,47 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
+QStringList SeasonReport::closing() const
+{
+    QStringList lines;
+    if (winners.empty())
+        lines << QStringLiteral("No listed ticket won anything: %1 in all.").arg(others);
+    else if (others > 0)
+        lines << (others == 1
+                      ? QStringLiteral("And 1 other ticket, which won nothing.")
+                      : QStringLiteral("And %1 other tickets, which won nothing.").arg(others));
+    if (noDraw > 0)
+        lines << (noDraw == 1 ? QStringLiteral("1 ticket had no draw in the file.")
+                              : QStringLiteral("%1 tickets had no draw in the file.").arg(noDraw));
+    return lines;
+}
+
+void FitColumns(std::vector<int> &widths, int room)
+{
+    int total = 0;
+    for (const int width : widths)
+        total += width;
+    if (total <= room || widths.empty())
+        return;
+    // The widest are cut to one width, as many as it takes, the narrow kept.
+    std::vector<int> sorted = widths;
+    std::sort(sorted.begin(), sorted.end());
+    int keep = 0; // the width of the columns kept whole, narrowest first
+    std::size_t at = 0;
+    int cap = room / int(widths.size());
+    for (; at < sorted.size(); ++at) {
+        const int left = int(sorted.size() - at);
+        cap = (room - keep) / left;
+        if (sorted[at] > cap)
+            break;
+        keep += sorted[at];
+    }
+    for (int &width : widths)
+        width = std::min(width, cap);
+}
+
 bool SeasonReport::write(const QString &path, QString *errorString) const
 {
     QSaveFile file(path);
@@ -36,6 +77,7 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
         const QRect page = painter.viewport();
         const QFontMetrics metrics = painter.fontMetrics();
         const int line = metrics.height() + 3;
+        constexpr int padding = 12;
         int pageNumber = 1;
         int y = 0;
         // On every page: the game, the file of draws and the day of the report.
@@ -46,9 +88,12 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
                                       ? QStringLiteral("Ticketwise report: %1, %2").arg(game, made)
                                       : QStringLiteral("Ticketwise report: %1 against %2, %3")
                                             .arg(game, drawsFile, made);
-            painter.setPen(Qt::darkGray);
-            painter.drawText(page.left(), page.top() + metrics.ascent(), about);
             const QString number = QStringLiteral("Page %1").arg(pageNumber);
+            painter.setPen(Qt::darkGray);
+            painter.drawText(
+                page.left(), page.top() + metrics.ascent(),
+                metrics.elidedText(about, Qt::ElideRight,
+                                   page.width() - metrics.horizontalAdvance(number) - padding));
             painter.drawText(page.right() - metrics.horizontalAdvance(number),
                              page.top() + metrics.ascent(), number);
             painter.setPen(Qt::black);
@@ -72,26 +117,32 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
         const int chartHeight = page.height() / 3;
         NumbersChart::paint(painter, QRect(page.left(), y, page.width(), chartHeight), counts);
         y += chartHeight + line;
-        // The winners, in the list's columns, each as wide as its widest.
+        // The winners, in the list's columns, each as wide as its widest;
+        // where they pass the page's width, the widest are cut to the room
+        // left, and their long cells end in an ellipsis.
         std::vector<int> widths(std::size_t(titles.size()), 0);
-        const auto widen = [&](const QStringList &row) {
+        QFont boldFont = font;
+        boldFont.setBold(true);
+        const auto widen = [&](const QStringList &row, const QFontMetrics &rowMetrics) {
             for (int at = 0; at < row.size() && at < int(widths.size()); ++at)
-                widths[std::size_t(at)] =
-                    std::max(widths[std::size_t(at)], metrics.horizontalAdvance(row[at]) + 12);
+                widths[std::size_t(at)] = std::max(widths[std::size_t(at)],
+                                                   rowMetrics.horizontalAdvance(row[at]) + padding);
         };
-        widen(titles);
+        widen(titles, QFontMetrics(boldFont, &pdf));
         for (const QStringList &row : winners)
-            widen(row);
+            widen(row, metrics);
+        FitColumns(widths, page.width());
         const auto drawRow = [&](const QStringList &row, bool bold) {
             room(line);
-            QFont rowFont = font;
-            rowFont.setBold(bold);
-            painter.setFont(rowFont);
+            painter.setFont(bold ? boldFont : font);
+            const QFontMetrics rowMetrics = painter.fontMetrics();
             int x = page.left();
             for (int at = 0; at < row.size() && at < int(widths.size()); ++at) {
-                painter.drawText(QRect(x, y, widths[std::size_t(at)], line), Qt::AlignVCenter,
-                                 row[at]);
-                x += widths[std::size_t(at)];
+                const int width = widths[std::size_t(at)];
+                painter.drawText(
+                    QRect(x, y, width, line), Qt::AlignVCenter,
+                    rowMetrics.elidedText(row[at], Qt::ElideRight, std::max(width - padding, 0)));
+                x += width;
             }
             painter.setFont(font);
             y += line;
@@ -101,14 +152,12 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
             for (const QStringList &row : winners)
                 drawRow(row, false);
         }
-        room(line * 2);
         y += line / 2;
-        painter.drawText(
-            page.left(), y + metrics.ascent(),
-            winners.empty()
-                ? QStringLiteral("No listed ticket won anything: %1 in all.").arg(others)
-            : others == 1 ? QStringLiteral("And 1 other ticket, which won nothing.")
-                          : QStringLiteral("And %1 other tickets, which won nothing.").arg(others));
+        for (const QString &text : closing()) {
+            room(line);
+            painter.drawText(page.left(), y + metrics.ascent(), text);
+            y += line;
+        }
         if (!painter.end()) {
             *errorString = QStringLiteral("The PDF could not be finished");
             file.cancelWriting();

@@ -10,7 +10,9 @@
 
 // What a report of a check or a season holds: the game and the file of draws
 // it was checked against, the lines that sum it up, the chart, and each
-// ticket listed with a result better than nothing, as the list shows it.
+// ticket listed with a result better than nothing, as the list shows it, in
+// columns fitted to the page; then how many won nothing, and how many had no
+// draw.
 struct SeasonReport
 {
     QString game;
@@ -21,8 +23,15 @@ struct SeasonReport
     QStringList titles;
     std::vector<QStringList> winners;
     int others = 0; // listed tickets with nothing won
+    int noDraw = 0; // a season's tickets whose day has no draw in the file
 
+    // The lines after the winners: how many won nothing, how many had no draw.
+    QStringList closing() const;
     // On A4 or Letter paper, as the system's locale measures; false, with
     // the reason, where the file could not be written.
     bool write(const QString &path, QString *errorString) const;
 };
+
+// Cuts the widest of widths so that together they fit room, leaving those
+// narrower than an even share whole.
+void FitColumns(std::vector<int> &widths, int room);
