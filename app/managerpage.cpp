@@ -1,5 +1,6 @@
 #include "managerpage.h"
 
+#include "backgroundwork.h"
 #include "checkbar.h"
 #include "controls.h"
 #include "findbar.h"
@@ -19,7 +20,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -37,7 +37,8 @@ constexpr std::array<int, 3> columnWidths = {twipsToPixels(2039), twipsToPixels(
 } // namespace
 
 ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
-    : QWidget(parent), m_savedLog(log), m_undoStack(new QUndoStack(this))
+    : QWidget(parent), m_savedLog(log), m_reading(new BackgroundWork(this)),
+      m_undoStack(new QUndoStack(this))
 {
     m_logRows = new LogListModel(this);
     m_listed = new ListedTickets(*m_logRows, this);
@@ -82,7 +83,7 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     m_checkBar = new CheckBar(this);
     m_noticeBar = new NoticeBar(this);
     m_queries = new TicketQueries(*ListView1, *m_findBar, *m_checkBar, *m_noticeBar, *m_logRows,
-                                  *m_listed, columnWidths);
+                                  *m_listed, *m_reading, columnWidths);
     auto *import = new QAction(QStringLiteral("&Import Tickets..."), ListView1);
     import->setObjectName(QStringLiteral("ImportTickets"));
     ListView1->addAction(import);
@@ -103,32 +104,36 @@ void ManagerPage::askImport()
 // a long read shows its progress after half a second, and can be cancelled.
 void ManagerPage::importTickets(const QString &path)
 {
-    QString why;
-    const std::optional<QByteArray> bytes = ReadTextFile(path, &why);
-    if (!bytes) {
-        m_queries->showNotice(QStringLiteral("Nothing imported: %1.").arg(why));
-        return;
-    }
-    TicketsRead read;
+    struct Read
     {
-        QProgressDialog progress(QStringLiteral("Importing tickets..."), QStringLiteral("Cancel"),
-                                 0, 1000, window());
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
-        read = ReadTicketsCsv(*bytes, [&](qsizetype done, qsizetype of) {
-            progress.setValue(int(done * 1000 / std::max<qsizetype>(of, 1)));
-            return !progress.wasCanceled();
+        QString why;
+        std::optional<TicketsRead> tickets;
+    };
+    auto read = std::make_shared<Read>();
+    m_reading->start(
+        QStringLiteral("Importing tickets..."),
+        [read, path](const BackgroundWork::Progress &progress) {
+            const std::optional<QByteArray> bytes = ReadTextFile(path, &read->why);
+            if (bytes)
+                read->tickets = ReadTicketsCsv(*bytes, progress);
+        },
+        [this, read](bool cancelled) {
+            if (!read->tickets && !cancelled)
+                m_queries->showNotice(QStringLiteral("Nothing imported: %1.").arg(read->why));
+            else if (cancelled || read->tickets->cancelled)
+                m_queries->showNotice(QStringLiteral("Import cancelled: nothing imported."));
+            else if (read->tickets->count() == 0)
+                m_queries->showNotice(
+                    QStringLiteral("Nothing imported: the file holds no ticket (%1).")
+                        .arg(read->tickets->summary()));
+            else
+                addImported(std::move(*read->tickets));
+            emit importFinished();
         });
-    }
-    if (read.cancelled) {
-        m_queries->showNotice(QStringLiteral("Import cancelled: nothing imported."));
-        return;
-    }
-    if (read.count() == 0) {
-        m_queries->showNotice(
-            QStringLiteral("Nothing imported: the file holds no ticket (%1).").arg(read.summary()));
-        return;
-    }
+}
+
+void ManagerPage::addImported(TicketsRead read)
+{
     const QString summary = read.summary();
     m_undoStack->push(new ImportTicketsStep(*m_logRows, m_savedLog, std::move(read),
                                             std::bind_front(&ManagerPage::reportSave, this)));

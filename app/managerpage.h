@@ -2,9 +2,11 @@
 
 #include "loglocation.h"
 #include "savedlog.h"
+#include "ticketcsv.h"
 
 #include <QWidget>
 
+class BackgroundWork;
 class CheckBar;
 class FindBar;
 class NoticeBar;
@@ -32,18 +34,27 @@ public:
     void loadLog();
     QUndoStack *undoStack() const { return m_undoStack; }
     TicketQueries &queries() const { return *m_queries; }
-    // Adds the tickets of a CSV file at the end of the log, as one undo step.
+    // Adds the tickets of a CSV file at the end of the log, as one undo step;
+    // the file is read on a thread of its own, and importFinished says when
+    // the import is done, or came to nothing.
     void importTickets(const QString &path);
+    // The reading of a file the user picked, an import's or a season's.
+    BackgroundWork &reading() const { return *m_reading; }
+
+signals:
+    void importFinished();
 
 private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
     void askImport();
+    void addImported(TicketsRead read);
     void selectLogRow(int row);
     void reportSave(const SaveOutcome &outcome);
 
     SavedLog m_savedLog;
+    BackgroundWork *m_reading;
     QUndoStack *m_undoStack;
     LogListModel *m_logRows;
     ListedTickets *m_listed;

@@ -1,5 +1,6 @@
 // Find a ticket, check a draw, export: the rules without a window, then the
 // bars on the MANAGER page as a user drives them.
+#include "backgroundwork.h"
 #include "checksummary.h"
 #include "csvexport.h"
 #include "drawcheck.h"
@@ -29,8 +30,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -109,6 +113,7 @@ private slots:
     void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
     void ballGameSeasonShowsTheBall();
+    void longReadShowsProgressAndCancels();
     void startSaysWhereARollbackCopyWasKept();
 
 private:
@@ -1103,7 +1108,9 @@ void TestTicketQueries::importAddsTheTicketsInOneStep()
             QMetaObject::invokeMethod(files, "accept");
         }
     });
+    QSignalSpy imported(m_window->findChild<ManagerPage *>(), &ManagerPage::importFinished);
     m_window->findChild<QAction *>("ImportTickets")->trigger();
+    QTRY_COMPARE(imported.count(), 1);
     QCOMPARE(shown().mid(6),
              Rows({{"Pick 4", "12/05/2026", "1-2-3-4"}, {"Pick 6", "12/06/2026", "1-2-3-4-5-6"}}));
     QCOMPARE(status("Notice"), "Imported 2 tickets; 1 line skipped: 3 (too few fields).");
@@ -1161,7 +1168,9 @@ void TestTicketQueries::importThatCannotBeDoneChangesNothing()
         QCOMPARE(QProcess::execute("mkfifo", {csv}), 0);
     }
     auto *page = m_window->findChild<ManagerPage *>();
+    QSignalSpy imported(page, &ManagerPage::importFinished);
     page->importTickets(csv);
+    QTRY_COMPARE(imported.count(), 1);
     QVERIFY2(status("Notice").startsWith(notice), qPrintable(status("Notice")));
     QCOMPARE(page->undoStack()->count(), 0);
     QCOMPARE(readBytes(m_path), savedLog);
@@ -1184,10 +1193,13 @@ void TestTicketQueries::resultsFileChecksEveryTicketOfTheGame()
     QTest::mouseClick(m_window->findChild<QToolButton *>("CheckResultsFile"), Qt::LeftButton);
     QCOMPARE(status("CheckStatus"), "No game yet");
     QTest::keyClicks(field("CheckGame"), "pick 3");
+    QSignalSpy checked(&queries, &TicketQueries::resultsFileChecked);
     queries.checkResultsFile(m_dir->filePath("missing.csv"));
+    QTRY_COMPARE(checked.count(), 1);
     QVERIFY(status("CheckStatus").startsWith("Not read: "));
     QCOMPARE(shown().size(), 6);
     queries.checkResultsFile(results);
+    QTRY_COMPARE(checked.count(), 2);
     QCOMPARE(shown(), Rows({{"Pick 3", "12/01/2026", "3-7-1", "straight", "3 7 1"},
                             {"pick3", "12/1/2026", "1-7-3", "box", "3 7 1"},
                             {"Pick 3", "12/01/2026", "3 7 9", "2 of 3", "3 7 1"},
@@ -1232,7 +1244,9 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     keys(Qt::CTRL | Qt::Key_K);
     QTest::keyClicks(field("CheckGame"), "powerball");
     TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    QSignalSpy checked(&queries, &TicketQueries::resultsFileChecked);
     queries.checkResultsFile(results);
+    QTRY_COMPARE(checked.count(), 1);
     const Rows season = {
         {"Powerball", "11/28/2026", "2 4 6 8 9 10", "4 of 5", "2 4 6 8 10 PB 9", "$100"},
         {"Powerball", "11/28/2026", "5-12-23-34-45 PB 9", "0 of 5 + PB", "2 4 6 8 10 PB 9", "$4"},
@@ -1276,9 +1290,46 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     QVERIFY(!queries.saveReport(m_dir->filePath("missing/report.pdf"), &reason));
     QVERIFY(!reason.isEmpty());
     queries.checkResultsFile(m_dir->filePath("saved.wok"));
+    QTRY_COMPARE(checked.count(), 2);
     QCOMPARE(status("CheckStatus"), "No draw of powerball");
     QTRY_COMPARE(chart->columnCount(), 2);
     QCOMPARE(counted(1), QStringList({"2", "1"}));
+}
+
+// A read that takes long, as a large file's does: the window goes on
+// answering keys, the progress shows after half a second, and its Cancel
+// stops the work, which is told so. The work waits on the test, and gives up
+// after ten seconds rather than hang.
+void TestTicketQueries::longReadShowsProgressAndCancels()
+{
+    auto *page = m_window->findChild<ManagerPage *>();
+    BackgroundWork &reading = page->reading();
+    QSemaphore goOn;
+    std::atomic<bool> stopped = false;
+    std::optional<bool> cancelled;
+    QSignalSpy ended(&reading, &BackgroundWork::ended);
+    reading.start(
+        QStringLiteral("Reading past draws..."),
+        [&](const BackgroundWork::Progress &progress) {
+            for (int step = 0; step < 1000; ++step) {
+                if (!progress(step, 1000) || goOn.tryAcquire(1, 10)) {
+                    stopped = true;
+                    return;
+                }
+            }
+        },
+        [&](bool wasCancelled) { cancelled = wasCancelled; });
+    QProgressDialog *dialog = page->findChild<QProgressDialog *>();
+    QVERIFY(dialog && !dialog->isVisible());
+    QTest::keyClicks(field("Text8"), "Pick 3");
+    QCOMPARE(field("Text8")->text(), "Pick 3");
+    QTRY_VERIFY(dialog->isVisible());
+    QVERIFY(reading.isRunning());
+    QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+    QTRY_COMPARE(ended.count(), 1);
+    QCOMPARE(cancelled, std::optional<bool>(true));
+    QVERIFY(stopped && !dialog->isVisible() && !reading.isRunning());
+    goOn.release();
 }
 
 // A copy an older version left, which says nothing of what its save left:

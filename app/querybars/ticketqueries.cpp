@@ -1,5 +1,6 @@
 #include "ticketqueries.h"
 
+#include "backgroundwork.h"
 #include "checkbar.h"
 #include "checksummary.h"
 #include "csvexport.h"
@@ -51,8 +52,8 @@ constexpr std::array<int, 5> historyColumnWidths = {twipsToPixels(1020), twipsTo
 
 TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar,
                              NoticeBar &noticeBar, const LogListModel &log, ListedTickets &listed,
-                             std::span<const int> columnWidths)
-    : QObject(&list), m_list(list), m_log(log), m_listed(listed),
+                             BackgroundWork &reading, std::span<const int> columnWidths)
+    : QObject(&list), m_list(list), m_log(log), m_listed(listed), m_reading(reading),
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
       m_findBar(&findBar), m_checkBar(&checkBar),
       m_noticeBar(&noticeBar), m_bars{m_findBar, m_checkBar, m_noticeBar}
@@ -169,6 +170,8 @@ void TicketQueries::showNotice(const QString &text)
 
 void TicketQueries::openBar(QueryBar *bar)
 {
+    if (bar != m_checkBar && m_readingSeason)
+        m_reading.cancel();
     // One bar at a time; the listing follows the bar that is open.
     for (QueryBar *other : m_bars) {
         if (other != bar)
@@ -182,6 +185,9 @@ void TicketQueries::openBar(QueryBar *bar)
 
 void TicketQueries::closeBars()
 {
+    // A season read for a bar that is gone would list itself unasked.
+    if (m_readingSeason)
+        m_reading.cancel();
     const bool hadFocus = std::any_of(m_bars.begin(), m_bars.end(), [](QueryBar *bar) {
         return bar->isAncestorOf(QApplication::focusWidget());
     });
@@ -266,20 +272,40 @@ void TicketQueries::askResultsFile()
 
 void TicketQueries::checkResultsFile(const QString &path)
 {
-    QString why;
-    std::optional<QByteArray> bytes = ReadTextFile(path, &why);
-    if (!bytes) {
-        m_checkBar->showStatus(QStringLiteral("Not read: %1").arg(why));
-        return;
-    }
+    struct Read
+    {
+        QString why;
+        std::optional<DrawHistory> history;
+    };
+    auto read = std::make_shared<Read>();
     const QString game = m_checkBar->game();
-    DrawHistory history = ReadDrawHistory(*bytes, game);
-    bytes.reset(); // the file's bytes go before the season is checked
-    const int draws = history.draws.size();
-    const QString none = history.why(game);
-    relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
-    m_drawsFile = QFileInfo(path).fileName();
-    m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount(), none);
+    m_checkBar->showStatus(QStringLiteral("Reading..."),
+                           QStringLiteral("Reading the file of past draws"));
+    m_readingSeason = true;
+    m_reading.start(
+        QStringLiteral("Reading past draws..."),
+        [read, path, game](const BackgroundWork::Progress &progress) {
+            if (std::optional<QByteArray> bytes = ReadTextFile(path, &read->why))
+                read->history = ReadDrawHistory(*bytes, game, progress);
+        },
+        [this, read, path, game](bool cancelled) {
+            m_readingSeason = false;
+            if (cancelled || (read->history && read->history->cancelled)) {
+                m_checkBar->showStatus(QStringLiteral("Cancelled"),
+                                       QStringLiteral("Reading the file was cancelled"));
+            } else if (!read->history) {
+                m_checkBar->showStatus(QStringLiteral("Not read: %1").arg(read->why));
+            } else {
+                DrawHistory &history = *read->history;
+                const int draws = history.draws.size();
+                const QString none = history.why(game);
+                relist(
+                    [&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
+                m_drawsFile = QFileInfo(path).fileName();
+                m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount(), none);
+            }
+            emit resultsFileChecked();
+        });
 }
 
 void TicketQueries::sortBy(int column)

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+class BackgroundWork;
 class CheckBar;
 class FindBar;
 class NoticeBar;
@@ -33,12 +34,13 @@ class TicketQueries : public QObject
 
 public:
     TicketQueries(ReportList &list, FindBar &findBar, CheckBar &checkBar, NoticeBar &noticeBar,
-                  const LogListModel &log, ListedTickets &listed,
+                  const LogListModel &log, ListedTickets &listed, BackgroundWork &reading,
                   std::span<const int> columnWidths);
 
     void openFind();
     void openCheck();
-    // Every ticket of the check bar's game against the draws of a file.
+    // Every ticket of the check bar's game against the draws of a file, read
+    // on a thread of its own; resultsFileChecked says when it is done.
     void checkResultsFile(const QString &path);
     void closeBars();
     // Says how something done to the whole log went, over the whole log.
@@ -49,6 +51,9 @@ public:
     // A PDF of what is listed: the lines that sum it up, the chart, and the
     // tickets that won; false, with the reason, where it could not be saved.
     bool saveReport(const QString &path, QString *errorString = nullptr);
+
+signals:
+    void resultsFileChecked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +75,7 @@ private:
     ReportList &m_list;
     const LogListModel &m_log;
     ListedTickets &m_listed;
+    BackgroundWork &m_reading;
     std::vector<int> m_columnWidths;
     QRect m_listPlace;
     FindBar *m_findBar;
@@ -82,4 +88,5 @@ private:
     QPointer<NumbersWindow> m_chart;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
+    bool m_readingSeason = false;
 };
