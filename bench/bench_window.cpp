@@ -220,6 +220,39 @@ void benchDrawsFile(const QString &folder)
     QFile::remove(path);
 }
 
+// 22 MB of text that is no file of past draws, read as one: prose, an
+// export of tickets, a program's log; beside them a file of draws of the same
+// size, the speed to match.
+void benchOtherTexts()
+{
+    const auto repeated = [](const QByteArray &line) {
+        return line.repeated(22 * 1024 * 1024 / line.size());
+    };
+    std::pair<const char *, QByteArray> texts[] = {
+        {"prose", repeated("The quick brown fox jumps over 12 lazy dogs near the river, and 345 "
+                           "birds sang in May 2026; Oct was cold.\n")},
+        {"tickets", repeated("Pick 5,12/07/2026,3-17-22-30-41\r\n")},
+        {"a log", repeated("2026-12-01 10:15:00 INFO user 42 logged in from 10.0.0.1 port 8080\n")},
+        {"draws", {}},
+    };
+    // The draws of as many days, each a line of its own.
+    QByteArray &draws = texts[3].second;
+    draws = "Draw Date,Winning Numbers,Multiplier\r\n";
+    for (QDate day(1000, 1, 1); draws.size() < 22 * 1024 * 1024; day = day.addDays(1))
+        draws += day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ",11 21 27 36 62 24,3\r\n";
+    std::printf("\n22 MB of text read as a file of past draws (ms, for Pick 3 and Powerball):\n");
+    for (const auto &[name, bytes] : texts) {
+        std::printf("  %-8s", name);
+        for (const char16_t *game : {u"Pick 3", u"Powerball"}) {
+            int draws = 0;
+            const double ms = milliseconds(
+                [&] { draws = ReadDrawHistory(bytes, QStringView(game)).draws.size(); });
+            std::printf(" %7.0f (%d draws)", ms, draws);
+        }
+        std::printf("\n");
+    }
+}
+
 struct Start
 {
     double ms;
@@ -630,6 +663,10 @@ int main(int argc, char *argv[])
         return startOnce(args[2], args[3]);
     if (args.size() == 3 && args[1] == "--draws")
         return readDrawsOnce(args[2]);
+    if (args.size() == 2 && args[1] == "--texts") {
+        benchOtherTexts();
+        return 0;
+    }
 
     std::printf("Ticketwise benchmark, offscreen: %s\n\n", qPrintable(machine()));
     QTemporaryDir dir;
@@ -652,5 +689,6 @@ int main(int argc, char *argv[])
     benchSeason(dir.path(), 1000000, 10000);
     benchGlance(dir.path(), 1000000, 10000);
     benchDrawsFile(dir.path());
+    benchOtherTexts();
     return 0;
 }

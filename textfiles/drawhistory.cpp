@@ -195,43 +195,48 @@ std::optional<std::vector<Column>> headerOf(const QList<QStringView> &fields,
     return columns;
 }
 
-// A month's English name, whole or short, from 1; 0 for none. No text is
-// made: a file of prose asks this of every word.
+char16_t asciiLower(QChar character)
+{
+    const char16_t unit = character.unicode();
+    return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
+}
+
+// Whether word, whatever its case, begins the English name: "Nov" of
+// "november". No text is made: a file of prose asks this of every word.
+bool abbreviates(QStringView word, std::string_view name)
+{
+    if (word.size() > qsizetype(name.size()))
+        return false;
+    for (qsizetype letter = 0; letter < word.size(); ++letter) {
+        if (asciiLower(word[letter]) != char16_t(name[std::size_t(letter)]))
+            return false;
+    }
+    return true;
+}
+
+// A month's English name, whole or short, from 1; 0 for none.
 int monthOf(QStringView word)
 {
     static constexpr std::array<std::string_view, 12> months = {
         "january", "february", "march",     "april",   "may",      "june",
         "july",    "august",   "september", "october", "november", "december"};
-    if (word.size() < 3)
+    if (word.size() < 3 || word.size() > 9)
         return 0;
     for (std::size_t at = 0; at < months.size(); ++at) {
-        const std::string_view month = months[at];
-        if (word.size() > qsizetype(month.size()))
-            continue;
-        bool same = true;
-        for (qsizetype letter = 0; letter < word.size() && same; ++letter)
-            same = word[letter].toLower() == QLatin1Char(month[std::size_t(letter)]);
-        if (same)
+        if (abbreviates(word, months[at]))
             return int(at) + 1;
     }
-    return word.compare(u"sept", Qt::CaseInsensitive) == 0 ? 9 : 0;
+    return word.size() == 4 && abbreviates(word, "sept") ? 9 : 0;
 }
 
 bool isWeekday(QStringView word)
 {
     static constexpr std::array<std::string_view, 7> days = {
         "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
-    if (word.size() < 2)
+    if (word.size() < 2 || word.size() > 9)
         return false;
-    return std::any_of(days.begin(), days.end(), [&](std::string_view day) {
-        if (word.size() > qsizetype(day.size()))
-            return false;
-        for (qsizetype letter = 0; letter < word.size(); ++letter) {
-            if (word[letter].toLower() != QLatin1Char(day[std::size_t(letter)]))
-                return false;
-        }
-        return true;
-    });
+    return std::any_of(days.begin(), days.end(),
+                       [&](std::string_view day) { return abbreviates(word, day); });
 }
 
 // The leading letters of a field: "Sat." is "Sat", "Nov" is "Nov".
