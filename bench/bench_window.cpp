@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -183,7 +184,7 @@ void benchDrawsFile(const QString &folder)
             return;
         QByteArray block = "Draw Date,Winning Numbers,Powerball,Power Play\r\n";
         std::uint32_t seed = 4711;
-        QDate day(1000, 1, 1);
+        QDate day(2015, 10, 7); // the ranges of today, for thousands of years
         for (qint64 written = 0; written < 100'000'000; day = day.addDays(1)) {
             for (int draw = 0; draw < 2; ++draw) {
                 seed = seed * 1664525u + 1013904223u;
@@ -238,7 +239,7 @@ void benchOtherTexts()
     // The draws of as many days, each a line of its own.
     QByteArray &draws = texts[3].second;
     draws = "Draw Date,Winning Numbers,Multiplier\r\n";
-    for (QDate day(1000, 1, 1); draws.size() < 22 * 1024 * 1024; day = day.addDays(1))
+    for (QDate day(2015, 10, 7); draws.size() < 22 * 1024 * 1024; day = day.addDays(1))
         draws += day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ",11 21 27 36 62 24,3\r\n";
     std::printf("\n22 MB of text read as a file of past draws (ms, for Pick 3 and Powerball):\n");
     for (const auto &[name, bytes] : texts) {
@@ -571,6 +572,67 @@ void benchSeason(const QString &folder, int rows, int draws)
         QFile::remove(path);
 }
 
+// A million Numbers tickets against a file in the shape of New York's
+// Numbers and Win 4 download, the largest of the real files: a line a day
+// since 1994, its midday and evening draws of both games, a draw in ten with
+// its leading zeros left out; from the file chosen to the list shown.
+void benchRealShapeSeason(const QString &folder, int rows)
+{
+    QByteArray results = "Draw Date,Midday Daily #,Midday Daily Sum,Evening Daily #,Evening Daily "
+                         "Sum,Midday Win 4 #,Midday Win 4 Sum,Evening Win 4 #,Evening Win 4 "
+                         "Sum,Midday Daily Booster,Evening Daily Booster,Midday Win 4 "
+                         "Booster,Evening Win 4 Booster\r\n";
+    std::uint32_t seed = 4711;
+    const QDate first(1994, 1, 1);
+    const QDate last(2025, 12, 31);
+    const auto draw = [&](int digits) {
+        seed = seed * 1664525u + 1013904223u;
+        const int value = int(seed >> 8) % (digits == 3 ? 1000 : 10000);
+        // One in ten written as a number, its leading zeros left out.
+        return seed % 10 == 0 ? QByteArray::number(value)
+                              : QByteArray::number(value).rightJustified(digits, '0');
+    };
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        results += day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ',' + draw(3) + ",," +
+                   draw(3) + ",," + draw(4) + ",," + draw(4) + ",,,,,\r\n";
+    }
+    const int days = int(first.daysTo(last)) + 1;
+    QByteArray log;
+    log.reserve(qsizetype(rows) * 32);
+    for (int row = 0; row < rows; ++row) {
+        seed = seed * 1664525u + 1013904223u;
+        log +=
+            "Numbers\r\n" +
+            first.addDays(int(seed >> 4) % days).toString(QStringLiteral("MM/dd/yyyy")).toLatin1() +
+            "\r\n" + QByteArray::number(seed >> 28) + '-' + QByteArray::number(seed >> 24 & 7) +
+            '-' + QByteArray::number(seed >> 20 & 7) + "\r\n";
+    }
+    const QString logPath = folder + "/numbers.wok";
+    const QString resultsPath = folder + "/numbers-win4.csv";
+    for (const auto &[path, bytes] : {std::pair{logPath, log}, {resultsPath, results}}) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return;
+    }
+    SystemRandomSource random;
+    Form1 window(random, logPath);
+    paintOnce(window);
+    TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
+    queries.openCheck();
+    window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Numbers"));
+    const double checked = milliseconds([&] {
+        waitFor(&queries, &TicketQueries::resultsFileChecked,
+                [&] { queries.checkResultsFile(resultsPath); });
+    });
+    const QString status = window.findChild<QLabel *>("CheckStatus")->text();
+    std::printf("A season in New York's Numbers and Win 4 shape (%.1f MB, %s): %d tickets in "
+                "%.1f ms\n",
+                double(results.size()) / 1e6, qPrintable(status), rows, checked);
+    queries.closeBars();
+    for (const QString &path : {logPath, resultsPath})
+        QFile::remove(path);
+}
+
 // A million Powerball tickets against 10,000 draws: what the summing line and
 // the money take beside the season's check, what the chart takes to follow a
 // keystroke of find, and a report of 10,000 winners.
@@ -663,8 +725,17 @@ int main(int argc, char *argv[])
         return startOnce(args[2], args[3]);
     if (args.size() == 3 && args[1] == "--draws")
         return readDrawsOnce(args[2]);
+    if (args.size() == 2 && args[1] == "--season") {
+        QTemporaryDir dir;
+        benchSeason(dir.path(), 1000000, 10000);
+        benchRealShapeSeason(dir.path(), 1000000);
+        return 0;
+    }
     if (args.size() == 2 && args[1] == "--texts") {
+        QTemporaryDir dir;
         benchOtherTexts();
+        benchRealShapeSeason(dir.path(), 1000000);
+        benchDrawsFile(dir.path());
         return 0;
     }
 
@@ -687,6 +758,7 @@ int main(int argc, char *argv[])
         benchQueries(dir.path(), rows);
     benchSort(dir.filePath("sort.wok"), 1000000);
     benchSeason(dir.path(), 1000000, 10000);
+    benchRealShapeSeason(dir.path(), 1000000);
     benchGlance(dir.path(), 1000000, 10000);
     benchDrawsFile(dir.path());
     benchOtherTexts();

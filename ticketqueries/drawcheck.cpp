@@ -294,6 +294,7 @@ DrawMatch DrawCheck::match(QStringView ticketNumbers) const
     TicketPlay::read(std::u16string_view(reinterpret_cast<const char16_t *>(ticketNumbers.utf16()),
                                          std::size_t(ticketNumbers.size())),
                      m_rules, m_play);
+    sortTicket();
     return matchTicket(m_winning);
 }
 
@@ -308,10 +309,21 @@ void DrawCheck::readTicket(const LogList &list, int row) const
     if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2)) {
         TicketPlay::read(std::string_view(bytes->data(), std::size_t(bytes->size())), m_rules,
                          m_play);
-        return;
+    } else {
+        const QString text = list.text(row, 2);
+        TicketPlay::read(viewOf(text), m_rules, m_play);
     }
-    const QString text = list.text(row, 2);
-    TicketPlay::read(viewOf(text), m_rules, m_play);
+    sortTicket();
+}
+
+// Once a ticket, however many draws it is checked against.
+void DrawCheck::sortTicket() const
+{
+    m_sortedTicket.assign(m_play.numbers.begin(), m_play.numbers.end());
+    std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
+    if (!m_digitGame)
+        m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
+                             m_sortedTicket.end());
 }
 
 void DrawCheck::prepare(const std::vector<int> &drawn, WinningDraw &draw) const
@@ -334,11 +346,6 @@ DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
     const std::vector<int> &ticket = m_play.numbers;
     if (ticket.empty() && m_play.ball < 0)
         return {};
-    m_sortedTicket.assign(ticket.begin(), ticket.end());
-    std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
-    if (!m_digitGame)
-        m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
-                             m_sortedTicket.end());
     const int common = inCommon(m_sortedTicket, draw.sorted);
     const int total = int(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
     if (m_digitGame) {

@@ -51,10 +51,11 @@ struct DrawMatch
         case Box:
             return 1100;
         case Straight:
-            return 1101;
+            return bestRank;
         }
         return 0;
     }
+    static constexpr int bestRank = 1101;
     bool betterThan(DrawMatch other) const { return rank() > other.rank(); }
     // As the list shows it: "straight", "box", "3 of 5", "3 of 5 + PB" or
     // "5 of 6 + bonus" with the extra's short name, "no numbers", "no draw".
@@ -149,6 +150,7 @@ public:
 private:
     bool isGame(const LogList &list, int row) const;
     bool isDate(const LogList &list, int row) const;
+    void sortTicket() const;
 
     QString m_game;
     const LotteryGame *m_rules;
@@ -157,7 +159,7 @@ private:
     std::vector<int> m_date;
     std::optional<int> m_dateKey;
     bool m_anyDate;
-    mutable TicketPlay m_play; // the ticket at hand
-    mutable std::vector<int> m_sortedTicket;
+    mutable TicketPlay m_play;               // the ticket at hand
+    mutable std::vector<int> m_sortedTicket; // its numbers, distinct but in digit games
     mutable std::vector<int> m_numbers;
 };

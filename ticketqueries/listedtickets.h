@@ -67,6 +67,7 @@ private:
     void endOrderWithoutResults();
     bool listedBefore(const Listed &a, const Listed &b) const;
     void relist();
+    void sortBestFirst();
     std::optional<Listed> test(int row) const;
     void followInserted(int first, int last);
     void followChanged(int first, int last);
