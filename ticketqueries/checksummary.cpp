@@ -175,7 +175,7 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         results << (digitsWon ? QStringLiteral("%1 %2").arg(met.count).arg(text)
                               : QStringLiteral("%1 at %2").arg(met.count).arg(text));
     }
-    if (other > 0 || results.isEmpty())
+    if (other > 0 || (results.isEmpty() && noDraw == 0))
         results << QStringLiteral("%1 other").arg(other);
     if (noDraw > 0)
         results << QStringLiteral("%1 no draw").arg(noDraw);

@@ -131,6 +131,7 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
         widen(titles, QFontMetrics(boldFont, &pdf));
         for (const QStringList &row : winners)
             widen(row, metrics);
+        const std::vector<int> natural = widths;
         FitColumns(widths, page.width());
         const auto drawRow = [&](const QStringList &row, bool bold) {
             room(line);
@@ -139,9 +140,11 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
             int x = page.left();
             for (int at = 0; at < row.size() && at < int(widths.size()); ++at) {
                 const int width = widths[std::size_t(at)];
-                painter.drawText(
-                    QRect(x, y, width, line), Qt::AlignVCenter,
-                    rowMetrics.elidedText(row[at], Qt::ElideRight, std::max(width - padding, 0)));
+                const bool cut = width < natural[std::size_t(at)];
+                painter.drawText(QRect(x, y, width, line), Qt::AlignVCenter,
+                                 cut ? rowMetrics.elidedText(row[at], Qt::ElideRight,
+                                                             std::max(width - padding, 0))
+                                     : row[at]);
                 x += width;
             }
             painter.setFont(font);
