@@ -72,9 +72,13 @@ void CheckBar::showHistory(int draws, int skippedLines, int listed, const QStrin
             QStringLiteral("No draws read: %1; %2 lines skipped").arg(why).arg(skippedLines));
         return;
     }
-    showStatus(QStringLiteral("%1 draws, %2 skipped").arg(draws).arg(skippedLines),
-               QStringLiteral("%1 draws read, %2 lines skipped, %3 tickets checked")
-                   .arg(draws)
-                   .arg(skippedLines)
-                   .arg(listed));
+    const auto count = [](int count, const char *one, const char *many) {
+        return count == 1 ? QStringLiteral("1 %1").arg(QLatin1StringView(one))
+                          : QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(many));
+    };
+    showStatus(
+        QStringLiteral("%1, %2 skipped").arg(count(draws, "draw", "draws")).arg(skippedLines),
+        QStringLiteral("%1 read, %2 skipped, %3 checked")
+            .arg(count(draws, "draw", "draws"), count(skippedLines, "line", "lines"),
+                 count(listed, "ticket", "tickets")));
 }
