@@ -282,8 +282,23 @@ bool DrawCheck::isGame(const LogList &list, int row) const
         }
         if (same && at == m_game.size())
             return true;
+        // A log holds few games, many times: each asked once.
+        for (const auto &[known, verdict] : m_otherGames) {
+            if (known == *bytes)
+                return verdict;
+        }
+        const bool verdict = isNamedGame(list.text(row, 0));
+        if (m_otherGames.size() == 16)
+            m_otherGames.erase(m_otherGames.begin());
+        m_otherGames.emplace_back(bytes->toByteArray(), verdict);
+        return verdict;
     }
-    const QString ticket = GameKey(list.text(row, 0));
+    return isNamedGame(list.text(row, 0));
+}
+
+bool DrawCheck::isNamedGame(QStringView name) const
+{
+    const QString ticket = GameKey(name);
     if (ticket == m_game)
         return true;
     return !ticket.isEmpty() && GameName(viewOf(ticket)).isTicketOf(GameName(viewOf(m_game)));

@@ -149,6 +149,7 @@ public:
 
 private:
     bool isGame(const LogList &list, int row) const;
+    bool isNamedGame(QStringView name) const;
     bool isDate(const LogList &list, int row) const;
     void sortTicket() const;
 
@@ -162,4 +163,5 @@ private:
     mutable TicketPlay m_play;               // the ticket at hand
     mutable std::vector<int> m_sortedTicket; // its numbers, distinct but in digit games
     mutable std::vector<int> m_numbers;
+    mutable std::vector<std::pair<QByteArray, bool>> m_otherGames; // a ticket's game's bytes
 };
