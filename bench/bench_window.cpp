@@ -497,6 +497,30 @@ void benchSort(const QString &path, int rows)
     QFile::remove(path);
 }
 
+// Writes each file whole; false where one could not be.
+bool writeFiles(std::initializer_list<std::pair<QString, QByteArray>> files)
+{
+    for (const auto &[path, bytes] : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return false;
+    }
+    return true;
+}
+
+// A season of the game checked in the window, from the file chosen to the
+// list shown, in milliseconds.
+double checkSeason(Form1 &window, const QString &game, const QString &resultsPath)
+{
+    TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
+    queries.openCheck();
+    window.findChild<QLineEdit *>("CheckGame")->setText(game);
+    return milliseconds([&] {
+        waitFor(&queries, &TicketQueries::resultsFileChecked,
+                [&] { queries.checkResultsFile(resultsPath); });
+    });
+}
+
 // A million Pick 3 tickets over 5,000 days, checked against a file of 10,000
 // draws, midday and evening, from the file chosen to the list shown; then the
 // same million tickets imported from a CSV file of 40 MB.
@@ -534,26 +558,16 @@ void benchSeason(const QString &folder, int rows, int draws)
     const QString logPath = folder + "/season.wok";
     const QString resultsPath = folder + "/results.csv";
     const QString csvPath = folder + "/import.csv";
-    for (const auto &[path, bytes] :
-         {std::pair{logPath, log}, {resultsPath, results}, {csvPath, csv}}) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-    }
+    if (!writeFiles({{logPath, log}, {resultsPath, results}, {csvPath, csv}}))
+        return;
     {
         SystemRandomSource random;
         Form1 window(random, logPath);
         paintOnce(window);
-        TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
-        queries.openCheck();
-        window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Pick 3"));
         const double before = allocatedBytes();
-        const double checked = milliseconds([&] {
-            waitFor(&queries, &TicketQueries::resultsFileChecked,
-                    [&] { queries.checkResultsFile(resultsPath); });
-        });
+        const double checked = checkSeason(window, QStringLiteral("Pick 3"), resultsPath);
         const double shown = (allocatedBytes() - before) / rows;
-        queries.closeBars();
+        window.findChild<ManagerPage *>()->queries().closeBars();
         std::printf("\nA season, in the window: %d tickets against %d draws %.1f ms, memory per "
                     "ticket while shown %.1f B, after %.1f B\n",
                     rows, draws, checked, shown, (allocatedBytes() - before) / rows);
@@ -609,26 +623,17 @@ void benchRealShapeSeason(const QString &folder, int rows)
     }
     const QString logPath = folder + "/numbers.wok";
     const QString resultsPath = folder + "/numbers-win4.csv";
-    for (const auto &[path, bytes] : {std::pair{logPath, log}, {resultsPath, results}}) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-    }
+    if (!writeFiles({{logPath, log}, {resultsPath, results}}))
+        return;
     SystemRandomSource random;
     Form1 window(random, logPath);
     paintOnce(window);
-    TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
-    queries.openCheck();
-    window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Numbers"));
-    const double checked = milliseconds([&] {
-        waitFor(&queries, &TicketQueries::resultsFileChecked,
-                [&] { queries.checkResultsFile(resultsPath); });
-    });
+    const double checked = checkSeason(window, QStringLiteral("Numbers"), resultsPath);
     const QString status = window.findChild<QLabel *>("CheckStatus")->text();
     std::printf("A season in New York's Numbers and Win 4 shape (%.1f MB, %s): %d tickets in "
                 "%.1f ms\n",
                 double(results.size()) / 1e6, qPrintable(status), rows, checked);
-    queries.closeBars();
+    window.findChild<ManagerPage *>()->queries().closeBars();
     for (const QString &path : {logPath, resultsPath})
         QFile::remove(path);
 }
@@ -658,22 +663,13 @@ void benchGlance(const QString &folder, int rows, int draws)
     }
     const QString logPath = folder + "/glance.wok";
     const QString resultsPath = folder + "/powerball-draws.csv";
-    for (const auto &[path, bytes] : {std::pair{logPath, log}, {resultsPath, results}}) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-    }
+    if (!writeFiles({{logPath, log}, {resultsPath, results}}))
+        return;
     SystemRandomSource random;
     Form1 window(random, logPath);
     paintOnce(window);
-    TicketQueries &queries = window.findChild<ManagerPage *>()->queries();
     auto *listed = window.findChild<ListedTickets *>();
-    queries.openCheck();
-    window.findChild<QLineEdit *>("CheckGame")->setText(QStringLiteral("Powerball"));
-    const double checked = milliseconds([&] {
-        waitFor(&queries, &TicketQueries::resultsFileChecked,
-                [&] { queries.checkResultsFile(resultsPath); });
-    });
+    const double checked = checkSeason(window, QStringLiteral("Powerball"), resultsPath);
     const double before = allocatedBytes();
     std::optional<CheckSummary> summary;
     const double summed = milliseconds([&] {
@@ -686,7 +682,7 @@ void benchGlance(const QString &folder, int rows, int draws)
                 rows, draws, checked, summed, summaryBytes, qPrintable(summary->results().left(60)),
                 qPrintable(summary->money()));
     window.findChild<QAction *>("NumbersChartAction")->trigger();
-    queries.openFind();
+    window.findChild<ManagerPage *>()->queries().openFind();
     auto *find = window.findChild<QLineEdit *>("FindText");
     const double keystroke = milliseconds([&] { find->setText(QStringLiteral("PB 1")); });
     const double followed = milliseconds([&] { NumberCounts::of(*listed); });
