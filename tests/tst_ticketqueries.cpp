@@ -7,6 +7,7 @@
 #include "drawhistory.h"
 #include "form1.h"
 #include "fuzz/textfilechecks.h"
+#include "gamename.h"
 #include "inplacesave.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
@@ -40,6 +41,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -67,6 +69,10 @@ class TestTicketQueries : public QObject
 private slots:
     void gameOfAName_data();
     void gameOfAName();
+    void namesOfOneGame_data();
+    void namesOfOneGame();
+    void ticketPlayRead_data();
+    void ticketPlayRead();
     void drawMatch_data();
     void drawMatch();
     void ballGameResultsRankByPrizeTier_data();
@@ -114,6 +120,7 @@ private slots:
     void resultsFileChecksEveryTicketOfTheGame();
     void ballGameSeasonShowsTheBall();
     void longReadShowsProgressAndCancels();
+    void newerReadLeavesTheOlderUnheard();
     void startSaysWhereARollbackCopyWasKept();
 
 private:
@@ -247,6 +254,99 @@ void TestTicketQueries::gameOfAName()
     QCOMPARE(rules ? QString::fromLatin1(rules->name.data(), qsizetype(rules->name.size()))
                    : QString(),
              game);
+}
+
+void TestTicketQueries::namesOfOneGame_data()
+{
+    QTest::addColumn<QString>("named"); // by a line of a file, or a ticket
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<bool>("line");
+    QTest::addColumn<bool>("ticket");
+    QTest::newRow("a more precise name") << "Lotto Texas"
+                                         << "Lotto" << true << true;
+    QTest::newRow("a more general name") << "Lotto"
+                                         << "Lotto Texas" << true << true;
+    QTest::newRow("another state's lotto") << "Florida Lotto"
+                                           << "Lotto Texas" << false << false;
+    QTest::newRow("a draw time: its draws, not the other time's tickets")
+        << "Pick 3 Mid-Day"
+        << "Pick 3" << true << false;
+    QTest::newRow("the same draw time") << "Daily 3 Evening"
+                                        << "pick-3 evening" << true << true;
+    QTest::newRow("another draw time") << "Pick 3 Evening"
+                                       << "Pick 3 Midday" << false << false;
+    QTest::newRow("a game the table lacks, with a time") << "Keno Night"
+                                                         << "keno" << true << false;
+    QTest::newRow("games the table lacks") << "Powerball Double Play"
+                                           << "Powerball" << false << false;
+}
+
+void TestTicketQueries::namesOfOneGame()
+{
+    QFETCH(QString, named);
+    QFETCH(QString, wanted);
+    QFETCH(bool, line);
+    QFETCH(bool, ticket);
+    const QString namedKey = GameKey(named);
+    const QString wantedKey = GameKey(wanted);
+    const auto view = [](const QString &key) {
+        return std::u16string_view(QStringView(key).utf16(), std::size_t(key.size()));
+    };
+    const GameName name(view(namedKey));
+    const GameName game(view(wantedKey));
+    QCOMPARE(name.holdsDrawsOf(game), line);
+    QCOMPARE(name.isTicketOf(game), ticket);
+}
+
+void TestTicketQueries::ticketPlayRead_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<int>("ball");
+    QTest::addColumn<int>("multiplier");
+    QTest::newRow("marked") << "Powerball"
+                            << "5-12-23-34-45 PB 7" << QList<int>{5, 12, 23, 34, 45} << 7 << 0;
+    QTest::newRow("unmarked: the sixth")
+        << "Powerball"
+        << "05 12 23 34 45 07 09" << QList<int>{5, 12, 23, 34, 45} << 7 << 0;
+    QTest::newRow("a multiplier before")
+        << "Mega Millions"
+        << "3X 12 23 34 45 50 MB 07" << QList<int>{12, 23, 34, 45, 50} << 7 << 3;
+    QTest::newRow("a multiplier after the ball")
+        << "Mega Millions"
+        << "1 2 3 4 5 mega ball 6 x10" << QList<int>{1, 2, 3, 4, 5} << 6 << 10;
+    QTest::newRow("an x standing apart, its number after")
+        << "Mega Millions"
+        << "X 4 1 2 3 4 5 + 6" << QList<int>{1, 2, 3, 4, 5} << 6 << 4;
+    QTest::newRow("a leading zero: a number")
+        << "Mega Millions"
+        << "12 23 34 45 50 X 05" << QList<int>{12, 23, 34, 45, 50} << 5 << 0;
+    QTest::newRow("no multiplier the game has")
+        << "Mega Millions"
+        << "1 2 3 4 5 6 x100 7X" << QList<int>{1, 2, 3, 4, 5} << 6 << 0;
+    QTest::newRow("six before the mark")
+        << "Powerball"
+        << "05 12 23 34 45 26 PB 07" << QList<int>{5, 12, 23, 34, 45, 26} << 7 << 0;
+    QTest::newRow("digits alone") << "Pick 4"
+                                  << "12-3 4X" << QList<int>{1, 2, 3, 4} << -1 << 0;
+    QTest::newRow("a lotto has no ball")
+        << "Lotto"
+        << "1 2 3 4 5 6 + 7" << QList<int>{1, 2, 3, 4, 5, 6, 7} << -1 << 0;
+}
+
+void TestTicketQueries::ticketPlayRead()
+{
+    QFETCH(QString, game);
+    QFETCH(QString, cell);
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, ball);
+    QFETCH(int, multiplier);
+    TicketPlay play;
+    TicketPlay::read(cell.toStdString(), LotteryGameOf(game), play);
+    QCOMPARE(QList<int>(play.numbers.begin(), play.numbers.end()), numbers);
+    QCOMPARE(play.ball, ball);
+    QCOMPARE(play.multiplier, multiplier);
 }
 
 void TestTicketQueries::drawMatch()
@@ -770,6 +870,10 @@ void TestTicketQueries::drawHistoryRead_data()
                       "7-Oct-2015,18 30 40 48 52,9,3\r\n10-OCT-15,12|27|29|43|68,1,2\r\n")
         << "Powerball" << QStringList{"20151007: 18 30 40 48 52 9", "20151010: 12 27 29 43 68 1"}
         << 2;
+    QTest::newRow("the same numbers twice a day, from two lines")
+        << QByteArray("15857     Mon. Apr 08, 2019          4          4          5     \n"
+                      "15856     Mon. Apr 08, 2019          4          4          5     \n")
+        << "Daily 3" << QStringList{"20190408: 4 4 5", "20190408: 4 4 5"} << 0;
     QTest::newRow("a line given twice, a double play column beside it")
         << QByteArray("Draw Date,Winning Numbers,Multiplier,Double Play\r\n"
                       "11/28/2026,02 04 06 08 10 09,2,01 03 05 07 09 11\r\n"
@@ -1330,6 +1434,32 @@ void TestTicketQueries::longReadShowsProgressAndCancels()
     QCOMPARE(cancelled, std::optional<bool>(true));
     QVERIFY(stopped && !dialog->isVisible() && !reading.isRunning());
     goOn.release();
+}
+
+// A second file picked while the first is read: the first stops, and only
+// the second's end is told.
+void TestTicketQueries::newerReadLeavesTheOlderUnheard()
+{
+    BackgroundWork &reading = m_window->findChild<ManagerPage *>()->reading();
+    QStringList told;
+    QSignalSpy ended(&reading, &BackgroundWork::ended);
+    std::atomic<bool> olderStopped = false;
+    reading.start(
+        QStringLiteral("first"),
+        [&](const BackgroundWork::Progress &progress) {
+            // Until cancelled, for ten seconds at the most.
+            for (int step = 0; step < 1000 && progress(step, 1000); ++step)
+                QThread::msleep(10);
+            olderStopped = true;
+        },
+        [&](bool cancelled) { told << QStringLiteral("first %1").arg(cancelled); });
+    reading.start(
+        QStringLiteral("second"), [](const BackgroundWork::Progress &) {},
+        [&](bool cancelled) { told << QStringLiteral("second %1").arg(cancelled); });
+    QTRY_COMPARE(ended.count(), 1);
+    QTRY_VERIFY(olderStopped);
+    QTest::qWait(50);
+    QCOMPARE(told, QStringList{"second 0"});
 }
 
 // A copy an older version left, which says nothing of what its save left:
