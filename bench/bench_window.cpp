@@ -725,6 +725,7 @@ int main(int argc, char *argv[])
         QTemporaryDir dir;
         benchSeason(dir.path(), 1000000, 10000);
         benchRealShapeSeason(dir.path(), 1000000);
+        benchGlance(dir.path(), 1000000, 10000);
         return 0;
     }
     if (args.size() == 2 && args[1] == "--texts") {

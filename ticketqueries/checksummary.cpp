@@ -70,8 +70,7 @@ PlayMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
         return {};
     int multiplier = 0;
     if (TakesMultiplier(*game.rules(), *date)) {
-        game.readTicket(log, ticket.row);
-        multiplier = game.ticketPlay().multiplier;
+        multiplier = game.readPlay(log, ticket.row).multiplier;
     }
     return MoneyOf(*game.rules(), *date, match.tier, multiplier);
 }

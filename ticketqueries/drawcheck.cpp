@@ -321,6 +321,12 @@ DrawMatch DrawCheck::match(const LogList &list, int row) const
 
 void DrawCheck::readTicket(const LogList &list, int row) const
 {
+    readPlay(list, row);
+    sortTicket();
+}
+
+const TicketPlay &DrawCheck::readPlay(const LogList &list, int row) const
+{
     if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 2)) {
         TicketPlay::read(std::string_view(bytes->data(), std::size_t(bytes->size())), m_rules,
                          m_play);
@@ -328,7 +334,7 @@ void DrawCheck::readTicket(const LogList &list, int row) const
         const QString text = list.text(row, 2);
         TicketPlay::read(viewOf(text), m_rules, m_play);
     }
-    sortTicket();
+    return m_play;
 }
 
 // Once a ticket, however many draws it is checked against.

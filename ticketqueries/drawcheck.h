@@ -144,8 +144,8 @@ public:
     // As the DRAW column shows it: "5 12 23 34 45 PB 7", "4 11 25 37 45 53
     // bonus 57".
     QString drawText(const std::vector<int> &drawn) const;
-    // The play a ticket read last holds: its multiplier, for its money.
-    const TicketPlay &ticketPlay() const { return m_play; }
+    // A ticket's play alone, for counting its numbers: nothing to match.
+    const TicketPlay &readPlay(const LogList &list, int row) const;
 
 private:
     bool isGame(const LogList &list, int row) const;

@@ -112,8 +112,7 @@ NumberCounts NumberCounts::of(const ListedTickets &listing)
         const int row = listing.logRow(at);
         if (!checked && !game.concerns(log, row))
             continue;
-        game.readTicket(log, row);
-        const TicketPlay &play = game.ticketPlay();
+        const TicketPlay &play = game.readPlay(log, row);
         ++counts.tickets;
         for (const int number : play.numbers)
             numbers.add(number, false);
