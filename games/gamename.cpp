@@ -5,9 +5,8 @@
 namespace {
 
 // Folded as GameKey folds them.
-constexpr std::array<std::u16string_view, 10> drawTimes = {
-    u"midday", u"evening", u"morning", u"day",       u"night",
-    u"noon",   u"eve",     u"mid",     u"afternoon", u"daytime"};
+constexpr std::array<std::u16string_view, 8> drawTimes = {
+    u"midday", u"evening", u"morning", u"day", u"night", u"noon", u"afternoon", u"daytime"};
 
 // Each of the space-separated keys, in turn.
 template <typename Each> void forEachKey(std::string_view keys, Each each)
@@ -43,6 +42,11 @@ int DrawTimeOf(std::u16string_view word)
         if (word == drawTimes[at])
             return int(at) + 1;
     }
+    // Short for midday and evening.
+    if (word == u"mid")
+        return DrawTimeOf(u"midday");
+    if (word == u"eve")
+        return DrawTimeOf(u"evening");
     return 0;
 }
 
@@ -68,7 +72,8 @@ GameName::GameName(std::u16string_view key) : base(key)
     if (game)
         return;
     // Another game's name, with a draw time after it or not.
-    for (const std::u16string_view time : drawTimes) {
+    for (const std::u16string_view time : {u"midday", u"evening", u"morning", u"day", u"night",
+                                           u"noon", u"afternoon", u"daytime", u"mid", u"eve"}) {
         if (key.size() > time.size() && key.ends_with(time)) {
             base = key.substr(0, key.size() - time.size());
             drawTime = DrawTimeOf(time);

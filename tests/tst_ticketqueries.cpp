@@ -824,6 +824,11 @@ void TestTicketQueries::drawHistoryRead_data()
                              "Win 4 Sum\r\n12/01/2026,371,11,409,13,1234,10,5678,26\r\n";
     QTest::newRow("four draws a line, the 3-digit ones")
         << daily << "Numbers" << QStringList{"20261201: 3 7 1", "20261201: 4 0 9"} << 1;
+    QTest::newRow("four draws a line, the evening's alone")
+        << daily << "Pick 3 Eve" << QStringList{"20261201: 4 0 9"} << 1;
+    QTest::newRow("a draw time in its own field, another's skipped")
+        << QByteArray("12/01/2026,Midday,3-7-1\r\n12/01/2026,Evening,1-7-9\r\n") << "Pick 3 Evening"
+        << QStringList{"20261201: 1 7 9"} << 1;
     QTest::newRow("four draws a line, the 4-digit ones")
         << daily << "Win 4" << QStringList{"20261201: 1 2 3 4", "20261201: 5 6 7 8"} << 1;
     QTest::newRow("no header, the date in three fields, a multiplier after")

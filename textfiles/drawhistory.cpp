@@ -150,7 +150,7 @@ Column columnOf(QStringView title, const LotteryGame *rules)
 // A line of titles: two or more, each with a letter, one at least that this
 // reader knows. A title line or a line of dashes above it is none.
 std::optional<std::vector<Column>> headerOf(const QList<QStringView> &fields,
-                                            const LotteryGame *rules)
+                                            const LotteryGame *rules, int drawTime)
 {
     std::vector<Column> columns;
     int titles = 0;
@@ -188,8 +188,10 @@ std::optional<std::vector<Column>> headerOf(const QList<QStringView> &fields,
     for (Column &column : columns) {
         if (!isNumbers(column))
             continue;
+        // A game of one draw time has no draws of another.
+        const bool otherTime = drawTime != 0 && column.drawTime != 0 && column.drawTime != drawTime;
         const bool own = column.game ? isWanted(column.game, rules) : !ownNamed;
-        if (!own)
+        if (!own || otherTime)
             column.role = Role::NotWinning;
     }
     return columns;
@@ -452,6 +454,8 @@ public:
     bool isGame(QStringView name) { return verdict(name).isGame; }
     bool isWanted(QStringView name) { return verdict(name).wanted; }
     bool isTableGame(QStringView name) { return verdict(name).tableGame; }
+    // The draw time a field names alone ("Midday"), or 0.
+    int timeOf(QStringView name) { return verdict(name).drawTime; }
 
 private:
     struct Verdict
@@ -460,6 +464,7 @@ private:
         bool isGame;
         bool wanted;
         bool tableGame;
+        int drawTime;
     };
     const Verdict &verdict(QStringView name)
     {
@@ -474,7 +479,7 @@ private:
         const GameName wanted(viewOf(m_wanted));
         const bool wantedSame = line.holdsDrawsOf(wanted);
         m_known.push_back({name.toString(), line.game != nullptr || wantedSame, wantedSame,
-                           line.game != nullptr});
+                           line.game != nullptr, DrawTimeOf(viewOf(key))});
         return m_known.back();
     }
 
@@ -530,7 +535,9 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
 {
     DrawHistory history;
     const QString wanted = GameKey(game);
-    const LotteryGame *rules = FindLotteryGame(viewOf(wanted));
+    const GameName wantedName(viewOf(wanted));
+    const LotteryGame *rules = wantedName.game;
+    const int wantedTime = wantedName.drawTime;
     const bool digits = rules && rules->kind == LotteryGame::Kind::Digits;
     GameOfLines games(wanted);
     std::vector<Column> columns;
@@ -572,7 +579,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
             // draw says what the columns hold.
             ++history.skippedLines;
             if (!spaces && history.draws.empty() && headerTries++ < mostHeaderTries) {
-                if (std::optional<std::vector<Column>> header = headerOf(fields, rules))
+                if (std::optional<std::vector<Column>> header = headerOf(fields, rules, wantedTime))
                     columns = std::move(*header);
             }
             continue;
@@ -582,6 +589,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
         // game's name after it ("12/01/2026,Pick 3,3,7,1"), whose fields are
         // then no numbers.
         QString lineGame;
+        int lineTime = 0;
         int nameAt = -1;
         int nameEnd = -1;
         if (const int gameAt = find(Role::Game); !spaces && gameAt >= 0 && gameAt < fields.size())
@@ -594,6 +602,11 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
                 if (column.role == Role::NotWinning || column.role == Role::Extra ||
                     !hasLetter(fields[at]))
                     continue;
+                // "12/01/2026,Midday,3-7-1": the line's draw time.
+                if (const int time = games.timeOf(fields[at]); time != 0) {
+                    lineTime = time;
+                    continue;
+                }
                 // "Pick" "3" where spaces part the fields.
                 const bool joined = at + 1 < fields.size() && isWholeNumber(fields[at + 1], 2) &&
                                     !hasDigit(fields[at]);
@@ -609,6 +622,10 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
                     nameEnd = at + 1;
                 }
             }
+        }
+        if (wantedTime != 0 && lineTime != 0 && lineTime != wantedTime) {
+            ++history.skippedLines;
+            continue;
         }
         if (!lineGame.isEmpty() && !games.isWanted(lineGame)) {
             ++history.skippedLines;
