@@ -879,6 +879,10 @@ void TestTicketQueries::drawHistoryRead_data()
         << QByteArray("15857     Mon. Apr 08, 2019          4          4          5     \n"
                       "15856     Mon. Apr 08, 2019          4          4          5     \n")
         << "Daily 3" << QStringList{"20190408: 4 4 5", "20190408: 4 4 5"} << 0;
+    QTest::newRow("a line of two draws given twice, skipped once")
+        << QByteArray("Draw Date,Midday Daily #,Evening Daily #\r\n12/01/2026,371,409\r\n"
+                      "12/01/2026,371,409\r\n")
+        << "Pick 3" << QStringList{"20261201: 3 7 1", "20261201: 4 0 9"} << 2;
     QTest::newRow("a line given twice, a double play column beside it")
         << QByteArray("Draw Date,Winning Numbers,Multiplier,Double Play\r\n"
                       "11/28/2026,02 04 06 08 10 09,2,01 03 05 07 09 11\r\n"

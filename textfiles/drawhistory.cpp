@@ -674,14 +674,17 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
             ++history.skippedLines;
             continue;
         }
+        // Each draw's origin its line and its place there; the first of a
+        // line marked, so that a line repeated is counted once.
         const std::uint32_t line = hashOf(fields);
         for (std::size_t at = 0; at < lineDraws.size(); ++at)
-            history.draws.add(date->date, lineDraws[at], line + std::uint32_t(at) * 2654435761u);
+            history.draws.add(date->date, lineDraws[at],
+                              ((line + std::uint32_t(at) * 2654435761u) & ~1u) | (at == 0 ? 1 : 0));
     }
     // No lottery draws a game more than a few times a day; a file that says
     // otherwise would have every ticket of the day checked against all. A
     // line given twice is one draw.
     const DrawList::Dropped dropped = history.draws.keepFirstOfEachDay(maxDrawsADay);
-    history.skippedLines += dropped.repeats + dropped.pastMost;
+    history.skippedLines += dropped.repeatedLines + dropped.pastMost;
     return history;
 }

@@ -70,15 +70,18 @@ DrawList::Dropped DrawList::keepFirstOfEachDay(int most)
             return m_origins[std::size_t(earlier)] == m_origins[std::size_t(draw)] &&
                    sameNumbers(earlier, draw);
         });
-        if (repeat || int(dayKept.size()) >= most) {
+        if (repeat) {
             kept[std::size_t(draw)] = false;
-            ++(repeat ? dropped.repeats : dropped.pastMost);
+            dropped.repeatedLines += int(m_origins[std::size_t(draw)] & 1u);
+        } else if (int(dayKept.size()) >= most) {
+            kept[std::size_t(draw)] = false;
+            ++dropped.pastMost;
         } else {
             dayKept.push_back(draw);
         }
     }
     m_origins = std::vector<std::uint32_t>();
-    if (dropped.repeats + dropped.pastMost == 0)
+    if (std::find(kept.begin(), kept.end(), false) == kept.end())
         return dropped;
     // Moved down in place, each draw's numbers after the last kept.
     std::size_t to = 0;

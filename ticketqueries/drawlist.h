@@ -12,13 +12,15 @@ class DrawList
 {
 public:
     // origin: what tells a draw from a repeat of it, such as a hash of its
-    // line's text and its place on the line; 0 where nothing does.
+    // line's text and its place on the line; 0 where nothing does. An odd
+    // origin marks the first draw of its line.
     void add(int date, std::span<const int> numbers, std::uint32_t origin = 0);
 
     struct Dropped
     {
-        int repeats = 0;  // draws whose day held one of the same origin and numbers
-        int pastMost = 0; // draws past the most a day
+        int repeatedLines = 0; // first draws of lines whose day held one of the same origin and
+                               // numbers
+        int pastMost = 0;      // draws past the most a day
     };
     // Keeps each draw once, and the first of each day, as many as most; lets
     // the origins go.
