@@ -60,18 +60,17 @@ PlayMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
     const DrawMatch match = ticket.match;
     if (!game.rules() || (match.kind != DrawMatch::Count && match.kind != DrawMatch::CountAndExtra))
         return {};
-    // The day of the draw it was checked against; a single draw's where it
-    // was typed: priced at the ticket's own day, a draw of another would win
-    // another day's prizes.
+    // The day of the draw it was checked against: a season's draw's, or the
+    // day typed with a single draw. Without one, the prizes are not known:
+    // the ticket's own day need not be the draw's.
     const std::optional<int> date =
         draws ? (ticket.draw >= 0 ? std::optional<int>(draws->date(ticket.draw)) : std::nullopt)
               : game.date();
     if (!date)
         return {};
     int multiplier = 0;
-    if (TakesMultiplier(*game.rules(), *date)) {
+    if (TakesMultiplier(*game.rules(), *date))
         multiplier = game.readPlay(log, ticket.row).multiplier;
-    }
     return MoneyOf(*game.rules(), *date, match.tier, multiplier);
 }
 

@@ -173,7 +173,7 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone)
 
 namespace {
 
-std::u16string_view viewOf(const QString &text)
+std::u16string_view viewOf(QStringView text)
 {
     return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
 }
@@ -216,9 +216,7 @@ DrawCheck::DrawCheck(QStringView game, QStringView winningNumbers, QStringView d
 {
     // The draw as typed, read as a ticket is: "5-12-23-34-45 PB 7".
     TicketPlay typed;
-    TicketPlay::read(std::u16string_view(reinterpret_cast<const char16_t *>(winningNumbers.utf16()),
-                                         std::size_t(winningNumbers.size())),
-                     m_rules, typed);
+    TicketPlay::read(viewOf(winningNumbers), m_rules, typed);
     std::vector<int> drawn = typed.numbers;
     if (m_rules && m_rules->hasExtra() && typed.ball >= 0 && int(drawn.size()) == m_rules->count)
         drawn.push_back(typed.ball);
@@ -306,9 +304,7 @@ bool DrawCheck::isNamedGame(QStringView name) const
 
 DrawMatch DrawCheck::match(QStringView ticketNumbers) const
 {
-    TicketPlay::read(std::u16string_view(reinterpret_cast<const char16_t *>(ticketNumbers.utf16()),
-                                         std::size_t(ticketNumbers.size())),
-                     m_rules, m_play);
+    TicketPlay::read(viewOf(ticketNumbers), m_rules, m_play);
     sortTicket();
     return matchTicket(m_winning);
 }
