@@ -86,20 +86,26 @@ constexpr std::array<int, 5> megaMillionsMultipliers = {2, 3, 4, 5, 10};
 
 // The ranges by the first day they were drawn; each older game's last draw
 // stands before the next era's first day.
-constexpr std::array<GameEra, 6> powerballEras = {{
-    {19971105, 49, 42},
-    {20021009, 53, 42},
-    {20050831, 55, 42},
-    {20090107, 59, 39},
-    {20120115, 59, 35, 2, powerball2012},
-    {20151007, 69, 26, 2, powerball2015},
+// Powerball has drawn on Wednesdays and Saturdays, and on Mondays too from
+// 23 August 2021; Mega Millions on Tuesdays and Fridays.
+using namespace Weekdays;
+constexpr int wednesdaySaturday = wednesday | saturday;
+constexpr int tuesdayFriday = tuesday | friday;
+constexpr std::array<GameEra, 7> powerballEras = {{
+    {19971105, 49, 42, 0, {}, {}, wednesdaySaturday},
+    {20021009, 53, 42, 0, {}, {}, wednesdaySaturday},
+    {20050831, 55, 42, 0, {}, {}, wednesdaySaturday},
+    {20090107, 59, 39, 0, {}, {}, wednesdaySaturday},
+    {20120115, 59, 35, 2, powerball2012, {}, wednesdaySaturday},
+    {20151007, 69, 26, 2, powerball2015, {}, wednesdaySaturday},
+    {20210823, 69, 26, 2, powerball2015, {}, monday | wednesdaySaturday},
 }};
 constexpr std::array<GameEra, 5> megaMillionsEras = {{
-    {20020517, 52, 52},
-    {20050622, 56, 46},
-    {20131019, 75, 15},
-    {20171028, 70, 25, 2, megaMillions2017},
-    {20250405, 70, 24, 5, megaMillions2025, megaMillionsMultipliers},
+    {20020517, 52, 52, 0, {}, {}, tuesdayFriday},
+    {20050622, 56, 46, 0, {}, {}, tuesdayFriday},
+    {20131019, 75, 15, 0, {}, {}, tuesdayFriday},
+    {20171028, 70, 25, 2, megaMillions2017, {}, tuesdayFriday},
+    {20250405, 70, 24, 5, megaMillions2025, megaMillionsMultipliers, tuesdayFriday},
 }};
 constexpr std::array<GameEra, 1> luckyForLifeEras = {{{20150126, 48, 18, 2, luckyForLife}}};
 constexpr std::array<GameEra, 1> cash4LifeEras = {{{20140616, 60, 4, 2, cash4Life}}};

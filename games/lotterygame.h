@@ -32,7 +32,15 @@ struct GameEra
     std::span<const Prize> prizes = {};    // one a tier, the game's tiers in order
     std::span<const int> multipliers = {}; // printed beside a play, times every prize
                                            // but a named one
+    int drawDays = 0; // the weekdays of its draws, Monday 1, Tuesday 2, Wednesday 4 ...;
+                      // 0 where not known
 };
+
+// Weekdays, for an era's draw days.
+namespace Weekdays {
+constexpr int monday = 1, tuesday = 2, wednesday = 4, thursday = 8, friday = 16, saturday = 32,
+              sunday = 64;
+}
 
 // A game lotteries draw: single digits played straight or box (Pick 3,
 // Daily 4), a count of numbers from a range (Cash 5, Lotto, where a bonus

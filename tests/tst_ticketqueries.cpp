@@ -17,6 +17,7 @@
 #include "systemrandomsource.h"
 #include "testfiles.h"
 #include "ticketcsv.h"
+#include "ticketdates.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
 #include "ticketqueries.h"
@@ -86,6 +87,8 @@ private slots:
     void reportCountsNoDrawApart();
     void dateKey_data();
     void dateKey();
+    void ticketDates_data();
+    void ticketDates();
     void ticketOrder_data();
     void ticketOrder();
     void ticketOrderOfEveryNumberAndNoDrawLast_data();
@@ -559,6 +562,44 @@ void TestTicketQueries::dateKey()
     QFETCH(int, key);
     QCOMPARE(DateKey(date).value_or(0), key);
     QCOMPARE(DateKey(QByteArrayView(date.toLatin1())).value_or(0), key);
+}
+
+void TestTicketQueries::ticketDates_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QList<int>>("dates"); // first, last, count; nothing where none is read
+    const QList<int> run = {20261202, 20261230, 0};
+    QTest::newRow("one day") << "12/2/26" << QList<int>{20261202, 0, 1};
+    QTest::newRow("a dash between spaces") << "12/02/2026 - 12/30/2026" << run;
+    QTest::newRow("to") << "12/02/2026 to 12/30/2026" << run;
+    QTest::newRow("thru, other date forms") << "2026-12-02 THRU 12-30-26" << run;
+    QTest::newRow("through, dashed dates") << "12-02-2026 through 12-30-2026" << run;
+    QTest::newRow("a count") << "12/02/2026 x10" << QList<int>{20261202, 0, 10};
+    QTest::newRow("a count of draws") << "12/02/2026, 10 draws" << QList<int>{20261202, 0, 10};
+    QTest::newRow("one draw") << "12/02/2026 1 draw" << QList<int>{20261202, 0, 1};
+    QTest::newRow("a dash without spaces is no run") << "12/02/2026-12/30/2026" << QList<int>{};
+    QTest::newRow("a run that ends before it begins") << "12/30/2026 - 12/02/2026" << QList<int>{};
+    QTest::newRow("a count past any ticket") << "12/02/2026 x1000" << QList<int>{};
+    QTest::newRow("words that are no count") << "12/02/2026 evening" << QList<int>{20261202, 0, 1};
+}
+
+void TestTicketQueries::ticketDates()
+{
+    QFETCH(QString, cell);
+    QFETCH(QList<int>, dates);
+    const std::optional<TicketDates> read = TicketDates::of(cell);
+    const QList<int> got = read ? QList<int>{read->first, read->last, read->count} : QList<int>();
+    QCOMPARE(got, dates);
+    QCOMPARE(TicketDates::of(QByteArrayView(cell.toLatin1())).has_value(), read.has_value());
+    // Ten Powerball draws from a Wednesday: Saturdays, Mondays and
+    // Wednesdays, the tenth on the 23rd.
+    if (cell == u"12/02/2026 x10") {
+        const LotteryGame *powerball = LotteryGameOf(u"Powerball");
+        QVERIFY(read->plays(20261223, powerball));
+        QVERIFY(!read->plays(20261226, powerball));
+        QVERIFY(!read->plays(20261224, powerball));
+        QVERIFY(read->plays(20261211, nullptr) && !read->plays(20261212, nullptr));
+    }
 }
 
 void TestTicketQueries::ticketOrder_data()

@@ -1,6 +1,7 @@
 #include "drawcheck.h"
 
 #include "gamename.h"
+#include "ticketdates.h"
 
 #include <QStringList>
 
@@ -152,9 +153,9 @@ std::optional<int> DateKey(QByteArrayView bytes)
 
 std::optional<int> DateKey(const LogList &list, int row)
 {
-    if (const std::optional<QByteArrayView> bytes = list.savedBytes(row, 1))
-        return DateKey(*bytes);
-    return DateKey(list.text(row, 1));
+    if (const std::optional<TicketDates> dates = TicketDates::of(list, row))
+        return dates->first;
+    return std::nullopt;
 }
 
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
@@ -242,10 +243,12 @@ bool DrawCheck::isDate(const LogList &list, int row) const
 {
     const std::optional<QByteArrayView> bytes = list.savedBytes(row, 1);
     const QString text = bytes ? QString() : list.text(row, 1);
+    // The day typed is one of the ticket's draws, of one day or several.
     if (m_dateKey) {
-        const std::optional<int> key = bytes ? DateKey(*bytes) : DateKey(text);
-        if (key)
-            return key == m_dateKey;
+        const std::optional<TicketDates> dates =
+            bytes ? TicketDates::of(*bytes) : TicketDates::of(text);
+        if (dates)
+            return dates->plays(*m_dateKey, m_rules);
     }
     if (bytes)
         readNumbers(*bytes, false, m_numbers);

@@ -89,7 +89,8 @@ void ReadNumbersIn(QStringView text, bool digitsAlone, std::vector<int> &numbers
 // one date. Nothing where no rule reads the text as a day of the calendar.
 std::optional<int> DateKey(QStringView text);
 std::optional<int> DateKey(QByteArrayView bytes);
-// The same of a ticket's date, read from the file's own bytes where it can.
+// The same of a ticket's date, read from the file's own bytes where it can;
+// of a ticket of several draws, its first.
 std::optional<int> DateKey(const LogList &list, int row);
 
 // A draw made ready to check tickets against: its numbers as drawn, sorted,

@@ -16,27 +16,66 @@ bool HistoryCheck::concerns(const LogList &list, int row) const
     return m_game.concerns(list, row);
 }
 
+std::optional<TicketDates>
+HistoryCheck::forEachDay(const LogList &list, int row,
+                         const std::function<void(int, DrawMatch)> &each) const
+{
+    const std::optional<TicketDates> dates = TicketDates::of(list, row);
+    if (!dates)
+        return dates;
+    auto draw = std::lower_bound(m_byDate.begin(), m_byDate.end(), dates->first,
+                                 [this](int index, int day) { return m_draws.date(index) < day; });
+    const int lastDay = dates->last != 0 ? dates->last : dates->count == 1 ? dates->first : 0;
+    bool read = false;
+    for (int days = 0; draw != m_byDate.end(); ++days) {
+        const int day = m_draws.date(*draw);
+        if ((lastDay != 0 && day > lastDay) || (dates->last == 0 && days == dates->count))
+            break;
+        // In file order: among equal results, the draw that stands first.
+        std::pair<DrawMatch, int> best = {{}, -1};
+        for (; draw != m_byDate.end() && m_draws.date(*draw) == day; ++draw) {
+            if (!read) {
+                m_game.readTicket(list, row);
+                read = true;
+            }
+            m_draws.numbers(*draw, m_drawn);
+            m_game.prepare(m_drawn, m_winning);
+            const DrawMatch match = m_game.matchTicket(m_winning);
+            if (best.second < 0 || match.betterThan(best.first))
+                best = {match, *draw};
+        }
+        each(best.second, best.first);
+    }
+    return dates;
+}
+
 std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) const
 {
     std::pair<DrawMatch, int> best = {{DrawMatch::NoDraw}, -1};
-    const std::optional<int> date = DateKey(list, row);
-    if (!date)
-        return best;
-    const auto first =
-        std::lower_bound(m_byDate.begin(), m_byDate.end(), *date,
-                         [this](int draw, int day) { return m_draws.date(draw) < day; });
-    // In file order: among equal results, the draw that stands first.
-    bool read = false;
-    for (auto draw = first; draw != m_byDate.end() && m_draws.date(*draw) == *date; ++draw) {
-        if (!read) {
-            m_game.readTicket(list, row);
-            read = true;
-        }
-        m_draws.numbers(*draw, m_drawn);
-        m_game.prepare(m_drawn, m_winning);
-        const DrawMatch match = m_game.matchTicket(m_winning);
+    forEachDay(list, row, [&](int draw, DrawMatch match) {
         if (best.second < 0 || match.betterThan(best.first))
-            best = {match, *draw};
-    }
+            best = {match, draw};
+    });
     return best;
+}
+
+HistoryCheck::Days HistoryCheck::days(const LogList &list, int row) const
+{
+    Days days;
+    const std::optional<TicketDates> dates = forEachDay(list, row, [&](int draw, DrawMatch match) {
+        days.held.push_back({draw, match});
+    });
+    if (!dates || m_byDate.empty())
+        return days;
+    const int fileLast = m_draws.date(m_byDate.back());
+    if (dates->last == 0) {
+        days.toCome = dates->count - int(days.held.size());
+    } else if (dates->last > fileLast) {
+        const LotteryGame *rules = m_game.rules();
+        const int after = fileLast >= dates->first ? fileLast : DayBefore(dates->first);
+        days.toCome = rules ? DrawDaysBetween(*rules, after, dates->last) : -1;
+    }
+    if (days.toCome != 0)
+        days.fileLast = fileLast;
+    return days;
 }
