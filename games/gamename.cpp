@@ -31,7 +31,12 @@ bool startsWith(std::u16string_view text, std::string_view ascii)
 
 bool sameFamily(const LotteryGame *a, const LotteryGame *b)
 {
-    return a == b || a->family == b->name || b->family == a->name;
+    if (a == b)
+        return true;
+    // Double Play's draws are not Powerball's, nor Powerball's Double Play's.
+    if (a->secondDrawing || b->secondDrawing)
+        return false;
+    return a->family == b->name || b->family == a->name;
 }
 
 } // namespace
@@ -92,7 +97,13 @@ bool GameName::holdsDrawsOf(const GameName &wanted) const
 
 bool GameName::isTicketOf(const GameName &checked) const
 {
-    return drawTime == checked.drawTime && holdsDrawsOf(checked);
+    if (drawTime != checked.drawTime)
+        return false;
+    // A ticket of the family plays the second drawing where it says so,
+    // which its numbers cell tells.
+    if (game && checked.game && checked.game->secondDrawing)
+        return game == checked.game || checked.game->family == game->name;
+    return holdsDrawsOf(checked);
 }
 
 const LotteryGame *FindLotteryGame(std::u16string_view key)

@@ -22,7 +22,8 @@ struct GameName
     bool holdsDrawsOf(const GameName &wanted) const;
     // Whether a ticket of this name is of the game checked: as a line is,
     // but at the same draw time or none on both, since a ticket of the
-    // evening draw did not play the midday one.
+    // evening draw did not play the midday one; a ticket of Powerball is
+    // one of Double Play, where its cell marks it so.
     bool isTicketOf(const GameName &checked) const;
 };
 

@@ -84,6 +84,20 @@ constexpr std::array<Prize, 9> lottoAmerica = {
 
 constexpr std::array<int, 5> megaMillionsMultipliers = {2, 3, 4, 5, 10};
 
+// Power Play from 2012, drawing 2X to 5X, and 10X too from October 2015;
+// five numbers pay $2,000,000 whatever the multiplier. The Megaplier of
+// Mega Millions from October 2017 to April 2025, 2X to 5X, five numbers
+// included.
+constexpr std::array<int, 4> twoToFive = {2, 3, 4, 5};
+constexpr std::array<int, 5> twoToFiveAndTen = {2, 3, 4, 5, 10};
+constexpr AddOn powerPlay2012 = {AddOn::PowerPlay, 1, twoToFive, 2'000'000};
+constexpr AddOn powerPlay2015 = {AddOn::PowerPlay, 1, twoToFiveAndTen, 2'000'000};
+constexpr AddOn megaplier = {AddOn::Megaplier, 1, twoToFive};
+
+// Double Play, a drawing of its own after Powerball's from 23 August 2021.
+constexpr std::array<Prize, 9> doublePlay = {
+    {{10'000'000}, {500'000}, {50'000}, {500}, {500}, {20}, {20}, {10}, {7}}};
+
 // The ranges by the first day they were drawn; each older game's last draw
 // stands before the next era's first day.
 // Powerball has drawn on Wednesdays and Saturdays, and on Mondays too from
@@ -96,15 +110,17 @@ constexpr std::array<GameEra, 7> powerballEras = {{
     {20021009, 53, 42, 0, {}, {}, wednesdaySaturday},
     {20050831, 55, 42, 0, {}, {}, wednesdaySaturday},
     {20090107, 59, 39, 0, {}, {}, wednesdaySaturday},
-    {20120115, 59, 35, 2, powerball2012, {}, wednesdaySaturday},
-    {20151007, 69, 26, 2, powerball2015, {}, wednesdaySaturday},
-    {20210823, 69, 26, 2, powerball2015, {}, monday | wednesdaySaturday},
+    {20120115, 59, 35, 2, powerball2012, {}, wednesdaySaturday, &powerPlay2012},
+    {20151007, 69, 26, 2, powerball2015, {}, wednesdaySaturday, &powerPlay2015},
+    {20210823, 69, 26, 2, powerball2015, {}, monday | wednesdaySaturday, &powerPlay2015},
 }};
+constexpr std::array<GameEra, 1> doublePlayEras = {
+    {{20210823, 69, 26, 1, doublePlay, {}, monday | wednesdaySaturday}}};
 constexpr std::array<GameEra, 5> megaMillionsEras = {{
     {20020517, 52, 52, 0, {}, {}, tuesdayFriday},
     {20050622, 56, 46, 0, {}, {}, tuesdayFriday},
     {20131019, 75, 15, 0, {}, {}, tuesdayFriday},
-    {20171028, 70, 25, 2, megaMillions2017, {}, tuesdayFriday},
+    {20171028, 70, 25, 2, megaMillions2017, {}, tuesdayFriday, &megaplier},
     {20250405, 70, 24, 5, megaMillions2025, megaMillionsMultipliers, tuesdayFriday},
 }};
 constexpr std::array<GameEra, 1> luckyForLifeEras = {{{20150126, 48, 18, 2, luckyForLife}}};
@@ -146,6 +162,10 @@ constexpr auto games = std::to_array<LotteryGame>({
      lottoTexasTiers},
     {"Florida Lotto", "floridalotto", "Lotto", Kind::Numbers, 6, 1, range53, floridaLottoTiers},
     {"Powerball", "powerball", {}, Kind::Ball, 5, 1, powerballEras, ballTiers, "powerball", "PB"},
+    // Played beside Powerball, and checked as a game of its own against a
+    // file of its drawings: a Powerball ticket with Double Play is one of it.
+    {"Powerball Double Play", "powerballdoubleplay doubleplay", "Powerball", Kind::Ball, 5, 1,
+     doublePlayEras, ballTiers, "powerball", "PB", false, true},
     {"Mega Millions",
      "megamillions",
      {},

@@ -20,9 +20,26 @@ struct PrizeTier
     bool extra;
 };
 
+// What a play may add for a dollar more, as the ticket prints it: Power Play
+// and the Megaplier multiply every prize but the jackpot by the multiplier the
+// lottery draws (a prize for five numbers may be fixed instead). Double Play,
+// a drawing of its own, is a game of the table.
+struct AddOn
+{
+    enum Kind
+    {
+        PowerPlay,
+        Megaplier
+    };
+    Kind kind;
+    int price;
+    std::span<const int> multipliers; // what the draw's multiplier may be
+    std::int64_t five = 0;            // the prize for five numbers, where fixed: $2,000,000
+};
+
 // How a game was drawn from one day on: the range of its numbers and of its
 // ball, and where its prizes are the same in every state, what a play cost
-// and what each tier paid.
+// and what each tier paid, and its add-on.
 struct GameEra
 {
     int from;                              // the first day of these rules, yyyymmdd
@@ -34,6 +51,7 @@ struct GameEra
                                            // but a named one
     int drawDays = 0; // the weekdays of its draws, Monday 1, Tuesday 2, Wednesday 4 ...;
                       // 0 where not known
+    const AddOn *addOn = nullptr; // sold beside a play, where the era had one
 };
 
 // Weekdays, for an era's draw days.
@@ -67,6 +85,8 @@ struct LotteryGame
     std::string_view extraShort = {};      // as the results name it: "PB", "bonus"
     bool bonus = false; // the extra is a bonus number from the numbers' own drum, drawn
                         // after them where the lottery draws one
+    bool secondDrawing = false; // a drawing of its own beside its family's (Double Play),
+                                // whose draws are never the family's
 
     bool hasBall() const { return kind == Kind::Ball; }
     // A ball game's ball, or a lotto's bonus number where one is drawn.

@@ -37,6 +37,7 @@ public:
         m_play.numbers.clear();
         m_play.ball = -1;
         m_play.multiplier = 0;
+        m_play.powerPlay = m_play.doublePlay = m_play.megaplier = false;
         if (m_game && m_game->kind == LotteryGame::Kind::Digits) {
             for (const Unit unit : m_text) {
                 if (isDigit(unsigned(unit)))
@@ -50,6 +51,10 @@ public:
         Token previous;
         std::size_t at = 0;
         while (next(at, token)) {
+            if (token.kind == Token::Word && addOn(token, previous)) {
+                previous = token;
+                continue;
+            }
             if (token.kind == Token::Word && isX(token)) {
                 multiplierBeside(token, previous, at);
             } else if (ballGame && !marked && !m_play.numbers.empty() && isMark(token)) {
@@ -169,6 +174,32 @@ private:
             m_play.ball = -1;
         m_last = Last::None;
         m_play.multiplier = multiplier;
+    }
+
+    bool is(const Token &token, std::string_view word) const
+    {
+        if (token.kind != Token::Word || token.end - token.start != word.size())
+            return false;
+        for (std::size_t at = 0; at < word.size(); ++at) {
+            if (lower(unit(token.start + at)) != unsigned(word[at]))
+                return false;
+        }
+        return true;
+    }
+
+    // "PP", "PowerPlay" or "Power" "Play", and the like: marks the play.
+    bool addOn(const Token &word, const Token &before)
+    {
+        const bool play = is(word, "play");
+        if (is(word, "pp") || is(word, "powerplay") || (play && is(before, "power")))
+            m_play.powerPlay = true;
+        else if (is(word, "dp") || is(word, "doubleplay") || (play && is(before, "double")))
+            m_play.doublePlay = true;
+        else if (is(word, "mp") || is(word, "megaplier"))
+            m_play.megaplier = true;
+        else
+            return is(word, "power") || is(word, "double");
+        return true;
     }
 
     // The ball's name, its short name, "ball", or "+".

@@ -12,11 +12,18 @@
 // it stands; a ball marked by its name, its short name or "+" is the number
 // after the mark, the numbers before it the play's; unmarked, a ball game's
 // ball is the number after its count. Digit games read each digit apart.
+// Add-ons ("PP", "Double Play") are read for every game.
 struct TicketPlay
 {
     std::vector<int> numbers; // the play's numbers, the ball aside, as written
     int ball = -1;            // -1 where the play has none
     int multiplier = 0;       // 0 where none is written
+    // Add-ons as a ticket prints them or a player writes them, anywhere in
+    // the cell, in any case: "PP" or "Power Play", "DP" or "Double Play",
+    // "MP" or "Megaplier".
+    bool powerPlay = false;
+    bool doublePlay = false;
+    bool megaplier = false;
 
     // Into play, which keeps its room: a pass over many tickets allocates
     // nothing. game may be null: every number is the play's.

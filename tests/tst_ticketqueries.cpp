@@ -198,10 +198,10 @@ void TestTicketQueries::drawMatch_data()
                                                 << "1234"
                                                 << "4-3-2-1"
                                                 << "box";
-    QTest::newRow("double play is another game") << "Powerball Double Play"
-                                                 << "1 2 3 4 5 6"
-                                                 << "1 2 3 4 5 7"
-                                                 << "5 of 6";
+    QTest::newRow("double play is a ball game of its own") << "Powerball Double Play"
+                                                           << "1 2 3 4 5 6"
+                                                           << "1 2 3 4 5 7"
+                                                           << "5 of 5";
     QTest::newRow("a multiplier before the numbers") << "Mega Millions"
                                                      << "12 23 34 45 50 7"
                                                      << "3X 12 23 34 45 50 MB 07"
@@ -237,7 +237,9 @@ void TestTicketQueries::gameOfAName_data()
                                                           << "Lotto America";
     QTest::newRow("a ball game whose name begins as a digit game") << "Cash4Life"
                                                                    << "Cash4Life";
-    QTest::newRow("words after the name that are no draw time") << "Powerball Double Play"
+    QTest::newRow("double play, a drawing of its own") << "Powerball Double Play"
+                                                       << "Powerball Double Play";
+    QTest::newRow("words after the name that are no draw time") << "Powerball Extra"
                                                                 << "";
     QTest::newRow("a draw time alone") << "Evening"
                                        << "";
@@ -280,8 +282,13 @@ void TestTicketQueries::namesOfOneGame_data()
                                        << "Pick 3 Midday" << false << false;
     QTest::newRow("a game the table lacks, with a time") << "Keno Night"
                                                          << "keno" << true << false;
-    QTest::newRow("games the table lacks") << "Powerball Double Play"
-                                           << "Powerball" << false << false;
+    QTest::newRow("double play's draws are not powerball's") << "Powerball Double Play"
+                                                             << "Powerball" << false << false;
+    QTest::newRow("a powerball ticket may play double play")
+        << "Powerball"
+        << "Powerball Double Play" << false << true;
+    QTest::newRow("games the table lacks") << "Keno Plus"
+                                           << "Keno" << false << false;
 }
 
 void TestTicketQueries::namesOfOneGame()

@@ -25,7 +25,9 @@ enum class Role
     Day,
     Year,
     Game,
-    Extra, // the ball, or the bonus number, of the game checked
+    Extra,      // the ball, or the bonus number, of the game checked
+    Multiplier, // Power Play's or the Megaplier's, drawn with the numbers
+    Second,     // another drawing's numbers beside the game's: Double Play's
     NotWinning
 };
 
@@ -79,7 +81,8 @@ bool isAsciiDigit(QChar c)
 bool isWanted(const LotteryGame *named, const LotteryGame *rules)
 {
     return named && rules &&
-           (named == rules || named->family == rules->name || rules->family == named->name);
+           (named == rules || (!named->secondDrawing && !rules->secondDrawing &&
+                               (named->family == rules->name || rules->family == named->name)));
 }
 
 // The game a title names once its draw times and the words every title of
@@ -110,11 +113,13 @@ Column columnOf(QStringView title, const LotteryGame *rules)
         if ((column.drawTime = DrawTimeOf(viewOf(folded(word)))))
             break;
     }
-    static constexpr std::array<std::string_view, 27> notWinning = {
-        "multiplier", "megaplier", "powerplay", "bonus",    "extra",      "megaball",   "powerball",
-        "cashball",   "luckyball", "starball",  "fireball", "wildball",   "kicker",     "booster",
-        "jackpot",    "prize",     "amount",    "payout",   "winners",    "drawnumber", "draw#",
-        "drawno",     "sum",       "total",     "sales",    "doubleplay", "dp"};
+    static constexpr std::array<std::string_view, 22> notWinning = {
+        "bonus",    "extra",    "megaball", "powerball", "cashball",   "luckyball",
+        "starball", "fireball", "wildball", "kicker",    "booster",    "jackpot",
+        "prize",    "amount",   "payout",   "winners",   "drawnumber", "draw#",
+        "drawno",   "sum",      "total",    "sales"};
+    static constexpr std::array<std::string_view, 3> multipliers = {"multiplier", "megaplier",
+                                                                    "powerplay"};
     const bool numbersTitle = has(key, "number") || has(key, "winning");
     if (key == u"month")
         column.role = Role::Month;
@@ -127,6 +132,9 @@ Column columnOf(QStringView title, const LotteryGame *rules)
     else if (rules && rules->hasExtra() && !numbersTitle &&
              (has(key, rules->extraTitle) || (rules->hasBall() && key == u"ball")))
         column.role = Role::Extra;
+    else if (std::any_of(multipliers.begin(), multipliers.end(),
+                         [&](std::string_view word) { return has(key, word); }))
+        column.role = Role::Multiplier;
     else if (std::any_of(notWinning.begin(), notWinning.end(),
                          [&](std::string_view word) { return has(key, word); }) ||
              title.contains(u'$'))
@@ -191,7 +199,12 @@ std::optional<std::vector<Column>> headerOf(const QList<QStringView> &fields,
         // A game of one draw time has no draws of another.
         const bool otherTime = drawTime != 0 && column.drawTime != 0 && column.drawTime != drawTime;
         const bool own = column.game ? isWanted(column.game, rules) : !ownNamed;
-        if (!own || otherTime)
+        // Double Play's numbers beside Powerball's: its own drawing's.
+        const bool second = column.game && column.game->secondDrawing && rules &&
+                            column.game->family == rules->name;
+        if (second)
+            column.role = Role::Second;
+        else if (!own || otherTime)
             column.role = Role::NotWinning;
     }
     return columns;
@@ -398,6 +411,11 @@ public:
                 m_extraTried = true;
                 if (m_extra < 0 && fits(cell[0], true))
                     m_extra = cell[0];
+            } else if (m_rules.hasBall() && m_extra >= 0 && !m_multiplierTried) {
+                // After the ball, Power Play's or the Megaplier's, as Texas'
+                // files give them.
+                m_multiplierTried = true;
+                m_multiplier = cell[0];
             }
             return;
         }
@@ -419,6 +437,7 @@ public:
         if (withBall)
             m_extra = cell.back();
     }
+    int multiplier() const { return m_multiplier; }
     bool isWhole() const
     {
         return !m_broken && int(m_whites.size()) == m_rules.count &&
@@ -440,6 +459,8 @@ private:
     std::vector<int> m_whites;
     int m_extra = -1;
     bool m_extraTried = false;
+    int m_multiplier = 0;
+    bool m_multiplierTried = false;
     bool m_broken = false;
 };
 
@@ -553,6 +574,7 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
     std::vector<int> times;
     std::vector<DrawShape> shapes;
     std::vector<int> numbers;
+    std::vector<int> second;
     DelimitedText text(bytes, DelimitedText::Separators::CsvOrSpaces);
     const bool spaces = text.separator() == u' ';
     TextRecord record;
@@ -633,14 +655,29 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
                 history.otherGame = lineGame.trimmed();
             continue;
         }
-        // Each draw time of the line a draw, in the order they stand.
+        // Each draw time of the line a draw, in the order they stand; the
+        // multiplier and a second drawing's numbers with them.
         lineDraws.clear();
         times.clear();
         shapes.clear();
+        int lineMultiplier = 0;
+        second.clear();
         for (int at = date->end; at < fields.size(); ++at) {
             if (at >= nameAt && at < nameEnd)
                 continue;
             const Column column = spaces ? Column{} : columnAt(at);
+            if (column.role == Role::Multiplier) {
+                ReadNumbersIn(fields[at], false, numbers);
+                lineMultiplier = numbers.empty() ? 0 : numbers.front();
+                continue;
+            }
+            if (column.role == Role::Second && rules) {
+                ReadNumbersIn(fields[at], false, numbers);
+                DrawShape secondShape(*rules, date->date);
+                secondShape.add(numbers, false);
+                second = secondShape.isWhole() ? secondShape.numbers() : std::vector<int>();
+                continue;
+            }
             if (column.role != Role::Unnamed && column.role != Role::Numbers &&
                 column.role != Role::Extra)
                 continue;
@@ -667,8 +704,11 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
             else
                 lineDraws[draw].insert(lineDraws[draw].end(), numbers.begin(), numbers.end());
         }
-        for (std::size_t at = 0; at < shapes.size(); ++at)
+        for (std::size_t at = 0; at < shapes.size(); ++at) {
             lineDraws[at] = shapes[at].isWhole() ? shapes[at].numbers() : std::vector<int>();
+            if (lineMultiplier == 0)
+                lineMultiplier = shapes[at].multiplier();
+        }
         std::erase_if(lineDraws, [](const std::vector<int> &draw) { return draw.empty(); });
         if (lineDraws.empty()) {
             ++history.skippedLines;
@@ -679,7 +719,8 @@ DrawHistory ReadDrawHistory(const QByteArray &bytes, QStringView game,
         const std::uint32_t line = hashOf(fields);
         for (std::size_t at = 0; at < lineDraws.size(); ++at)
             history.draws.add(date->date, lineDraws[at],
-                              ((line + std::uint32_t(at) * 2654435761u) & ~1u) | (at == 0 ? 1 : 0));
+                              ((line + std::uint32_t(at) * 2654435761u) & ~1u) | (at == 0 ? 1 : 0),
+                              lineMultiplier, second);
     }
     // No lottery draws a game more than a few times a day; a file that says
     // otherwise would have every ticket of the day checked against all. A

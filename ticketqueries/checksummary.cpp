@@ -19,7 +19,7 @@ QString gamesWithMoney()
 {
     QStringList names;
     for (const LotteryGame &game : LotteryGames()) {
-        if (HasMoney(game))
+        if (HasMoney(game) && !game.secondDrawing)
             names << QString::fromLatin1(game.name.data(), qsizetype(game.name.size()));
     }
     const QString last = names.takeLast();

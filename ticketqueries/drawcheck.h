@@ -145,6 +145,8 @@ public:
     // As the DRAW column shows it: "5 12 23 34 45 PB 7", "4 11 25 37 45 53
     // bonus 57".
     QString drawText(const std::vector<int> &drawn) const;
+    // Whether the ticket read last plays Double Play beside Powerball.
+    bool playsDoublePlay() const { return m_play.doublePlay && m_rules && m_rules->hasBall(); }
     // A ticket's play alone, for counting its numbers: nothing to match.
     const TicketPlay &readPlay(const LogList &list, int row) const;
 

@@ -3,36 +3,68 @@
 #include <algorithm>
 #include <numeric>
 
-void DrawList::add(int date, std::span<const int> numbers, std::uint32_t origin)
+namespace {
+
+void pack(std::vector<std::uint8_t> &packed, std::span<const int> numbers)
 {
-    m_dates.push_back(date);
-    m_origins.push_back(origin);
     for (const int number : numbers) {
         auto value = std::uint32_t(number);
         while (value >= 0x80) {
-            m_packed.push_back(std::uint8_t(value | 0x80));
+            packed.push_back(std::uint8_t(value | 0x80));
             value >>= 7;
         }
-        m_packed.push_back(std::uint8_t(value));
+        packed.push_back(std::uint8_t(value));
     }
-    m_ends.push_back(std::uint32_t(m_packed.size()));
 }
 
-void DrawList::numbers(int draw, std::vector<int> &numbers) const
+void unpack(const std::vector<std::uint8_t> &packed, std::size_t at, std::size_t end,
+            std::vector<int> &numbers)
 {
     numbers.clear();
-    std::size_t at = draw == 0 ? 0 : m_ends[std::size_t(draw) - 1];
-    const std::size_t end = m_ends[std::size_t(draw)];
     while (at < end) {
         std::uint32_t value = 0;
         for (int shift = 0; at < end; shift += 7) {
-            const std::uint8_t byte = m_packed[at++];
+            const std::uint8_t byte = packed[at++];
             value |= std::uint32_t(byte & 0x7F) << shift;
             if (byte < 0x80)
                 break;
         }
         numbers.push_back(int(value));
     }
+}
+
+} // namespace
+
+void DrawList::add(int date, std::span<const int> numbers, std::uint32_t origin, int multiplier,
+                   std::span<const int> second)
+{
+    m_dates.push_back(date);
+    m_origins.push_back(origin);
+    m_multipliers.push_back(std::uint8_t(std::clamp(multiplier, 0, 255)));
+    pack(m_packed, numbers);
+    m_ends.push_back(std::uint32_t(m_packed.size()));
+    if (!second.empty()) {
+        const auto start = std::uint32_t(m_secondPacked.size());
+        pack(m_secondPacked, second);
+        m_seconds.push_back({size() - 1, start, std::uint32_t(m_secondPacked.size())});
+    }
+}
+
+void DrawList::numbers(int draw, std::vector<int> &numbers) const
+{
+    unpack(m_packed, draw == 0 ? 0 : m_ends[std::size_t(draw) - 1], m_ends[std::size_t(draw)],
+           numbers);
+}
+
+bool DrawList::secondNumbers(int draw, std::vector<int> &numbers) const
+{
+    const auto found =
+        std::lower_bound(m_seconds.begin(), m_seconds.end(), draw,
+                         [](const Second &second, int index) { return second.draw < index; });
+    if (found == m_seconds.end() || found->draw != draw)
+        return false;
+    unpack(m_secondPacked, found->start, found->end, numbers);
+    return true;
 }
 
 std::vector<int> DrawList::numbers(int draw) const
@@ -83,24 +115,36 @@ DrawList::Dropped DrawList::keepFirstOfEachDay(int most)
     m_origins = std::vector<std::uint32_t>();
     if (std::find(kept.begin(), kept.end(), false) == kept.end())
         return dropped;
-    // Moved down in place, each draw's numbers after the last kept.
+    // Moved down in place, each draw's numbers after the last kept; a second
+    // drawing's numbers stay where they are, their draws renumbered.
     std::size_t to = 0;
     std::uint32_t packedTo = 0;
     std::uint32_t start = 0;
+    std::size_t second = 0;
+    std::size_t secondTo = 0;
     for (std::size_t draw = 0; draw < m_dates.size(); ++draw) {
         const std::uint32_t end = m_ends[draw];
+        const bool hasSecond = second < m_seconds.size() && m_seconds[second].draw == int(draw);
         if (kept[draw]) {
             std::copy(m_packed.begin() + start, m_packed.begin() + end,
                       m_packed.begin() + packedTo);
             packedTo += end - start;
             m_dates[to] = m_dates[draw];
+            m_multipliers[to] = m_multipliers[draw];
             m_ends[to] = packedTo;
+            if (hasSecond) {
+                m_seconds[secondTo] = m_seconds[second];
+                m_seconds[secondTo++].draw = int(to);
+            }
             ++to;
         }
+        second += hasSecond ? 1 : 0;
         start = end;
     }
     m_dates.resize(to);
+    m_multipliers.resize(to);
     m_ends.resize(to);
     m_packed.resize(packedTo);
+    m_seconds.resize(secondTo);
     return dropped;
 }

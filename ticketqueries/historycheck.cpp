@@ -18,7 +18,7 @@ bool HistoryCheck::concerns(const LogList &list, int row) const
 
 std::optional<TicketDates>
 HistoryCheck::forEachDay(const LogList &list, int row,
-                         const std::function<void(int, DrawMatch)> &each) const
+                         const std::function<void(const Day &)> &each) const
 {
     const std::optional<TicketDates> dates = TicketDates::of(list, row);
     if (!dates)
@@ -32,7 +32,7 @@ HistoryCheck::forEachDay(const LogList &list, int row,
         if ((lastDay != 0 && day > lastDay) || (dates->last == 0 && days == dates->count))
             break;
         // In file order: among equal results, the draw that stands first.
-        std::pair<DrawMatch, int> best = {{}, -1};
+        std::optional<Day> best;
         for (; draw != m_byDate.end() && m_draws.date(*draw) == day; ++draw) {
             if (!read) {
                 m_game.readTicket(list, row);
@@ -40,11 +40,15 @@ HistoryCheck::forEachDay(const LogList &list, int row,
             }
             m_draws.numbers(*draw, m_drawn);
             m_game.prepare(m_drawn, m_winning);
-            const DrawMatch match = m_game.matchTicket(m_winning);
-            if (best.second < 0 || match.betterThan(best.first))
-                best = {match, *draw};
+            Day result = {*draw, m_game.matchTicket(m_winning), std::nullopt};
+            if (m_game.playsDoublePlay() && m_draws.secondNumbers(*draw, m_drawn)) {
+                m_game.prepare(m_drawn, m_doublePlay);
+                result.doublePlay = m_game.matchTicket(m_doublePlay);
+            }
+            if (!best || result.best().betterThan(best->best()))
+                best = result;
         }
-        each(best.second, best.first);
+        each(*best);
     }
     return dates;
 }
@@ -52,9 +56,9 @@ HistoryCheck::forEachDay(const LogList &list, int row,
 std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) const
 {
     std::pair<DrawMatch, int> best = {{DrawMatch::NoDraw}, -1};
-    forEachDay(list, row, [&](int draw, DrawMatch match) {
-        if (best.second < 0 || match.betterThan(best.first))
-            best = {match, draw};
+    forEachDay(list, row, [&](const Day &day) {
+        if (best.second < 0 || day.best().betterThan(best.first))
+            best = {day.best(), day.draw};
     });
     return best;
 }
@@ -62,9 +66,8 @@ std::pair<DrawMatch, int> HistoryCheck::match(const LogList &list, int row) cons
 HistoryCheck::Days HistoryCheck::days(const LogList &list, int row) const
 {
     Days days;
-    const std::optional<TicketDates> dates = forEachDay(list, row, [&](int draw, DrawMatch match) {
-        days.held.push_back({draw, match});
-    });
+    const std::optional<TicketDates> dates =
+        forEachDay(list, row, [&](const Day &day) { days.held.push_back(day); });
     if (!dates || m_byDate.empty())
         return days;
     const int fileLast = m_draws.date(m_byDate.back());

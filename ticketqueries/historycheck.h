@@ -27,25 +27,39 @@ public:
     // ticket none of whose days has a draw, or whose date no rule reads.
     std::pair<DrawMatch, int> match(const LogList &list, int row) const;
 
-    // What a ticket's days came to: the best result of each day the file
-    // holds, and how many of its days are still to come.
+    // A day of a ticket: its best draw, how the ticket fared, and where it
+    // plays Double Play and the draw gives that drawing, how it fared there.
+    struct Day
+    {
+        int draw;
+        DrawMatch match;
+        std::optional<DrawMatch> doublePlay;
+
+        DrawMatch best() const
+        {
+            return doublePlay && doublePlay->betterThan(match) ? *doublePlay : match;
+        }
+    };
+    // What a ticket's days came to: each day the file holds, and how many of
+    // its days are still to come.
     struct Days
     {
-        std::vector<std::pair<int, DrawMatch>> held; // each day's best draw, in day order
-        int toCome = 0;                              // -1 where the days to come cannot be counted
-        int fileLast = 0; // the file's last day, yyyymmdd, where some are to come
+        std::vector<Day> held; // in day order
+        int toCome = 0;        // -1 where the days to come cannot be counted
+        int fileLast = 0;      // the file's last day, yyyymmdd, where some are to come
     };
     Days days(const LogList &list, int row) const;
 
 private:
-    // Calls each(draw, match) with the best draw of each of the ticket's days
-    // the file holds; returns the ticket's dates, if any rule reads them.
+    // Calls each(day) for the best draw of each of the ticket's days the file
+    // holds; returns the ticket's dates, if any rule reads them.
     std::optional<TicketDates> forEachDay(const LogList &list, int row,
-                                          const std::function<void(int, DrawMatch)> &each) const;
+                                          const std::function<void(const Day &)> &each) const;
 
     DrawCheck m_game; // the game, whose rules each draw is checked by
     DrawList m_draws;
     std::vector<int> m_byDate; // the draws, by day, in file order on each
     mutable std::vector<int> m_drawn;
     mutable WinningDraw m_winning;
+    mutable WinningDraw m_doublePlay;
 };
