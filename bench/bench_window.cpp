@@ -674,7 +674,7 @@ void benchGlance(const QString &folder, int rows, int draws)
     std::optional<CheckSummary> summary;
     const double summed = milliseconds([&] {
         summary.emplace(*window.findChild<LogListModel *>(), *listed->checkedGame(),
-                        listed->listed(), listed->seasonDraws());
+                        listed->listed(), listed->season());
     });
     const double summaryBytes = (allocatedBytes() - before) / rows;
     std::printf("\nA season of %d Powerball tickets against %d draws: %.1f ms in all, of which the "

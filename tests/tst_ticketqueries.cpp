@@ -80,6 +80,8 @@ private slots:
     void ballGameResultsRankByPrizeTier();
     void playMoney_data();
     void playMoney();
+    void addOnsAndDaysMoney_data();
+    void addOnsAndDaysMoney();
     void numberCountsOfAGameOfNoKnownRange();
     void reportRunsOverAsManyPagesAsItsWinners();
     void reportColumnsFitThePage_data();
@@ -480,6 +482,85 @@ void TestTicketQueries::playMoney()
     QCOMPARE(money.price, price);
 }
 
+void TestTicketQueries::addOnsAndDaysMoney_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QStringList>("draws");  // day, numbers, multiplier drawn, Double Play's
+    QTest::addColumn<QStringList>("ticket"); // date, numbers
+    QTest::addColumn<QString>("prize");
+    QTest::addColumn<int>("spent");
+    const QString pb = QStringLiteral("11 21 27 36 62 24");
+    const QString nov = QStringLiteral("11/28/2026");
+    QTest::newRow("power play, 4 + PB times 3")
+        << "Powerball" << QStringList{nov, pb, "3", ""}
+        << QStringList{nov, "11 21 27 36 9 PB 24 PP"} << "$150,000" << 3;
+    QTest::newRow("power play, five pay two million")
+        << "Powerball" << QStringList{nov, pb, "3", ""}
+        << QStringList{nov, "11 21 27 36 62 PB 9 Power Play"} << "$2,000,000" << 3;
+    QTest::newRow("power play, 3 times 10")
+        << "Powerball" << QStringList{nov, pb, "10", ""} << QStringList{nov, "11 21 27 1 2 PB 9 pp"}
+        << "$70" << 3;
+    QTest::newRow("power play, no 10 before October 2015")
+        << "Powerball" << QStringList{"10/03/2015", pb, "10", ""}
+        << QStringList{"10/03/2015", "11 21 27 1 2 PB 9 PP"} << "at least $14" << 3;
+    QTest::newRow("power play, no multiplier in the file")
+        << "Powerball" << QStringList{nov, pb, "", ""} << QStringList{nov, "PP 11 21 27 36 9 24"}
+        << "at least $100,000" << 3;
+    QTest::newRow("power play, the jackpot")
+        << "Powerball" << QStringList{nov, pb, "3", ""} << QStringList{nov, "11 21 27 36 62 24 PP"}
+        << "jackpot" << 3;
+    QTest::newRow("megaplier, five times 4")
+        << "Mega Millions" << QStringList{"11/27/2020", "1 2 3 4 5 6", "4", ""}
+        << QStringList{"11/27/2020", "1 2 3 4 5 MB 9 MP"} << "$4,000,000" << 3;
+    QTest::newRow("megaplier, none after April 2025")
+        << "Mega Millions" << QStringList{"11/27/2026", "1 2 3 4 5 6", "4", ""}
+        << QStringList{"11/27/2026", "1 2 3 4 9 MB 6 Megaplier"} << "at least $20,000" << 5;
+    QTest::newRow("power play on mega millions is no add-on")
+        << "Mega Millions" << QStringList{"11/27/2020", "1 2 3 4 5 6", "4", ""}
+        << QStringList{"11/27/2020", "1 2 3 4 9 MB 6 PP"} << "$10,000" << 2;
+    QTest::newRow("double play beside powerball")
+        << "Powerball" << QStringList{nov, pb, "2", "1 2 3 4 5 6"}
+        << QStringList{nov, "1 2 3 4 5 PB 24 DP"} << "$500,004" << 3;
+    QTest::newRow("double play before its first drawing")
+        << "Powerball" << QStringList{"08/21/2021", pb, "2", "1 2 3 4 5 6"}
+        << QStringList{"08/21/2021", "1 2 3 4 5 PB 24 DP"} << "$4" << 2;
+    // Three draws from 11/28: the 28th, the 30th and 12/02; the 5th is not
+    // the ticket's. Each play $2 and Power Play's $1.
+    QTest::newRow("a ticket of three draws, power play")
+        << "Powerball"
+        << QStringList{nov,          pb, "2",          "", "11/30/2026", "1 2 3 4 5 6",
+                       "5",          "", "12/02/2026", pb, "",           "",
+                       "12/05/2026", pb, "2",          ""}
+        << QStringList{"11/28/2026 x3", "11 21 27 1 2 PB 24 PP"} << "at least $400" << 9;
+}
+
+// A season's money, each play by its draw's day and multiplier, with the
+// ticket's add-ons: every answer worked by hand from the prize tables.
+void TestTicketQueries::addOnsAndDaysMoney()
+{
+    QFETCH(QString, game);
+    QFETCH(QStringList, draws);
+    QFETCH(QStringList, ticket);
+    QFETCH(QString, prize);
+    QFETCH(int, spent);
+    DrawList list;
+    for (int at = 0; at + 3 < draws.size(); at += 4) {
+        const std::vector<int> second = NumbersIn(draws[at + 3]);
+        list.add(*DateKey(draws[at]), NumbersIn(draws[at + 1]), std::uint32_t(at * 2 + 1),
+                 draws[at + 2].toInt(), second);
+    }
+    list.keepFirstOfEachDay(24);
+    LogListModel log;
+    log.append(game);
+    log.setSubItem(0, 1, ticket[0]);
+    log.setSubItem(0, 2, ticket[1]);
+    const HistoryCheck season(game, list);
+    const auto [match, draw] = season.match(log, 0);
+    const TicketMoney money = CheckSummary::moneyOf(log, season.game(), {0, match, draw}, &season);
+    QCOMPARE(CheckSummary::prizeText(money), prize);
+    QCOMPARE(int(money.spent), spent);
+}
+
 // 150 Keno tickets of a number each, and a Pick 3 ticket: the first 100
 // numbers by value, and how many more.
 void TestTicketQueries::numberCountsOfAGameOfNoKnownRange()
@@ -850,7 +931,8 @@ void TestTicketQueries::moneyLineOfASeason()
         listed.push_back({row, date ? draw.match(tickets[row * 2 + 1]) : DrawMatch::NoDraw,
                           date ? draws.size() - 1 : -1});
     }
-    const CheckSummary summary(log, draw, listed, season ? &draws : nullptr);
+    const HistoryCheck history(game, draws);
+    const CheckSummary summary(log, draw, listed, season ? &history : nullptr);
     QCOMPARE(summary.results(), results);
     QCOMPARE(summary.money(), money);
 }

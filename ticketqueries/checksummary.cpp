@@ -1,5 +1,7 @@
 #include "checksummary.h"
 
+#include "gamename.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -54,24 +56,102 @@ bool CheckSummary::hasMoney(const DrawCheck &game)
     return game.rules() && HasMoney(*game.rules());
 }
 
-PlayMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
-                                const ListedTicket &ticket, const DrawList *draws)
+namespace {
+
+// One play's money added to a ticket's.
+void add(TicketMoney &money, const PlayMoney &play)
 {
+    if (play.prize == PlayMoney::Unknown) {
+        ++money.unknown;
+        return;
+    }
+    money.spent += play.price;
+    if (play.prize == PlayMoney::Named)
+        money.named.push_back(play.named);
+    else
+        money.won += play.amount;
+    money.atLeast += play.prize == PlayMoney::AtLeast ? 1 : 0;
+}
+
+const LotteryGame *doublePlayGame()
+{
+    static const LotteryGame *game = FindLotteryGame(u"powerballdoubleplay");
+    return game;
+}
+
+} // namespace
+
+TicketMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
+                                  const ListedTicket &ticket, const HistoryCheck *season)
+{
+    TicketMoney money;
     const DrawMatch match = ticket.match;
     if (!game.rules() || (match.kind != DrawMatch::Count && match.kind != DrawMatch::CountAndExtra))
+        return money;
+    // A single draw's day is the one typed: without one, the prizes are not
+    // known, as the ticket's own day need not be the draw's.
+    if (!season) {
+        if (const std::optional<int> date = game.date())
+            addPlay(money, log, game, ticket.row, *date, match, 0, std::nullopt);
+        return money;
+    }
+    const DrawList &draws = season->draws();
+    const std::optional<TicketDates> dates = TicketDates::of(log, ticket.row);
+    if (dates && !dates->isSeveral() && !game.readPlay(log, ticket.row).doublePlay) {
+        addPlay(money, log, game, ticket.row, draws.date(ticket.draw), match,
+                draws.multiplier(ticket.draw), std::nullopt);
+        return money;
+    }
+    // Every day of the ticket the file holds a play, Double Play's beside it.
+    const HistoryCheck::Days days = season->days(log, ticket.row);
+    for (const HistoryCheck::Day &day : days.held)
+        addDay(money, log, game, ticket.row, day, draws);
+    money.toCome = days.toCome;
+    return money;
+}
+
+void CheckSummary::addDay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+                          const HistoryCheck::Day &day, const DrawList &draws)
+{
+    addPlay(money, log, game, row, draws.date(day.draw), day.match, draws.multiplier(day.draw),
+            day.doublePlay);
+}
+
+// One play's money: its game's prize by the play's add-on, and Double Play's
+// where the ticket plays it.
+void CheckSummary::addPlay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+                           int date, DrawMatch match, int drawn,
+                           std::optional<DrawMatch> doublePlay)
+{
+    const LotteryGame &rules = *game.rules();
+    const TicketPlay &play = game.readPlay(log, row);
+    const AddOn *addOn = rules.eraOn(date).addOn;
+    const bool plays = addOn && ((addOn->kind == AddOn::PowerPlay && play.powerPlay) ||
+                                 (addOn->kind == AddOn::Megaplier && play.megaplier));
+    const PlayMoney base = MoneyOf(rules, date, match.tier, play.multiplier, plays, drawn);
+    if (base.prize == PlayMoney::Unknown) {
+        ++money.unknown;
+        return;
+    }
+    ++money.plays;
+    add(money, base);
+    const LotteryGame *second = doublePlayGame();
+    if (play.doublePlay && !rules.secondDrawing && second && second->family == rules.name &&
+        date >= second->eras.front().from)
+        add(money, MoneyOf(*second, date, doublePlay ? doublePlay->tier : 0, 0));
+}
+
+QString CheckSummary::prizeText(const TicketMoney &money)
+{
+    if (money.plays == 0)
         return {};
-    // The day of the draw it was checked against: a season's draw's, or the
-    // day typed with a single draw. Without one, the prizes are not known:
-    // the ticket's own day need not be the draw's.
-    const std::optional<int> date =
-        draws ? (ticket.draw >= 0 ? std::optional<int>(draws->date(ticket.draw)) : std::nullopt)
-              : game.date();
-    if (!date)
-        return {};
-    int multiplier = 0;
-    if (TakesMultiplier(*game.rules(), *date))
-        multiplier = game.readPlay(log, ticket.row).multiplier;
-    return MoneyOf(*game.rules(), *date, match.tier, multiplier);
+    QStringList prizes;
+    for (const std::string_view named : money.named)
+        prizes << QString::fromUtf8(named.data(), qsizetype(named.size()));
+    if (money.won > 0 || prizes.isEmpty())
+        prizes << (money.atLeast > 0 ? QStringLiteral("at least %1") : QStringLiteral("%1"))
+                      .arg(dollars(money.won));
+    return prizes.join(QStringLiteral(" and "));
 }
 
 QString CheckSummary::prizeText(const PlayMoney &money)
@@ -90,7 +170,7 @@ QString CheckSummary::prizeText(const PlayMoney &money)
 }
 
 CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
-                           std::span<const ListedTicket> listed, const DrawList *draws)
+                           std::span<const ListedTicket> listed, const HistoryCheck *season)
 {
     // Each result met, with how many: few kinds, many tickets, so a short
     // list searched from the last one found.
@@ -111,6 +191,8 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     int notCounted = 0;
     int undated = 0;
     int atLeast = 0;
+    int toCome = 0;
+    bool someToCome = false;
     std::vector<std::pair<std::string_view, int>> namedPrizes;
     std::int64_t spent = 0;
     std::int64_t won = 0;
@@ -135,29 +217,26 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         // A ticket with no numbers, or no draw, is no play.
         if (!money || match.kind == DrawMatch::NoDraw || match.kind == DrawMatch::NoNumbers)
             continue;
-        if (!draws && !game.date()) {
+        if (!season && !game.date()) {
             ++undated;
             continue;
         }
-        const PlayMoney play = moneyOf(log, game, ticket, draws);
-        if (play.prize == PlayMoney::Unknown) {
-            ++notCounted;
-            continue;
-        }
-        ++plays;
-        spent = std::min(most, spent + play.price);
-        if (play.prize == PlayMoney::Named) {
-            const auto found =
-                std::find_if(namedPrizes.begin(), namedPrizes.end(),
-                             [&](const auto &met) { return met.first == play.named; });
+        const TicketMoney ticketMoney = moneyOf(log, game, ticket, season);
+        notCounted += ticketMoney.unknown;
+        plays += ticketMoney.plays;
+        spent = std::min(most, spent + ticketMoney.spent);
+        won = std::min(most, won + ticketMoney.won);
+        atLeast += ticketMoney.atLeast;
+        toCome += std::max(ticketMoney.toCome, 0);
+        someToCome = someToCome || ticketMoney.toCome < 0;
+        for (const std::string_view prize : ticketMoney.named) {
+            const auto found = std::find_if(namedPrizes.begin(), namedPrizes.end(),
+                                            [&](const auto &met) { return met.first == prize; });
             if (found == namedPrizes.end())
-                namedPrizes.push_back({play.named, 1});
+                namedPrizes.push_back({prize, 1});
             else
                 ++found->second;
-        } else {
-            won = std::min(most, won + play.amount);
         }
-        atLeast += play.prize == PlayMoney::AtLeast ? 1 : 0;
     }
     // Best first, and of one rank, the ticket of more numbers first: "4 of 5"
     // before "4 of 4", a ticket that wrote a number twice.
@@ -198,6 +277,10 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         if (atLeast > 0)
             sums << QStringLiteral("%1 without a multiplier counted at 2X").arg(atLeast);
     }
+    if (toCome > 0 || someToCome)
+        sums << (someToCome    ? QStringLiteral("more draws to come")
+                 : toCome == 1 ? QStringLiteral("1 draw to come")
+                               : QStringLiteral("%1 draws to come").arg(toCome));
     if (undated > 0)
         sums << QStringLiteral("money once the draw's date is typed");
     if (notCounted > 0)

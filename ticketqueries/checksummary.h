@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawcheck.h"
-#include "drawlist.h"
+#include "historycheck.h"
 #include "loglist.h"
 #include "playmoney.h"
 #include "ticketorder.h"
@@ -10,29 +10,45 @@
 
 #include <span>
 
+// What one ticket cost and won: each play of it, a day of a season's file
+// it plays, or the single draw checked; with its add-ons (Power Play, the
+// Megaplier, Double Play), each a dollar a play more.
+struct TicketMoney
+{
+    int plays = 0;   // plays whose prizes are known
+    int unknown = 0; // plays of days whose prizes are not known
+    std::int64_t spent = 0;
+    std::int64_t won = 0;
+    int atLeast = 0;                     // plays whose multiplier is not known
+    std::vector<std::string_view> named; // top prizes, never summed
+    int toCome = 0;                      // days of the ticket still to come; -1 some
+};
+
 // What a check or a season's check comes to over the tickets it lists: how
 // many at each result, best first ("1 straight, 2 box, 14 other"; "1 at 4 of
 // 5 + PB, 3 at 3 of 5, 20 other, 2 no draw"), and for the games whose prizes
 // are fixed, what the plays cost and won ("12 plays, $24 spent, $107 won").
-// A play is a listed ticket with numbers whose draw's day is known: a
-// season's, or a single check's typed date.
+// A play is a day of a listed ticket with numbers whose draw is known: a
+// season's day of the ticket, or a single check's typed date.
 class CheckSummary
 {
 public:
-    // draws: a season's, whose days its tickets were checked on.
+    // season: the season checked, whose days its tickets were checked on.
     CheckSummary(const LogList &log, const DrawCheck &game, std::span<const ListedTicket> listed,
-                 const DrawList *draws = nullptr);
+                 const HistoryCheck *season = nullptr);
 
     QString results() const { return m_results; }
     QString money() const { return m_money; }
     // Both, as the bar shows them and screen readers hear them.
     QString text() const;
 
-    // What one play won, as the PRIZE column shows it: "$4", "at least $10",
-    // "jackpot", "$1,000 a day for life", "$0"; nothing where its prizes are
-    // not known, or the draw's day is not.
-    static PlayMoney moneyOf(const LogList &log, const DrawCheck &game, const ListedTicket &ticket,
-                             const DrawList *draws = nullptr);
+    // What a ticket cost and won; no play where its prizes are not known, or
+    // the draw's day is not.
+    static TicketMoney moneyOf(const LogList &log, const DrawCheck &game,
+                               const ListedTicket &ticket, const HistoryCheck *season = nullptr);
+    // As the PRIZE column shows it: "$4", "at least $10", "jackpot",
+    // "$1,000 a day for life and $104", "$0"; nothing where not known.
+    static QString prizeText(const TicketMoney &money);
     static QString prizeText(const PlayMoney &money);
     // Whether the result is one the line names: straight or box, a prize
     // tier of the game, two numbers or more of a game whose tiers are not
@@ -42,7 +58,14 @@ public:
     // column is shown.
     static bool hasMoney(const DrawCheck &game);
 
+    // The same of one day of a ticket in a season.
+    static void addDay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+                       const HistoryCheck::Day &day, const DrawList &draws);
+
 private:
+    static void addPlay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+                        int date, DrawMatch match, int drawn, std::optional<DrawMatch> doublePlay);
+
     QString m_results;
     QString m_money;
 };

@@ -236,7 +236,12 @@ QString DrawCheck::extraName() const
 
 bool DrawCheck::concerns(const LogList &list, int row) const
 {
-    return isGame(list, row) && (m_anyDate || isDate(list, row));
+    if (!isGame(list, row) || !(m_anyDate || isDate(list, row)))
+        return false;
+    // Double Play's drawings concern the Powerball tickets that play it.
+    if (m_rules && m_rules->secondDrawing && GameKey(list.text(row, 0)) != m_game)
+        return readPlay(list, row).doublePlay;
+    return true;
 }
 
 bool DrawCheck::isDate(const LogList &list, int row) const

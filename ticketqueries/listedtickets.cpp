@@ -294,24 +294,100 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     const bool draw = index.column() > m_log.columns() && !prize;
     if (prize && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
         const QString text = CheckSummary::prizeText(CheckSummary::moneyOf(
-            m_log, *checkedGame(), m_listed[std::size_t(index.row())], seasonDraws()));
+            m_log, *checkedGame(), m_listed[std::size_t(index.row())], season()));
         return role == Qt::DisplayRole ? text : QStringLiteral("Prize: %1").arg(text);
     }
-    if ((result || draw) && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+    if ((result || draw) &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {
         const Listed &listed = m_listed[std::size_t(index.row())];
         const DrawCheck &game = *checkedGame();
-        QString text;
-        if (result)
-            text = listed.match.text(game.extraName());
-        else if (listed.draw >= 0)
-            text = game.drawText(m_history->drawNumbers(listed.draw));
+        Texts texts;
+        if (m_history)
+            texts = seasonTexts(listed);
+        else
+            texts.result = listed.match.text(game.extraName());
+        const QString &text = result ? texts.result : texts.draw;
+        if (role == Qt::ToolTipRole)
+            return texts.days.isEmpty() ? QVariant() : QVariant(texts.days);
         if (role == Qt::DisplayRole)
             return text;
-        return (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);
+        const QString spoken =
+            (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);
+        return result && !texts.days.isEmpty() ? spoken + QStringLiteral("; ") + texts.days
+                                               : spoken;
     }
     if (result || draw || prize || role != Qt::DisplayRole)
         return {};
     return m_log.text(logRow(index.row()), index.column());
+}
+
+// A season's texts of a ticket: its result and its draw, and for a ticket
+// of several draws, what its days came to. A ticket that plays Double Play
+// shows that drawing's beside the game's.
+ListedTickets::Texts ListedTickets::seasonTexts(const Listed &listed) const
+{
+    const DrawCheck &game = m_history->game();
+    const QString extra = game.extraName();
+    Texts texts;
+    texts.result = listed.match.text(extra);
+    if (listed.draw < 0)
+        return texts;
+    texts.draw = game.drawText(m_history->drawNumbers(listed.draw));
+    const std::optional<TicketDates> dates = TicketDates::of(m_log, listed.row);
+    const bool doublePlay = game.readPlay(m_log, listed.row).doublePlay;
+    if (!dates || (!dates->isSeveral() && !doublePlay))
+        return texts;
+    const DrawList &draws = m_history->draws();
+    const HistoryCheck::Days days = m_history->days(m_log, listed.row);
+    const auto dayText = [&](int draw) {
+        const int date = draws.date(draw);
+        return QStringLiteral("%1/%2/%3")
+            .arg(date / 100 % 100, 2, 10, QLatin1Char('0'))
+            .arg(date % 100, 2, 10, QLatin1Char('0'))
+            .arg(date / 10000);
+    };
+    const auto resultOf = [&](const HistoryCheck::Day &day) {
+        return day.doublePlay ? QStringLiteral("%1; DP %2")
+                                    .arg(day.match.text(extra), day.doublePlay->text(extra))
+                              : day.match.text(extra);
+    };
+    for (const HistoryCheck::Day &day : days.held) {
+        if (day.draw != listed.draw)
+            continue;
+        texts.result = resultOf(day);
+        std::vector<int> second;
+        if (doublePlay && draws.secondNumbers(day.draw, second))
+            texts.draw += QStringLiteral("; DP ") + game.drawText(second);
+        if (dates->isSeveral())
+            texts.draw = dayText(day.draw) + QStringLiteral(": ") + texts.draw;
+    }
+    if (!dates->isSeveral())
+        return texts;
+    // "9 draws in the file, 1 to come; won 12/05/2026: 3 of 5 + PB, $100".
+    const int held = int(days.held.size());
+    QString count = held == 1 ? QStringLiteral("1 draw in the file")
+                              : QStringLiteral("%1 draws in the file").arg(held);
+    if (days.toCome > 0)
+        count += QStringLiteral(", %1 to come").arg(days.toCome);
+    else if (days.toCome < 0)
+        count += QStringLiteral(", more to come");
+    QStringList won;
+    const bool money = CheckSummary::hasMoney(game);
+    for (const HistoryCheck::Day &day : days.held) {
+        if (!CheckSummary::wins(day.best(), game))
+            continue;
+        QString text = QStringLiteral("%1: %2").arg(dayText(day.draw), resultOf(day));
+        if (money) {
+            TicketMoney dayMoney;
+            CheckSummary::addDay(dayMoney, m_log, game, listed.row, day, draws);
+            if (const QString prize = CheckSummary::prizeText(dayMoney); !prize.isEmpty())
+                text += QStringLiteral(", ") + prize;
+        }
+        won << text;
+    }
+    texts.days = won.isEmpty() ? count + QStringLiteral("; none won")
+                               : count + QStringLiteral("; won ") + won.join(QStringLiteral("; "));
+    return texts;
 }
 
 QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int role) const

@@ -47,6 +47,8 @@ public:
     const LogList &log() const { return m_log; }
     // The draws of the season checked, while one is.
     const DrawList *seasonDraws() const { return m_history ? &m_history->draws() : nullptr; }
+    // The season checked, while one is.
+    const HistoryCheck *season() const { return m_history ? &*m_history : nullptr; }
     // The listed tickets, in the listing's order, while one is shown.
     std::span<const ListedTicket> listed() const { return m_listed; }
     int logRow(int listedRow) const;
@@ -61,6 +63,13 @@ public:
 
 private:
     using Listed = ListedTicket;
+    struct Texts
+    {
+        QString result;
+        QString draw;
+        QString days; // of a ticket of several draws
+    };
+    Texts seasonTexts(const Listed &listed) const;
 
     // Whether the listing is a list of its own rather than the log itself.
     bool isListing() const { return isFiltered() || m_order; }
