@@ -697,8 +697,9 @@ void benchGlance(const QString &folder, int rows, int draws)
     report.counts = NumberCounts::of(*listed);
     report.titles = QStringList{"GAME", "DATE", "NUMBERS", "MATCH", "DRAW", "PRIZE"};
     for (int winner = 0; winner < 10000; ++winner)
-        report.winners.push_back({"Powerball", "11/28/2026", "5-12-23-34-45 PB 7", "3 of 5 + PB",
-                                  "5 12 23 40 41 PB 7", "$100"});
+        report.winners.push_back({{"Powerball", "11/28/2026", "5-12-23-34-45 PB 7", "3 of 5 + PB",
+                                   "5 12 23 40 41 PB 7", "$100"},
+                                  {}});
     const QString pdf = folder + "/report.pdf";
     QString reason;
     const double written = milliseconds([&] { report.write(pdf, &reason); });

@@ -124,6 +124,7 @@ private slots:
     void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
     void ballGameSeasonShowsTheBall();
+    void ticketsAsPrintedInASeason();
     void longReadShowsProgressAndCancels();
     void newerReadLeavesTheOlderUnheard();
     void startSaysWhereARollbackCopyWasKept();
@@ -596,8 +597,13 @@ void TestTicketQueries::reportRunsOverAsManyPagesAsItsWinners()
         return count.match(QString::fromLatin1(readBytes(pdf))).captured(1).toInt();
     };
     QCOMPARE(pages(), 1);
-    report.winners.assign(300, QStringList{"Pick 3", "12/01/2026", "3-7-1", "straight"});
-    QVERIFY2(pages() >= 5, qPrintable(QString::number(pages())));
+    report.winners.assign(300, {QStringList{"Pick 3", "12/01/2026", "3-7-1", "straight"}, {}});
+    const int rows = pages();
+    QVERIFY2(rows >= 5, qPrintable(QString::number(rows)));
+    // A ticket of several draws takes a line more, for the draws it won.
+    for (SeasonReport::Winner &winner : report.winners)
+        winner.days = "10 draws in the file; won 12/01/2026: straight, $500";
+    QVERIFY2(pages() > rows * 3 / 2, qPrintable(QString::number(pages())));
 }
 
 void TestTicketQueries::reportColumnsFitThePage_data()
@@ -623,7 +629,7 @@ void TestTicketQueries::reportColumnsFitThePage()
 void TestTicketQueries::reportCountsNoDrawApart()
 {
     SeasonReport report;
-    report.winners.push_back({"Powerball", "11/28/2026", "1 2 3 4 5 6", "5 of 5 + PB"});
+    report.winners.push_back({{"Powerball", "11/28/2026", "1 2 3 4 5 6", "5 of 5 + PB"}, {}});
     report.others = 2;
     report.noDraw = 1;
     QCOMPARE(report.closing(), QStringList({"And 2 other tickets, which won nothing.",
@@ -1537,6 +1543,89 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
     QCOMPARE(status("CheckStatus"), "No draw of powerball");
     QTRY_COMPARE(chart->columnCount(), 2);
     QCOMPARE(counted(1), QStringList({"2", "1"}));
+}
+
+// Tickets as printed: one of four draws with Power Play, one with Double
+// Play, five whites with Power Play where the file gives no multiplier, and
+// two Megaplier tickets of 2018. Every figure worked by hand from the prize
+// tables: 4 of 5 + PB is $50,000, 3X $150,000; 3 of 5 is $7, at least $14
+// with no multiplier; five whites with Power Play $2,000,000; Double Play's
+// 4 of 5 + PB $50,000; Mega Millions' 4 of 5 + MB $10,000 and five whites
+// $1,000,000, each times a drawn Megaplier of 4.
+void TestTicketQueries::ticketsAsPrintedInASeason()
+{
+    const auto add = [this](const char *game, const char *date, const char *numbers) {
+        for (const auto &[name, text] :
+             {std::pair{"Text8", game}, {"Text9", date}, {"Text10", numbers}})
+            field(name)->setText(text);
+        QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    };
+    add("Powerball", "11/28/2026 - 12/05/2026", "5 12 23 34 45 PB 9 PP");
+    add("Powerball", "12/02/2026", "5 12 23 34 45 PB 9 Double Play");
+    add("Powerball", "11/30/2026", "5 12 23 40 41 PB 1 power play");
+    add("Mega Millions", "03/02/2018", "10 20 30 40 51 MB 5 MP");
+    add("Mega Millions", "03/02/2018", "10 20 30 40 50 MB 6 Megaplier");
+    const auto line = [this](const char *name) {
+        return m_window->findChild<QLabel *>(name)->accessibleName();
+    };
+    // A draw typed with its day checks the tickets that play that day, best
+    // first.
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "powerball");
+    QTest::keyClicks(field("CheckDate"), "11/30/2026");
+    QTest::keyClicks(field("CheckNumbers"), "5 12 23 40 41 20");
+    QCOMPARE(shown(), Rows({{"Powerball", "11/30/2026", "5 12 23 40 41 PB 1 power play", "5 of 5",
+                             "$2,000,000"},
+                            {"Powerball", "11/28/2026 - 12/05/2026", "5 12 23 34 45 PB 9 PP",
+                             "3 of 5", "at least $14"}}));
+    QCOMPARE(line("CheckMoney"), "2 plays, $6 spent, at least $2,000,014 won, "
+                                 "1 without a multiplier counted at 2X");
+    field("CheckDate")->clear();
+    field("CheckNumbers")->clear();
+
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    QSignalSpy checked(&queries, &TicketQueries::resultsFileChecked);
+    const QString powerball = m_dir->filePath("powerball.csv");
+    writeBytes(powerball, "Draw Date,Winning Numbers,Multiplier,Double Play Winning Numbers\r\n"
+                          "11/28/2026,05 12 23 34 50 09,3,01 02 03 04 05 06\r\n"
+                          "11/30/2026,05 12 23 40 41 20,,07 08 09 10 11 12\r\n"
+                          "12/02/2026,01 02 03 04 05 06,10,05 12 23 34 60 09\r\n");
+    queries.checkResultsFile(powerball);
+    QTRY_COMPARE(checked.count(), 1);
+    QCOMPARE(shown(), Rows({{"Powerball", "11/30/2026", "5 12 23 40 41 PB 1 power play", "5 of 5",
+                             "5 12 23 40 41 PB 20", "$2,000,000"},
+                            {"Powerball", "11/28/2026 - 12/05/2026", "5 12 23 34 45 PB 9 PP",
+                             "4 of 5 + PB", "11/28/2026: 5 12 23 34 50 PB 9", "at least $150,014"},
+                            {"Powerball", "12/02/2026", "5 12 23 34 45 PB 9 Double Play",
+                             "1 of 5; DP 4 of 5 + PB", "1 2 3 4 5 PB 6; DP 5 12 23 34 60 PB 9",
+                             "$50,000"}}));
+    // Which of its draws won, to the eye and to the ear.
+    const QString days = "3 draws in the file, 1 to come; won 11/28/2026: 4 of 5 + PB, $150,000; "
+                         "11/30/2026: 3 of 5, at least $14";
+    const QModelIndex first = list()->model()->index(1, 3);
+    QCOMPARE(first.data(Qt::ToolTipRole).toString(), days);
+    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(), "Result: 4 of 5 + PB; " + days);
+    QCOMPARE(line("CheckSummary"), "1 at 5 of 5, 2 at 4 of 5 + PB");
+    QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
+                                 "1 without a multiplier counted at 2X, 1 draw to come");
+    const QString csv = m_dir->filePath("season.csv");
+    QVERIFY(queries.exportTickets(csv, true));
+    QCOMPARE(readBytes(csv).split('\n').at(2),
+             "Powerball,11/28/2026 - 12/05/2026,5 12 23 34 45 PB 9 PP,4 of 5 + PB,"
+             "11/28/2026: 5 12 23 34 50 PB 9,\"at least $150,014\"\r");
+
+    field("CheckGame")->clear();
+    QTest::keyClicks(field("CheckGame"), "mega millions");
+    const QString megaMillions = m_dir->filePath("megamillions.csv");
+    writeBytes(megaMillions, "Draw Date,Winning Numbers,Mega Ball,Megaplier\r\n"
+                             "03/02/2018,10 20 30 40 50,5,4\r\n");
+    queries.checkResultsFile(megaMillions);
+    QTRY_COMPARE(checked.count(), 2);
+    QCOMPARE(shown(), Rows({{"Mega Millions", "03/02/2018", "10 20 30 40 50 MB 6 Megaplier",
+                             "5 of 5", "10 20 30 40 50 MB 5", "$4,000,000"},
+                            {"Mega Millions", "03/02/2018", "10 20 30 40 51 MB 5 MP", "4 of 5 + MB",
+                             "10 20 30 40 50 MB 5", "$40,000"}}));
+    QCOMPARE(line("CheckMoney"), "2 plays, $6 spent, $4,040,000 won");
 }
 
 // A read that takes long, as a large file's does: the window goes on

@@ -393,10 +393,11 @@ bool TicketQueries::saveReport(const QString &path, QString *errorString)
                 ++report.others;
                 continue;
             }
-            QStringList row;
+            SeasonReport::Winner winner;
             for (int column = 0; column < m_listed.columnCount(); ++column)
-                row << m_listed.index(int(at), column).data().toString();
-            report.winners.push_back(row);
+                winner.cells << m_listed.index(int(at), column).data().toString();
+            winner.days = m_listed.index(int(at), m_log.columns()).data(Qt::ToolTipRole).toString();
+            report.winners.push_back(winner);
         }
     }
     QString reason;

@@ -129,8 +129,8 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
                                                    rowMetrics.horizontalAdvance(row[at]) + padding);
         };
         widen(titles, QFontMetrics(boldFont, &pdf));
-        for (const QStringList &row : winners)
-            widen(row, metrics);
+        for (const Winner &winner : winners)
+            widen(winner.cells, metrics);
         const std::vector<int> natural = widths;
         FitColumns(widths, page.width());
         const auto drawRow = [&](const QStringList &row, bool bold) {
@@ -152,8 +152,19 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
         };
         if (!winners.empty()) {
             drawRow(titles, true);
-            for (const QStringList &row : winners)
-                drawRow(row, false);
+            for (const Winner &winner : winners) {
+                drawRow(winner.cells, false);
+                if (winner.days.isEmpty())
+                    continue;
+                const QRect text(page.left() + padding, y, page.width() - padding, page.height());
+                QRect bounds = painter.boundingRect(text, Qt::TextWordWrap, winner.days);
+                room(bounds.height());
+                bounds.moveTop(y);
+                painter.setPen(Qt::darkGray);
+                painter.drawText(bounds, Qt::TextWordWrap, winner.days);
+                painter.setPen(Qt::black);
+                y += bounds.height() + 2;
+            }
         }
         y += line / 2;
         for (const QString &text : closing()) {
