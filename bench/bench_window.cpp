@@ -714,6 +714,65 @@ void benchGlance(const QString &folder, int rows, int draws)
         QFile::remove(path);
 }
 
+// A million Powerball tickets as printed against 10,000 draws on Powerball's
+// days, with the multiplier and Double Play's numbers: a tenth of them of ten
+// draws, a third with Power Play or Double Play; the season's check, then the
+// summing line and the money, which walk every draw of every ticket.
+void benchTicketsAsPrinted(const QString &folder, int rows, int draws)
+{
+    std::vector<QDate> days;
+    for (QDate day(2021, 8, 23); int(days.size()) < draws; day = day.addDays(1)) {
+        const int weekday = day.dayOfWeek();
+        if (weekday == Qt::Monday || weekday == Qt::Wednesday || weekday == Qt::Saturday)
+            days.push_back(day);
+    }
+    std::uint32_t seed = 2021;
+    const auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    const auto numbers = [&](QByteArray &line, const char *between, const char *ball) {
+        for (int white = 0; white < 5; ++white)
+            line += QByteArray::number(1 + next() % 69) + (white < 4 ? between : ball);
+        line += QByteArray::number(1 + next() % 26);
+    };
+    QByteArray log;
+    for (int row = 0; row < rows; ++row) {
+        const QByteArray date = days[(next() >> 8) % std::uint32_t(draws)]
+                                    .toString(QStringLiteral("MM/dd/yyyy"))
+                                    .toLatin1();
+        log += "Powerball\r\n" + date + (row % 10 == 0 ? " x10\r\n" : "\r\n");
+        numbers(log, "-", " PB ");
+        log += row % 3 == 0 ? (row % 6 == 0 ? " PP\r\n" : " DP\r\n") : "\r\n";
+    }
+    QByteArray results = "Draw Date,Winning Numbers,Multiplier,Double Play Winning Numbers\r\n";
+    for (const QDate &day : days) {
+        results += day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ',';
+        numbers(results, " ", " ");
+        results += ',' + QByteArray::number(2 + next() % 4) + ',';
+        numbers(results, " ", " ");
+        results += "\r\n";
+    }
+    const QString logPath = folder + "/printed.wok";
+    const QString resultsPath = folder + "/powerball-doubleplay.csv";
+    if (!writeFiles({{logPath, log}, {resultsPath, results}}))
+        return;
+    SystemRandomSource random;
+    Form1 window(random, logPath);
+    paintOnce(window);
+    auto *listed = window.findChild<ListedTickets *>();
+    const double checked = checkSeason(window, QStringLiteral("Powerball"), resultsPath);
+    std::optional<CheckSummary> summary;
+    const double summed = milliseconds([&] {
+        summary.emplace(*window.findChild<LogListModel *>(), *listed->checkedGame(),
+                        listed->listed(), listed->season());
+    });
+    std::printf("A season of %d Powerball tickets as printed (a tenth of 10 draws, a third with "
+                "Power Play or Double Play) against %d draws: %.1f ms, then the summing line and "
+                "the money %.1f ms (%s)\n",
+                rows, draws, checked, summed, qPrintable(summary->money()));
+    window.findChild<ManagerPage *>()->queries().closeBars();
+    for (const QString &path : {logPath, resultsPath})
+        QFile::remove(path);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -727,6 +786,12 @@ int main(int argc, char *argv[])
         benchSeason(dir.path(), 1000000, 10000);
         benchRealShapeSeason(dir.path(), 1000000);
         benchGlance(dir.path(), 1000000, 10000);
+        benchTicketsAsPrinted(dir.path(), 1000000, 10000);
+        return 0;
+    }
+    if (args.size() == 2 && args[1] == "--printed") {
+        QTemporaryDir dir;
+        benchTicketsAsPrinted(dir.path(), 1000000, 10000);
         return 0;
     }
     if (args.size() == 2 && args[1] == "--texts") {
@@ -758,6 +823,7 @@ int main(int argc, char *argv[])
     benchSeason(dir.path(), 1000000, 10000);
     benchRealShapeSeason(dir.path(), 1000000);
     benchGlance(dir.path(), 1000000, 10000);
+    benchTicketsAsPrinted(dir.path(), 1000000, 10000);
     benchDrawsFile(dir.path());
     benchOtherTexts();
     return 0;

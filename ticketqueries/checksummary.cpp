@@ -88,43 +88,58 @@ TicketMoney CheckSummary::moneyOf(const LogList &log, const DrawCheck &game,
     const DrawMatch match = ticket.match;
     if (!game.rules() || (match.kind != DrawMatch::Count && match.kind != DrawMatch::CountAndExtra))
         return money;
+    // A plain play's cell is read only where the day's prize is multiplied by
+    // the multiplier it prints.
+    static const TicketPlay plain;
+    const auto playOn = [&](int date) -> const TicketPlay & {
+        return ticket.addsOn || TakesMultiplier(*game.rules(), date)
+                   ? game.readPlay(log, ticket.row)
+                   : plain;
+    };
     // A single draw's day is the one typed: without one, the prizes are not
     // known, as the ticket's own day need not be the draw's.
     if (!season) {
         if (const std::optional<int> date = game.date())
-            addPlay(money, log, game, ticket.row, *date, match, 0, std::nullopt);
+            addPlay(money, game, playOn(*date), *date, match, 0, std::nullopt);
         return money;
     }
     const DrawList &draws = season->draws();
-    const std::optional<TicketDates> dates = TicketDates::of(log, ticket.row);
-    if (dates && !dates->isSeveral() && !game.readPlay(log, ticket.row).doublePlay) {
-        addPlay(money, log, game, ticket.row, draws.date(ticket.draw), match,
-                draws.multiplier(ticket.draw), std::nullopt);
+    if (!ticket.severalDraws) {
+        const int date = draws.date(ticket.draw);
+        const TicketPlay &play = playOn(date);
+        if (play.doublePlay) {
+            addDay(money, game, play, season->day(log, ticket.row, ticket.draw), draws);
+            return money;
+        }
+        addPlay(money, game, play, date, match, draws.multiplier(ticket.draw), std::nullopt);
         return money;
     }
-    // Every day of the ticket the file holds a play, Double Play's beside it.
-    const HistoryCheck::Days days = season->days(log, ticket.row);
-    for (const HistoryCheck::Day &day : days.held)
-        addDay(money, log, game, ticket.row, day, draws);
-    money.toCome = days.toCome;
+    // Every day of the ticket the file holds a play, Double Play's beside it;
+    // the ticket is read as its first day is checked.
+    int held = 0;
+    const std::optional<TicketDates> dates =
+        season->forEachDay(log, ticket.row, [&](const HistoryCheck::Day &day) {
+            addDay(money, game, season->game().play(), day, draws);
+            ++held;
+        });
+    money.toCome = dates ? season->toCome(*dates, held) : 0;
     return money;
 }
 
-void CheckSummary::addDay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+void CheckSummary::addDay(TicketMoney &money, const DrawCheck &game, const TicketPlay &play,
                           const HistoryCheck::Day &day, const DrawList &draws)
 {
-    addPlay(money, log, game, row, draws.date(day.draw), day.match, draws.multiplier(day.draw),
+    addPlay(money, game, play, draws.date(day.draw), day.match, draws.multiplier(day.draw),
             day.doublePlay);
 }
 
 // One play's money: its game's prize by the play's add-on, and Double Play's
 // where the ticket plays it.
-void CheckSummary::addPlay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+void CheckSummary::addPlay(TicketMoney &money, const DrawCheck &game, const TicketPlay &play,
                            int date, DrawMatch match, int drawn,
                            std::optional<DrawMatch> doublePlay)
 {
     const LotteryGame &rules = *game.rules();
-    const TicketPlay &play = game.readPlay(log, row);
     const AddOn *addOn = rules.eraOn(date).addOn;
     const bool plays = addOn && ((addOn->kind == AddOn::PowerPlay && play.powerPlay) ||
                                  (addOn->kind == AddOn::Megaplier && play.megaplier));

@@ -59,12 +59,12 @@ public:
     static bool hasMoney(const DrawCheck &game);
 
     // The same of one day of a ticket in a season.
-    static void addDay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
+    static void addDay(TicketMoney &money, const DrawCheck &game, const TicketPlay &play,
                        const HistoryCheck::Day &day, const DrawList &draws);
 
 private:
-    static void addPlay(TicketMoney &money, const LogList &log, const DrawCheck &game, int row,
-                        int date, DrawMatch match, int drawn, std::optional<DrawMatch> doublePlay);
+    static void addPlay(TicketMoney &money, const DrawCheck &game, const TicketPlay &play, int date,
+                        DrawMatch match, int drawn, std::optional<DrawMatch> doublePlay);
 
     QString m_results;
     QString m_money;

@@ -346,11 +346,17 @@ void DrawCheck::sortTicket() const
 {
     m_sortedTicket.assign(m_play.numbers.begin(), m_play.numbers.end());
     std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
-    if (!m_digitGame)
-        m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
-                             m_sortedTicket.end());
+    if (m_digitGame)
+        return;
+    m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
+                         m_sortedTicket.end());
+    m_ticketBits.clear();
+    for (const int number : m_sortedTicket)
+        m_ticketBits.add(number);
 }
 
+// A game that counts each number once keeps a draw's as bits where they fit,
+// with no sorting: a season matches each ticket against many draws.
 void DrawCheck::prepare(const std::vector<int> &drawn, WinningDraw &draw) const
 {
     draw.drawn = drawn;
@@ -359,6 +365,14 @@ void DrawCheck::prepare(const std::vector<int> &drawn, WinningDraw &draw) const
     if (m_rules && m_rules->hasExtra() && drawn.size() > std::size_t(m_rules->count)) {
         count = std::size_t(m_rules->count);
         draw.extra = drawn[count];
+    }
+    draw.sorted.clear();
+    draw.bits.clear();
+    if (!m_digitGame) {
+        for (std::size_t at = 0; at < count; ++at)
+            draw.bits.add(drawn[at]);
+        if (draw.bits.isWhole())
+            return;
     }
     draw.sorted.assign(drawn.begin(), drawn.begin() + std::ptrdiff_t(count));
     std::sort(draw.sorted.begin(), draw.sorted.end());
@@ -371,15 +385,23 @@ DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
     const std::vector<int> &ticket = m_play.numbers;
     if (ticket.empty() && m_play.ball < 0)
         return {};
-    const int common = inCommon(m_sortedTicket, draw.sorted);
     const int total = int(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
     if (m_digitGame) {
+        const int common = inCommon(m_sortedTicket, draw.sorted);
         if (ticket == draw.drawn)
             return {DrawMatch::Straight, common, total};
         if (ticket.size() == draw.drawn.size() && common == int(ticket.size()))
             return {DrawMatch::Box, common, total};
         return {DrawMatch::Count, common, total};
     }
+    int common = 0;
+    if (!draw.bits.isWhole())
+        common = inCommon(m_sortedTicket, draw.sorted);
+    else if (m_ticketBits.isWhole())
+        common = m_ticketBits.common(draw.bits);
+    else
+        common = int(std::count_if(m_sortedTicket.begin(), m_sortedTicket.end(),
+                                   [&](int number) { return draw.bits.has(number); }));
     bool extra = false;
     if (m_rules && draw.extra >= 0) {
         extra = m_rules->hasBall()

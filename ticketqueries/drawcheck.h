@@ -2,6 +2,7 @@
 
 #include "loglist.h"
 #include "lotterygame.h"
+#include "numberbits.h"
 #include "ticketplay.h"
 
 #include <QString>
@@ -98,7 +99,8 @@ std::optional<int> DateKey(const LogList &list, int row);
 struct WinningDraw
 {
     std::vector<int> drawn;
-    std::vector<int> sorted; // distinct but in digit games
+    std::vector<int> sorted; // distinct but in digit games; empty where bits holds them
+    NumberBits bits;         // the numbers of a game that counts each once, where whole
     int extra = -1;          // the ball or bonus number; -1 for none
 };
 
@@ -145,6 +147,11 @@ public:
     // As the DRAW column shows it: "5 12 23 34 45 PB 7", "4 11 25 37 45 53
     // bonus 57".
     QString drawText(const std::vector<int> &drawn) const;
+    // The ticket read last.
+    const TicketPlay &play() const { return m_play; }
+    // Whether the ticket read last names an add-on: Power Play, Double Play,
+    // the Megaplier.
+    bool readAddsOn() const { return m_play.powerPlay || m_play.doublePlay || m_play.megaplier; }
     // Whether the ticket read last plays Double Play beside Powerball.
     bool playsDoublePlay() const { return m_play.doublePlay && m_rules && m_rules->hasBall(); }
     // A ticket's play alone, for counting its numbers: nothing to match.
@@ -165,6 +172,7 @@ private:
     bool m_anyDate;
     mutable TicketPlay m_play;               // the ticket at hand
     mutable std::vector<int> m_sortedTicket; // its numbers, distinct but in digit games
+    mutable NumberBits m_ticketBits;         // the same, but in digit games
     mutable std::vector<int> m_numbers;
     mutable std::vector<std::pair<QByteArray, bool>> m_otherGames; // a ticket's game's bytes
 };

@@ -173,12 +173,12 @@ std::optional<ListedTickets::Listed> ListedTickets::test(int row) const
     if (m_history) {
         if (!m_history->concerns(m_log, row))
             return std::nullopt;
-        const auto [match, draw] = m_history->match(m_log, row);
-        return Listed{row, match, draw};
+        return m_history->match(m_log, row);
     }
     if (!m_check->concerns(m_log, row))
         return std::nullopt;
-    return Listed{row, m_check->match(m_log, row)};
+    const DrawMatch match = m_check->match(m_log, row);
+    return Listed{row, match, -1, false, m_check->readAddsOn()};
 }
 
 void ListedTickets::followInserted(int first, int last)
@@ -379,7 +379,7 @@ ListedTickets::Texts ListedTickets::seasonTexts(const Listed &listed) const
         QString text = QStringLiteral("%1: %2").arg(dayText(day.draw), resultOf(day));
         if (money) {
             TicketMoney dayMoney;
-            CheckSummary::addDay(dayMoney, m_log, game, listed.row, day, draws);
+            CheckSummary::addDay(dayMoney, game, game.readPlay(m_log, listed.row), day, draws);
             if (const QString prize = CheckSummary::prizeText(dayMoney); !prize.isEmpty())
                 text += QStringLiteral(", ") + prize;
         }

@@ -30,6 +30,9 @@ struct TicketDates
     // counted on the game's draw days where the table knows them, else on
     // every day, so that a day past the ticket's draws is never taken for one.
     bool plays(int date, const LotteryGame *game) const;
+    // The day of its last draw, yyyymmdd: a run's last day; a count's, on
+    // the game's draw days; 0 where the table does not know those days.
+    int lastDay(const LotteryGame *game) const;
 };
 
 // The days of the game's draws after one day up to another, both given as

@@ -1,19 +1,10 @@
 #pragma once
 
-#include "drawcheck.h"
+#include "listedticket.h"
 #include "loglist.h"
 
 #include <cstdint>
 #include <vector>
-
-// A ticket as a listing holds it: its row of the log, and how it fared where
-// a draw is checked, against which of a file's draws.
-struct ListedTicket
-{
-    int row;
-    DrawMatch match = {};
-    int draw = -1;
-};
 
 // The order a click on a column header gives the listed tickets: games by
 // name, whatever the case and the spaces; dates as dates, those that no rule
