@@ -1608,6 +1608,14 @@ void TestTicketQueries::ticketsAsPrintedInASeason()
     QCOMPARE(line("CheckSummary"), "1 at 5 of 5, 2 at 4 of 5 + PB");
     QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
                                  "1 without a multiplier counted at 2X, 1 draw to come");
+    // Summed as the tickets were checked, and again, every ticket priced
+    // anew, once one more comes and goes: 4 of 5 is $100.
+    add("Powerball", "11/28/2026", "5 12 23 34 60 PB 1");
+    QCOMPARE(line("CheckMoney"), "6 plays, $17 spent, at least $2,200,114 won, "
+                                 "1 without a multiplier counted at 2X, 1 draw to come");
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
+                                 "1 without a multiplier counted at 2X, 1 draw to come");
     const QString csv = m_dir->filePath("season.csv");
     QVERIFY(queries.exportTickets(csv, true));
     QCOMPARE(readBytes(csv).split('\n').at(2),

@@ -185,7 +185,8 @@ QString CheckSummary::prizeText(const PlayMoney &money)
 }
 
 CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
-                           std::span<const ListedTicket> listed, const HistoryCheck *season)
+                           std::span<const ListedTicket> listed, const HistoryCheck *season,
+                           const MoneySum *money)
 {
     // Each result met, with how many: few kinds, many tickets, so a short
     // list searched from the last one found.
@@ -201,17 +202,9 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     };
     int other = 0;
     int noDraw = 0;
-    const bool money = hasMoney(game);
-    int plays = 0;
-    int notCounted = 0;
+    const bool paid = hasMoney(game);
     int undated = 0;
-    int atLeast = 0;
-    int toCome = 0;
-    bool someToCome = false;
-    std::vector<std::pair<std::string_view, int>> namedPrizes;
-    std::int64_t spent = 0;
-    std::int64_t won = 0;
-    constexpr std::int64_t most = std::int64_t(1) << 60; // far past any season
+    MoneySum sum;
     for (const ListedTicket &ticket : listed) {
         const DrawMatch match = ticket.match;
         if (match.kind == DrawMatch::NoDraw) {
@@ -230,29 +223,16 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
             ++other;
         }
         // A ticket with no numbers, or no draw, is no play.
-        if (!money || match.kind == DrawMatch::NoDraw || match.kind == DrawMatch::NoNumbers)
+        if (!paid || money || match.kind == DrawMatch::NoDraw || match.kind == DrawMatch::NoNumbers)
             continue;
         if (!season && !game.date()) {
             ++undated;
             continue;
         }
-        const TicketMoney ticketMoney = moneyOf(log, game, ticket, season);
-        notCounted += ticketMoney.unknown;
-        plays += ticketMoney.plays;
-        spent = std::min(most, spent + ticketMoney.spent);
-        won = std::min(most, won + ticketMoney.won);
-        atLeast += ticketMoney.atLeast;
-        toCome += std::max(ticketMoney.toCome, 0);
-        someToCome = someToCome || ticketMoney.toCome < 0;
-        for (const std::string_view prize : ticketMoney.named) {
-            const auto found = std::find_if(namedPrizes.begin(), namedPrizes.end(),
-                                            [&](const auto &met) { return met.first == prize; });
-            if (found == namedPrizes.end())
-                namedPrizes.push_back({prize, 1});
-            else
-                ++found->second;
-        }
+        sum.add(moneyOf(log, game, ticket, season));
     }
+    if (money)
+        sum = *money;
     // Best first, and of one rank, the ticket of more numbers first: "4 of 5"
     // before "4 of 4", a ticket that wrote a number twice.
     std::sort(named.begin(), named.end(), [](const Met &a, const Met &b) {
@@ -274,12 +254,14 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
     m_results = results.join(QStringLiteral(", "));
 
     QStringList sums;
-    if (plays > 0) {
-        sums << (plays == 1 ? QStringLiteral("1 play") : QStringLiteral("%1 plays").arg(plays))
-             << QStringLiteral("%1 spent").arg(dollars(spent))
+    if (sum.plays > 0) {
+        sums << (sum.plays == 1 ? QStringLiteral("1 play")
+                                : QStringLiteral("%1 plays").arg(sum.plays))
+             << QStringLiteral("%1 spent").arg(dollars(sum.spent))
              << QStringLiteral("%1%2 won")
-                    .arg(atLeast > 0 ? QStringLiteral("at least ") : QString(), dollars(won));
-        for (const auto &[prize, count] : namedPrizes) {
+                    .arg(sum.atLeast > 0 ? QStringLiteral("at least ") : QString(),
+                         dollars(sum.won));
+        for (const auto &[prize, count] : sum.named) {
             const QString text = QString::fromUtf8(prize.data(), qsizetype(prize.size()));
             if (prize == "jackpot")
                 sums.back() += count == 1 ? QStringLiteral(" and a jackpot")
@@ -289,21 +271,21 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
                                    ? QStringLiteral(" and %1").arg(text)
                                    : QStringLiteral(" and %1 \u00D7 %2").arg(count).arg(text);
         }
-        if (atLeast > 0)
-            sums << QStringLiteral("%1 without a multiplier counted at 2X").arg(atLeast);
+        if (sum.atLeast > 0)
+            sums << QStringLiteral("%1 without a multiplier counted at 2X").arg(sum.atLeast);
     }
-    if (toCome > 0 || someToCome)
-        sums << (someToCome    ? QStringLiteral("more draws to come")
-                 : toCome == 1 ? QStringLiteral("1 draw to come")
-                               : QStringLiteral("%1 draws to come").arg(toCome));
+    if (sum.toCome > 0 || sum.someToCome)
+        sums << (sum.someToCome    ? QStringLiteral("more draws to come")
+                 : sum.toCome == 1 ? QStringLiteral("1 draw to come")
+                                   : QStringLiteral("%1 draws to come").arg(sum.toCome));
     if (undated > 0)
         sums << QStringLiteral("money once the draw's date is typed");
-    if (notCounted > 0)
-        sums << (notCounted == 1
+    if (sum.unknown > 0)
+        sums << (sum.unknown == 1
                      ? QStringLiteral("1 play not counted, of a day whose prizes are not known")
                      : QStringLiteral("%1 plays not counted, of days whose prizes are not known")
-                           .arg(notCounted));
-    if (!money)
+                           .arg(sum.unknown));
+    if (!paid)
         sums << QStringLiteral("money only for %1, as paid outside California")
                     .arg(gamesWithMoney());
     m_money = sums.join(QStringLiteral(", "));

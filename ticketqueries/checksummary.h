@@ -3,26 +3,14 @@
 #include "drawcheck.h"
 #include "historycheck.h"
 #include "loglist.h"
+#include "moneysum.h"
 #include "playmoney.h"
+#include "ticketmoney.h"
 #include "ticketorder.h"
 
 #include <QString>
 
 #include <span>
-
-// What one ticket cost and won: each play of it, a day of a season's file
-// it plays, or the single draw checked; with its add-ons (Power Play, the
-// Megaplier, Double Play), each a dollar a play more.
-struct TicketMoney
-{
-    int plays = 0;   // plays whose prizes are known
-    int unknown = 0; // plays of days whose prizes are not known
-    std::int64_t spent = 0;
-    std::int64_t won = 0;
-    int atLeast = 0;                     // plays whose multiplier is not known
-    std::vector<std::string_view> named; // top prizes, never summed
-    int toCome = 0;                      // days of the ticket still to come; -1 some
-};
 
 // What a check or a season's check comes to over the tickets it lists: how
 // many at each result, best first ("1 straight, 2 box, 14 other"; "1 at 4 of
@@ -33,9 +21,11 @@ struct TicketMoney
 class CheckSummary
 {
 public:
-    // season: the season checked, whose days its tickets were checked on.
+    // season: the season checked, whose days its tickets were checked on;
+    // money: the money of the listed tickets, where it was summed as they
+    // were listed.
     CheckSummary(const LogList &log, const DrawCheck &game, std::span<const ListedTicket> listed,
-                 const HistoryCheck *season = nullptr);
+                 const HistoryCheck *season = nullptr, const MoneySum *money = nullptr);
 
     QString results() const { return m_results; }
     QString money() const { return m_money; }

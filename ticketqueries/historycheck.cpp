@@ -107,10 +107,13 @@ HistoryCheck::Day HistoryCheck::checkRead(int draw) const
     return result;
 }
 
-ListedTicket HistoryCheck::match(const LogList &list, int row) const
+ListedTicket HistoryCheck::match(const LogList &list, int row,
+                                 const std::function<void(const Day &)> &each) const
 {
     ListedTicket best = {row, {DrawMatch::NoDraw}};
     const std::optional<TicketDates> dates = forEachDay(list, row, [&](const Day &day) {
+        if (each)
+            each(day);
         if (best.draw < 0 || day.best().betterThan(best.match)) {
             best.match = day.best();
             best.draw = day.draw;

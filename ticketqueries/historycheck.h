@@ -26,8 +26,10 @@ public:
     bool concerns(const LogList &list, int row) const;
     // The ticket listed with its best result and the draw it came from; no
     // draw, and -1, for a ticket none of whose days has a draw, or whose date
-    // no rule reads.
-    ListedTicket match(const LogList &list, int row) const;
+    // no rule reads. Each day checked is also given to each, where given.
+    struct Day;
+    ListedTicket match(const LogList &list, int row,
+                       const std::function<void(const Day &)> &each = {}) const;
 
     // A day of a ticket: its best draw, how the ticket fared, and where it
     // plays Double Play and the draw gives that drawing, how it fared there.

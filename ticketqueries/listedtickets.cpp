@@ -125,17 +125,54 @@ void ListedTickets::relist()
         return;
     }
     m_listed.clear();
+    m_seasonMoney.reset();
     const int rows = m_log.size();
     // Room for every ticket, touched only as far as tickets are listed.
     m_listed.reserve(std::size_t(rows));
-    for (int row = 0; row < rows; ++row) {
-        if (const std::optional<Listed> listed = test(row))
-            m_listed.push_back(*listed);
+    if (m_history && showsPrizes()) {
+        listSeasonWithMoney();
+    } else {
+        for (int row = 0; row < rows; ++row) {
+            if (const std::optional<Listed> listed = test(row))
+                m_listed.push_back(*listed);
+        }
     }
     if (m_order)
         m_order->sort(m_listed);
     else if (isChecking())
         sortBestFirst();
+}
+
+// A season of a game with prizes: each ticket's money summed as its days are
+// checked, which the money line takes rather than check them again.
+void ListedTickets::listSeasonWithMoney()
+{
+    const DrawCheck &game = m_history->game();
+    const DrawList &draws = m_history->draws();
+    MoneySum sum;
+    TicketMoney money;
+    int held = 0;
+    const auto addDay = [&](const HistoryCheck::Day &day) {
+        CheckSummary::addDay(money, game, game.play(), day, draws);
+        ++held;
+    };
+    for (int row = 0, rows = m_log.size(); row < rows; ++row) {
+        if (!m_history->concerns(m_log, row))
+            continue;
+        money = {};
+        held = 0;
+        const Listed listed = m_history->match(m_log, row, addDay);
+        m_listed.push_back(listed);
+        // A ticket with no numbers, or no draw, is no play.
+        if (listed.match.kind != DrawMatch::Count && listed.match.kind != DrawMatch::CountAndExtra)
+            continue;
+        if (listed.severalDraws) {
+            if (const std::optional<TicketDates> dates = TicketDates::of(m_log, row))
+                money.toCome = m_history->toCome(*dates, held);
+        }
+        sum.add(money);
+    }
+    m_seasonMoney = std::move(sum);
 }
 
 // Best first, in log order among equals. Results rank in few ways: each
@@ -209,6 +246,7 @@ void ListedTickets::place(int row)
         return isChecking() ? listedBefore(*listed, other) : other.row > row;
     });
     const int index = int(at - m_listed.begin());
+    m_seasonMoney.reset();
     beginInsertRows({}, index, index);
     m_listed.insert(at, *listed);
     endInsertRows();
@@ -219,6 +257,7 @@ void ListedTickets::unlist(int first, int last)
     for (int at = int(m_listed.size()) - 1; at >= 0; --at) {
         const int row = m_listed[std::size_t(at)].row;
         if (row >= first && row <= last) {
+            m_seasonMoney.reset();
             beginRemoveRows({}, at, at);
             m_listed.erase(m_listed.begin() + at);
             endRemoveRows();

@@ -3,6 +3,7 @@
 #include "drawcheck.h"
 #include "historycheck.h"
 #include "loglistmodel.h"
+#include "moneysum.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
 
@@ -49,6 +50,9 @@ public:
     const DrawList *seasonDraws() const { return m_history ? &m_history->draws() : nullptr; }
     // The season checked, while one is.
     const HistoryCheck *season() const { return m_history ? &*m_history : nullptr; }
+    // The money of a season's listed tickets, summed as they were listed;
+    // nothing once a ticket came or went since.
+    const MoneySum *seasonMoney() const { return m_seasonMoney ? &*m_seasonMoney : nullptr; }
     // The listed tickets, in the listing's order, while one is shown.
     std::span<const ListedTicket> listed() const { return m_listed; }
     int logRow(int listedRow) const;
@@ -76,6 +80,7 @@ private:
     void endOrderWithoutResults();
     bool listedBefore(const Listed &a, const Listed &b) const;
     void relist();
+    void listSeasonWithMoney();
     void sortBestFirst();
     std::optional<Listed> test(int row) const;
     void followInserted(int first, int last);
@@ -90,4 +95,5 @@ private:
     std::optional<HistoryCheck> m_history;
     std::optional<TicketOrder> m_order;
     std::vector<Listed> m_listed; // while filtered or sorted
+    std::optional<MoneySum> m_seasonMoney;
 };

@@ -252,7 +252,8 @@ void TicketQueries::showSummary()
         m_checkBar->showSummary({}, {});
         return;
     }
-    const CheckSummary summary(m_log, *game, m_listed.listed(), m_listed.season());
+    const CheckSummary summary(m_log, *game, m_listed.listed(), m_listed.season(),
+                               m_listed.seasonMoney());
     m_checkBar->showSummary(summary.results(), summary.money());
 }
 
@@ -379,7 +380,8 @@ bool TicketQueries::saveReport(const QString &path, QString *errorString)
                               .arg(m_listed.rowCount());
         report.others = m_listed.rowCount();
     } else {
-        const CheckSummary summary(m_log, *game, m_listed.listed(), m_listed.season());
+        const CheckSummary summary(m_log, *game, m_listed.listed(), m_listed.season(),
+                                   m_listed.seasonMoney());
         report.summary << summary.results() << summary.money();
         for (int column = 0; column < m_listed.columnCount(); ++column)
             report.titles << m_listed.headerData(column, Qt::Horizontal).toString();
