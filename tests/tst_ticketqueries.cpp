@@ -1600,11 +1600,13 @@ void TestTicketQueries::ticketsAsPrintedInASeason()
                              "1 of 5; DP 4 of 5 + PB", "1 2 3 4 5 PB 6; DP 5 12 23 34 60 PB 9",
                              "$50,000"}}));
     // Which of its draws won, to the eye and to the ear.
-    const QString days = "3 draws in the file, 1 to come; won 11/28/2026: 4 of 5 + PB, $150,000; "
-                         "11/30/2026: 3 of 5, at least $14";
     const QModelIndex first = list()->model()->index(1, 3);
-    QCOMPARE(first.data(Qt::ToolTipRole).toString(), days);
-    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(), "Result: 4 of 5 + PB; " + days);
+    QCOMPARE(first.data(Qt::ToolTipRole).toString(),
+             "3 draws in the file, 1 to come; won:\n11/28/2026: 4 of 5 + PB, $150,000\n"
+             "11/30/2026: 3 of 5, at least $14");
+    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(),
+             "Result: 4 of 5 + PB; 3 draws in the file, 1 to come; won 11/28/2026: 4 of 5 + PB, "
+             "$150,000; 11/30/2026: 3 of 5, at least $14");
     QCOMPARE(line("CheckSummary"), "1 at 5 of 5, 2 at 4 of 5 + PB");
     QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
                                  "1 without a multiplier counted at 2X, 1 draw to come");

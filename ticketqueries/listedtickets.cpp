@@ -347,13 +347,13 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
             texts.result = listed.match.text(game.extraName());
         const QString &text = result ? texts.result : texts.draw;
         if (role == Qt::ToolTipRole)
-            return texts.days.isEmpty() ? QVariant() : QVariant(texts.days);
+            return texts.count.isEmpty() ? QVariant() : QVariant(texts.days(true));
         if (role == Qt::DisplayRole)
             return text;
         const QString spoken =
             (result ? QStringLiteral("Result: %1") : QStringLiteral("Draw: %1")).arg(text);
-        return result && !texts.days.isEmpty() ? spoken + QStringLiteral("; ") + texts.days
-                                               : spoken;
+        return result && !texts.count.isEmpty() ? spoken + QStringLiteral("; ") + texts.days(false)
+                                                : spoken;
     }
     if (result || draw || prize || role != Qt::DisplayRole)
         return {};
@@ -410,7 +410,7 @@ ListedTickets::Texts ListedTickets::seasonTexts(const Listed &listed) const
         count += QStringLiteral(", %1 to come").arg(days.toCome);
     else if (days.toCome < 0)
         count += QStringLiteral(", more to come");
-    QStringList won;
+    texts.count = count;
     const bool money = CheckSummary::hasMoney(game);
     for (const HistoryCheck::Day &day : days.held) {
         if (!CheckSummary::wins(day.best(), game))
@@ -422,11 +422,18 @@ ListedTickets::Texts ListedTickets::seasonTexts(const Listed &listed) const
             if (const QString prize = CheckSummary::prizeText(dayMoney); !prize.isEmpty())
                 text += QStringLiteral(", ") + prize;
         }
-        won << text;
+        texts.won << text;
     }
-    texts.days = won.isEmpty() ? count + QStringLiteral("; none won")
-                               : count + QStringLiteral("; won ") + won.join(QStringLiteral("; "));
     return texts;
+}
+
+// Heard on one line; seen with a line for each draw won.
+QString ListedTickets::Texts::days(bool lines) const
+{
+    if (won.isEmpty())
+        return count + QStringLiteral("; none won");
+    return lines ? count + QStringLiteral("; won:\n") + won.join(u'\n')
+                 : count + QStringLiteral("; won ") + won.join(QStringLiteral("; "));
 }
 
 QVariant ListedTickets::headerData(int section, Qt::Orientation orientation, int role) const

@@ -71,7 +71,11 @@ private:
     {
         QString result;
         QString draw;
-        QString days; // of a ticket of several draws
+        // Of a ticket of several draws: how many the file holds and are to
+        // come, and each draw it won, with its day and prize.
+        QString count;
+        QStringList won;
+        QString days(bool lines) const;
     };
     Texts seasonTexts(const Listed &listed) const;
 
