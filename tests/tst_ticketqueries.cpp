@@ -185,6 +185,14 @@ void TestTicketQueries::drawMatch_data()
                                             << "5 10 15"
                                             << "15, 5, 99"
                                             << "2 of 3";
+    QTest::newRow("numbers past 127 drawn") << "Keno"
+                                            << "5 150 200 64"
+                                            << "200 150 7 64"
+                                            << "3 of 4";
+    QTest::newRow("numbers past 127 on the ticket alone") << "Keno"
+                                                          << "5 10 63 127"
+                                                          << "5 150 63 127 128"
+                                                          << "3 of 5";
     QTest::newRow("powerball: four whites, the ball missed") << "Powerball"
                                                              << "2 4 6 8 10 9"
                                                              << "2 4 6 8 9 10"
