@@ -62,6 +62,8 @@ void TestRealFiles::filesRead_data()
                                           << "Pick 4" << 0 << 5 << "lines name Pick 3 Morning";
     QTest::newRow("tx mega millions, 2003 and 2013") << "tx-megamillions.csv"
                                                      << "Mega Millions" << 13 << 0 << "";
+    QTest::newRow("pb with power play, whites joined by |") << "pb-powerplay.csv"
+                                                             << "Powerball" << 18 << 1 << "";
     // The title's date names no draw; the header and its dashes are skipped.
     QTest::newRow("ca daily 3") << "ca-daily3.txt"
                                 << "Daily 3" << 12 << 3 << "";
@@ -143,6 +145,46 @@ void TestRealFiles::ticketsGiveTheHandWorkedAnswers_data()
     row("mm: the jackpot of the first draw of 70", mm, "Mega Millions",
         {"Mega Millions", "10/31/2017", "6 28 31 52 53 12"},
         {"5 of 5 + MB", "6 28 31 52 53 MB 12", "jackpot"});
+    // Tickets as printed, on the multipliers the files give.
+    row("pb: power play on a 3X draw", pb, "Powerball",
+        {"Powerball", "04/13/2026", "38 43 59 10 11 PB 15 PP"},
+        {"3 of 5 + PB", "38 43 59 63 64 PB 15", "$300"});
+    row("pb: the jackpot on the third of six draws, thru", pb, "Powerball",
+        {"Powerball", "04/04/2026 thru 04/15/2026", "3 16 17 42 52 PB 3"},
+        {"5 of 5 + PB", "04/08/2026: 3 16 17 42 52 PB 3", "jackpot"});
+    const char *pp = "pb-powerplay.csv";
+    row("pp: four and the ball on a 3X draw", pp, "Powerball",
+        {"Powerball", "01/03/2026", "18 21 40 53 1 PB 23 PP"},
+        {"4 of 5 + PB", "18 21 40 53 60 PB 23", "$150,000"});
+    row("pp: 10X on the last day of 2025", pp, "Powerball",
+        {"Powerball", "12/31/2025", "11 18 21 1 2 PB 26 Power Play"},
+        {"3 of 5 + PB", "11 18 21 24 38 PB 26", "$1,000"});
+    row("pp: 10X in 2017", pp, "Powerball", {"Powerball", "03/01/2017", "PP 10 16 40 1 2 17"},
+        {"3 of 5 + PB", "10 16 40 52 55 PB 17", "$1,000"});
+    row("pp: five whites on a 3X draw", pp, "Powerball",
+        {"Powerball", "01/24/2026", "2 16 35 61 63 PB 6 pp"},
+        {"5 of 5", "2 16 35 61 63 PB 5", "$2,000,000"});
+    row("pp: a week's run, its one win 4X", pp, "Powerball",
+        {"Powerball", "01/17/2026 - 01/24/2026", "5 27 45 1 2 PB 14 PP"},
+        {"2 of 5 + PB", "01/17/2026: 5 8 27 49 57 PB 14", "$28"});
+    row("pp: ten draws from a Monday, the jackpot on the first", pp, "Powerball",
+        {"Powerball", "01/19/2026 x10", "5 28 34 37 55 PB 17"},
+        {"5 of 5 + PB", "01/19/2026: 5 28 34 37 55 PB 17", "jackpot"});
+    row("pp: the first draw of 69, without power play", pp, "Powerball",
+        {"Powerball", "10/07/2015", "18 30 40 1 2 PB 9"},
+        {"3 of 5 + PB", "18 30 40 48 52 PB 9", "$100"});
+    row("mm: the megaplier, 4X", mm, "Mega Millions",
+        {"Mega Millions", "10/31/2017", "6 28 31 52 1 MB 12 MP"},
+        {"4 of 5 + MB", "6 28 31 52 53 MB 12", "$40,000"});
+    row("mm: five whites times the megaplier", mm, "Mega Millions",
+        {"Mega Millions", "11/03/2017", "10 22 42 61 69 MB 1 Megaplier"},
+        {"5 of 5", "10 22 42 61 69 MB 3", "$2,000,000"});
+    row("mm: the last day of the megaplier", mm, "Mega Millions",
+        {"Mega Millions", "04/04/2025", "11 28 35 1 2 MB 25 MP"},
+        {"3 of 5 + MB", "11 28 35 37 69 MB 25", "$400"});
+    row("mm: no megaplier from April 2025", mm, "Mega Millions",
+        {"Mega Millions", "04/08/2025", "10 16 50 60 61 MB 1 MP"},
+        {"5 of 5", "10 16 50 60 61 MB 17", "at least $2,000,000"});
     const char *numbers = "ny-numbers-win4.csv";
     row("numbers: 81 is 0-8-1", numbers, "Numbers", {"Numbers", "09/12/2020", "0-8-1"},
         {"straight", "0 8 1"});
