@@ -344,15 +344,32 @@ const TicketPlay &DrawCheck::readPlay(const LogList &list, int row) const
 // Once a ticket, however many draws it is checked against.
 void DrawCheck::sortTicket() const
 {
+    // A game that counts each number once takes the ticket's as bits where
+    // they fit, sorted only where a draw's do not.
+    m_sortedReady = false;
+    if (!m_digitGame) {
+        m_ticketBits.clear();
+        for (const int number : m_play.numbers)
+            m_ticketBits.add(number);
+        if (m_ticketBits.isWhole()) {
+            m_ticketCount = m_ticketBits.count();
+            return;
+        }
+    }
+    m_ticketCount = int(sortedTicket().size());
+}
+
+const std::vector<int> &DrawCheck::sortedTicket() const
+{
+    if (m_sortedReady)
+        return m_sortedTicket;
     m_sortedTicket.assign(m_play.numbers.begin(), m_play.numbers.end());
     std::sort(m_sortedTicket.begin(), m_sortedTicket.end());
-    if (m_digitGame)
-        return;
-    m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
-                         m_sortedTicket.end());
-    m_ticketBits.clear();
-    for (const int number : m_sortedTicket)
-        m_ticketBits.add(number);
+    if (!m_digitGame)
+        m_sortedTicket.erase(std::unique(m_sortedTicket.begin(), m_sortedTicket.end()),
+                             m_sortedTicket.end());
+    m_sortedReady = true;
+    return m_sortedTicket;
 }
 
 // A game that counts each number once keeps a draw's as bits where they fit,
@@ -385,9 +402,9 @@ DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
     const std::vector<int> &ticket = m_play.numbers;
     if (ticket.empty() && m_play.ball < 0)
         return {};
-    const int total = int(std::min<std::size_t>(m_sortedTicket.size(), 0xFFFF));
+    const int total = std::min(m_ticketCount, 0xFFFF);
     if (m_digitGame) {
-        const int common = inCommon(m_sortedTicket, draw.sorted);
+        const int common = inCommon(sortedTicket(), draw.sorted);
         if (ticket == draw.drawn)
             return {DrawMatch::Straight, common, total};
         if (ticket.size() == draw.drawn.size() && common == int(ticket.size()))
@@ -396,17 +413,18 @@ DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
     }
     int common = 0;
     if (!draw.bits.isWhole())
-        common = inCommon(m_sortedTicket, draw.sorted);
+        common = inCommon(sortedTicket(), draw.sorted);
     else if (m_ticketBits.isWhole())
         common = m_ticketBits.common(draw.bits);
     else
-        common = int(std::count_if(m_sortedTicket.begin(), m_sortedTicket.end(),
+        common = int(std::count_if(sortedTicket().begin(), sortedTicket().end(),
                                    [&](int number) { return draw.bits.has(number); }));
     bool extra = false;
     if (m_rules && draw.extra >= 0) {
-        extra = m_rules->hasBall()
-                    ? m_play.ball == draw.extra
-                    : std::binary_search(m_sortedTicket.begin(), m_sortedTicket.end(), draw.extra);
+        extra = m_rules->hasBall() ? m_play.ball == draw.extra
+                : m_ticketBits.isWhole()
+                    ? m_ticketBits.has(draw.extra)
+                    : std::binary_search(sortedTicket().begin(), sortedTicket().end(), draw.extra);
     }
     // A play of more numbers than the game's is no play of it, and wins no tier.
     const int tier = m_rules && total <= m_rules->count ? m_rules->tierOf(common, extra) : 0;

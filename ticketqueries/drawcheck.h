@@ -162,6 +162,7 @@ private:
     bool isNamedGame(QStringView name) const;
     bool isDate(const LogList &list, int row) const;
     void sortTicket() const;
+    const std::vector<int> &sortedTicket() const;
 
     QString m_game;
     const LotteryGame *m_rules;
@@ -171,8 +172,10 @@ private:
     std::optional<int> m_dateKey;
     bool m_anyDate;
     mutable TicketPlay m_play;               // the ticket at hand
+    mutable NumberBits m_ticketBits;         // its numbers, but in digit games, where whole
     mutable std::vector<int> m_sortedTicket; // its numbers, distinct but in digit games
-    mutable NumberBits m_ticketBits;         // the same, but in digit games
+    mutable bool m_sortedReady = false;      // m_sortedTicket is the ticket's
+    mutable int m_ticketCount = 0;           // its numbers, distinct but in digit games
     mutable std::vector<int> m_numbers;
     mutable std::vector<std::pair<QByteArray, bool>> m_otherGames; // a ticket's game's bytes
 };

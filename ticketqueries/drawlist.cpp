@@ -22,12 +22,12 @@ void unpack(const std::vector<std::uint8_t> &packed, std::size_t at, std::size_t
 {
     numbers.clear();
     while (at < end) {
-        std::uint32_t value = 0;
-        for (int shift = 0; at < end; shift += 7) {
-            const std::uint8_t byte = packed[at++];
+        std::uint8_t byte = packed[at++];
+        // Most numbers are below 128: a byte each.
+        std::uint32_t value = byte & 0x7F;
+        for (int shift = 7; byte >= 0x80 && at < end; shift += 7) {
+            byte = packed[at++];
             value |= std::uint32_t(byte & 0x7F) << shift;
-            if (byte < 0x80)
-                break;
         }
         numbers.push_back(int(value));
     }

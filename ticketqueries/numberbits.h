@@ -27,6 +27,7 @@ public:
         return number >= 0 && number <= 127 &&
                ((number < 64 ? m_low : m_high) >> (number & 63) & 1) != 0;
     }
+    int count() const { return ones(m_low) + ones(m_high); }
     int common(const NumberBits &other) const
     {
         return ones(m_low & other.m_low) + ones(m_high & other.m_high);
