@@ -54,7 +54,14 @@ SingleInstance::Start askRunningCopy(QLocalSocket &socket)
 } // namespace
 
 SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
-    : QObject(parent), m_name(serverName(logPath)), m_answerer(new StartAnswerer)
+    : SingleInstance(logPath, nameFolders(), parent)
+{
+}
+
+SingleInstance::SingleInstance(const QString &logPath, std::vector<NameFolder> folders,
+                               QObject *parent)
+    : QObject(parent), m_logPath(logPath), m_folders(std::move(folders)),
+      m_answerer(new StartAnswerer)
 {
     m_answerer->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_answerer, &QObject::deleteLater);
@@ -67,36 +74,52 @@ SingleInstance::~SingleInstance()
     m_thread.wait();
 }
 
-QString SingleInstance::serverName(const QString &logPath)
+std::vector<SingleInstance::NameFolder> SingleInstance::nameFolders()
 {
-    const std::optional<QString> folder = SingleInstancePlatform::nameFolder();
-    if (!folder)
-        return {};
+    return SingleInstancePlatform::nameFolders();
+}
+
+QString SingleInstance::serverName(const QString &folder, const QString &logPath)
+{
     const QByteArray key =
         (SingleInstancePlatform::userKey() + u'\n' + canonicalLogPath(logPath)).toUtf8();
     const QString name =
         QStringLiteral("ticketwise-") +
         QString::fromLatin1(
             QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(32));
-    return folder->isEmpty() ? name : *folder + u'/' + name;
+    return folder.isEmpty() ? name : folder + u'/' + name;
 }
 
 SingleInstance::Start SingleInstance::start()
 {
+    // A running copy may hold the name in any of the folders, as the
+    // folders a start can use may have changed since it started (a session
+    // begun or ended); a first copy holds it in the first it can make.
+    QStringList names;
+    QString own;
+    for (const NameFolder &folder : m_folders) {
+        if (own.isEmpty() && SingleInstancePlatform::holdsNames(folder, true))
+            own = serverName(folder.path, m_logPath);
+        else if (SingleInstancePlatform::holdsNames(folder, false))
+            names << serverName(folder.path, m_logPath);
+    }
     // Where no name of this user's own can be had, no other copy can be told
     // of either: this one starts as it would without the check.
-    if (m_name.isEmpty())
+    if (own.isEmpty())
         return Start::Alone;
-    const auto listen = [this] {
+    names.prepend(own);
+    const auto listen = [this, &own] {
         StartAnswerer::Listen listening = StartAnswerer::Listen::Failed;
         QMetaObject::invokeMethod(
-            m_answerer, [this] { return m_answerer->listen(m_name); }, Qt::BlockingQueuedConnection,
-            &listening);
+            m_answerer, [this, &own] { return m_answerer->listen(own); },
+            Qt::BlockingQueuedConnection, &listening);
+        if (listening == StartAnswerer::Listen::Listening)
+            m_held = own;
         return listening;
     };
     // Where the system decides which start is first, the first listens; a
     // name another user took leaves it unreachable, never a second window.
-    const std::optional<bool> first = SingleInstancePlatform::claimFirst(m_name);
+    const std::optional<bool> first = SingleInstancePlatform::claimFirst(own);
     if (first == true) {
         listen();
         return Start::Alone;
@@ -104,10 +127,12 @@ SingleInstance::Start SingleInstance::start()
     // A later start waits a little for a first copy that is not listening yet.
     const QDeadlineTimer firstListens(first ? connectTimeoutMs * 5 : 0);
     for (int attempt = 0;; ++attempt) {
-        QLocalSocket socket;
-        SingleInstancePlatform::prepare(socket);
-        socket.connectToServer(m_name);
-        if (socket.waitForConnected(connectTimeoutMs)) {
+        for (const QString &name : std::as_const(names)) {
+            QLocalSocket socket;
+            SingleInstancePlatform::prepare(socket);
+            socket.connectToServer(name);
+            if (!socket.waitForConnected(connectTimeoutMs))
+                continue;
             if (SingleInstancePlatform::heldByThisUser(socket))
                 return askRunningCopy(socket);
             // A name another user took first is theirs to keep: where nothing

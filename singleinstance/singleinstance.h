@@ -4,6 +4,8 @@
 #include <QString>
 #include <QThread>
 
+#include <vector>
+
 class QWidget;
 class StartAnswerer;
 
@@ -20,12 +22,32 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
+    // A folder where the name may lie, on a system that names a local server
+    // by a path; empty on one that does not. made: the program makes it,
+    // private, where it is missing; a folder the system makes is only used.
+    struct NameFolder
+    {
+        QString path;
+        bool made = false;
+    };
+    // Where this user's copies may hold the name, in the order a first start
+    // takes them. They follow from who the user is alone, never from the
+    // environment a start was given, so starts from a desktop, a shell
+    // without a session or su all find one another.
+    static std::vector<NameFolder> nameFolders();
+
     explicit SingleInstance(const QString &logPath, QObject *parent = nullptr);
+    // The same, with the folders given.
+    SingleInstance(const QString &logPath, std::vector<NameFolder> folders,
+                   QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // The local socket name of the copies on this log, for this user, where
-    // no other user can make it first; empty where none can be had.
-    static QString serverName(const QString &logPath);
+    // The local socket name of the copies on this log, for this user, in a
+    // folder; a name no other user can make first, where the folder is the
+    // user's private one.
+    static QString serverName(const QString &folder, const QString &logPath);
+    // The name this copy holds, once it started alone and listens.
+    QString heldName() const { return m_held; }
 
     enum class Start
     {
@@ -38,7 +60,9 @@ public:
     void raiseOnRequest(QWidget *window);
 
 private:
-    QString m_name;
+    QString m_logPath;
+    std::vector<NameFolder> m_folders;
+    QString m_held;
     QThread m_thread;
     StartAnswerer *m_answerer;
 };

@@ -4,17 +4,22 @@
 #include <QLocalSocket>
 #include <QString>
 
+#include "singleinstance.h"
+
 #include <optional>
+#include <vector>
 
 // What the one-window-per-log server does differently on each system.
 namespace SingleInstancePlatform {
 
 // Who runs this copy: copies of different users never meet.
 QString userKey();
-// The folder the name lies in, where the system names a local server by a
-// path: one that only this user can make or enter. Empty where the system
-// names it otherwise; nothing, where no such folder can be had.
-std::optional<QString> nameFolder();
+// Where this user's copies may hold the name, in order: see
+// SingleInstance::nameFolders.
+std::vector<SingleInstance::NameFolder> nameFolders();
+// Whether the name may lie in the folder: one that only this user can make
+// or enter, made so first where make is true and the program makes it.
+bool holdsNames(const SingleInstance::NameFolder &folder, bool make);
 // Whether this start is this user's first on the log, decided where no other
 // user can reach, and held until the copy ends; nothing where the system has
 // no such place, and the name itself decides.

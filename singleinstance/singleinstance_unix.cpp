@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,8 +27,6 @@ bool isPrivate(const QString &folder)
 // user's own; one another user made first is not taken.
 bool madePrivate(const QString &folder)
 {
-    if (QFile::encodeName(folder).size() > longestFolder)
-        return false;
     QDir().mkpath(QFileInfo(folder).absolutePath());
     const QByteArray path = QFile::encodeName(folder);
     ::mkdir(path.constData(), 0700);
@@ -46,24 +44,31 @@ QString userKey()
     return QString::number(::getuid());
 }
 
-// The session's private runtime folder; where that is not set or not
-// private, a folder of the user's own in their cache, which no one else can
-// write, then in the temporary folder, where another user may have made the
-// name first and it is not taken.
-std::optional<QString> nameFolder()
+// The runtime folder the system keeps for the user while they have a session,
+// found by their id rather than by XDG_RUNTIME_DIR, which su, sudo and
+// launchers may drop; then a folder in their home, as the password database
+// names it; then one in /tmp, where another user may have made it first and
+// it is not taken.
+std::vector<SingleInstance::NameFolder> nameFolders()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && QFile::encodeName(runtime).size() <= longestFolder &&
-        isPrivate(runtime))
-        return runtime;
-    for (const QString &folder :
-         {QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-              QStringLiteral("/ticketwise"),
-          QDir::tempPath() + QStringLiteral("/ticketwise-") + userKey()}) {
-        if (QDir::isAbsolutePath(folder) && madePrivate(folder))
-            return folder;
-    }
-    return std::nullopt;
+    const QString uid = userKey();
+    std::vector<SingleInstance::NameFolder> folders = {{QStringLiteral("/run/user/") + uid, false}};
+    std::vector<char> buffer(16384);
+    passwd entry = {};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && found->pw_dir[0] == '/')
+        folders.push_back(
+            {QFile::decodeName(found->pw_dir) + QStringLiteral("/.cache/ticketwise"), true});
+    folders.push_back({QStringLiteral("/tmp/ticketwise-") + uid, true});
+    return folders;
+}
+
+bool holdsNames(const SingleInstance::NameFolder &folder, bool make)
+{
+    if (QFile::encodeName(folder.path).size() > longestFolder)
+        return false;
+    return make && folder.made ? madePrivate(folder.path) : isPrivate(folder.path);
 }
 
 // The name in its private folder decides.

@@ -10,15 +10,15 @@
 // The name is a named pipe, which ends with the last copy that holds it.
 namespace SingleInstancePlatform {
 
-QString userKey()
+// A pipe's name is not a path.
+std::vector<SingleInstance::NameFolder> nameFolders()
 {
-    return qEnvironmentVariable("USERDOMAIN") + u'\\' + qEnvironmentVariable("USERNAME");
+    return {{}};
 }
 
-// A pipe's name is not a path.
-std::optional<QString> nameFolder()
+bool holdsNames(const SingleInstance::NameFolder &, bool)
 {
-    return QString();
+    return true;
 }
 
 void prepare(QLocalServer &server)
@@ -50,6 +50,19 @@ PSID sid(const std::unique_ptr<char[]> &user)
 }
 
 } // namespace
+
+// The user's SID, as the process token gives it: not the environment's
+// USERNAME, which another start may have been given otherwise.
+QString userKey()
+{
+    const std::unique_ptr<char[]> user = tokenUser(GetCurrentProcess());
+    LPWSTR text = nullptr;
+    if (!user || !ConvertSidToStringSidW(sid(user), &text))
+        return qEnvironmentVariable("USERDOMAIN") + u'\\' + qEnvironmentVariable("USERNAME");
+    const QString key = QString::fromWCharArray(text);
+    LocalFree(text);
+    return key;
+}
 
 // The user of the process that made the pipe. Another user's process is not
 // ours to open, so a pipe whose maker cannot be read is someone else's.
