@@ -375,7 +375,7 @@ public:
     qint64 otherBytes = 0;
 
 protected:
-    bool beforeStep(const QString &file, qint64 bytes, QString *) override
+    bool beforeStep(Kind, const QString &file, qint64 bytes, QString *) override
     {
         (file == m_log ? logBytes : otherBytes) += bytes;
         return true;

@@ -77,6 +77,7 @@ enum Restore
     Nothing,
     Restored,
     KeptAside,
+    LogMissing,
     Failed
 };
 

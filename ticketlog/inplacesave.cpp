@@ -13,10 +13,13 @@
 
 namespace {
 
-const QByteArray rollbackMark = "Ticketwise rollback 2\n";
-// The new bytes are checked a block at a time: a save cut short leaves each
-// block old or new, but for the one it was writing.
-constexpr qint64 checkedBlock = 4096;
+const QByteArray rollbackMark = "Ticketwise rollback 3\n";
+// What an older version of the program wrote: its blocks began at the first
+// byte changed, not on the file's pages.
+const QByteArray olderMark = "Ticketwise rollback 2\n";
+// A page of the file, as the disk takes it: after a power cut each page
+// written since the last sync is old or new, whatever the others are.
+constexpr qint64 page = 4096;
 
 // FNV-1a over eight bytes at a time: quick enough to run over the whole log
 // at every ADD, and no two saves' bytes meet by chance.
@@ -34,6 +37,34 @@ quint64 checksum(QByteArrayView bytes, quint64 hash = 0xcbf29ce484222325ull)
     return hash;
 }
 
+// A stretch of the file from the first byte a save changes, within one page
+// and on one side of the old and the new length: each step of the save, and
+// of putting the old log back, leaves it old, new, or, where the file was
+// lengthened and not yet written, zeros.
+struct Segment
+{
+    qint64 start = 0;
+    qint64 end = 0;
+    std::optional<quint64> newSum; // of the new bytes, where the new log reaches
+};
+
+// The file's pages from `from`, cut again at the old and the new length.
+std::vector<Segment> pageSegments(qint64 from, qint64 oldSize, qint64 newSize)
+{
+    std::vector<Segment> segments;
+    const qint64 end = std::max(oldSize, newSize);
+    for (qint64 at = from; at < end;) {
+        qint64 next = std::min((at / page + 1) * page, end);
+        for (const qint64 size : {oldSize, newSize}) {
+            if (size > at && size < next)
+                next = size;
+        }
+        segments.push_back({at, next, std::nullopt});
+        at = next;
+    }
+    return segments;
+}
+
 // What the log held from the first byte a save changes, its length then,
 // and what the save expects to leave.
 struct Rollback
@@ -42,32 +73,34 @@ struct Rollback
     qint64 oldSize = 0;
     qint64 from = 0;
     qint64 newSize = 0;
-    quint64 before = 0;          // checksum of the bytes before `from`
-    quint64 growth = 0;          // of the new bytes past oldSize
-    std::vector<quint64> blocks; // of each block of the new bytes from `from`
-    QByteArray bytes;            // the old log from `from` to its end
-
-    qint64 headEnd() const { return std::min(oldSize, newSize); }
+    quint64 before = 0;            // checksum of the bytes before `from`
+    std::vector<Segment> segments; // from `from` to the longer length
+    QByteArray bytes;              // the old log from `from` to its end
 
     QByteArray record() const
     {
-        QByteArray blockList;
-        for (const quint64 block : blocks)
-            blockList += QByteArray::number(block, 16) + ',';
+        QByteArray sums;
+        for (const Segment &segment : segments) {
+            if (segment.newSum)
+                sums += QByteArray::number(*segment.newSum, 16) + ',';
+        }
         return rollbackMark + logPath.toUtf8().toPercentEncoding() + '\n' +
                QByteArray::number(oldSize) + '\n' + QByteArray::number(from) + '\n' +
-               QByteArray::number(newSize) + '\n' + QByteArray::number(before, 16) + '\n' +
-               QByteArray::number(growth, 16) + '\n' + blockList + '\n' + bytes;
+               QByteArray::number(newSize) + '\n' + QByteArray::number(before, 16) + '\n' + sums +
+               '\n' + bytes;
     }
     // Nothing where the record is not one whole rollback of this log. Its
-    // header is read whole, however long the path.
+    // header is read whole, however long the path. An older version's copy is
+    // read too: a save it left unfinished is put back as it was made.
     static std::optional<Rollback> read(const QByteArray &record, const QString &logPath)
     {
-        if (!record.startsWith(rollbackMark))
+        const bool older = record.startsWith(olderMark);
+        if (!record.startsWith(rollbackMark) && !older)
             return std::nullopt;
+        const int lines = older ? 7 : 6;
         QList<QByteArrayView> head;
         qsizetype at = rollbackMark.size();
-        while (head.size() < 7) {
+        while (head.size() < lines) {
             const qsizetype end = record.indexOf('\n', at);
             if (end < 0)
                 return std::nullopt;
@@ -76,38 +109,77 @@ struct Rollback
         }
         if (head[0] != logPath.toUtf8().toPercentEncoding())
             return std::nullopt;
-        bool read[5] = {};
+        bool read[5] = {true, true, true, true, true};
         Rollback rollback;
         rollback.logPath = logPath;
         rollback.oldSize = head[1].toLongLong(&read[0]);
         rollback.from = head[2].toLongLong(&read[1]);
         rollback.newSize = head[3].toLongLong(&read[2]);
         rollback.before = head[4].toULongLong(&read[3], 16);
-        rollback.growth = head[5].toULongLong(&read[4], 16);
         rollback.bytes = record.sliced(at);
-        for (const QByteArray &block : head[6].toByteArray().split(',')) {
-            bool blockRead = false;
-            if (!block.isEmpty())
-                rollback.blocks.push_back(block.toULongLong(&blockRead, 16));
-            if (!block.isEmpty() && !blockRead)
+        std::vector<quint64> sums;
+        for (const QByteArray &sum : head.back().toByteArray().split(',')) {
+            bool sumRead = false;
+            if (!sum.isEmpty())
+                sums.push_back(sum.toULongLong(&sumRead, 16));
+            if (!sum.isEmpty() && !sumRead)
                 return std::nullopt;
         }
         if (!std::all_of(std::begin(read), std::end(read), [](bool r) { return r; }) ||
             rollback.from < 0 || rollback.newSize < rollback.from ||
             rollback.from + rollback.bytes.size() != rollback.oldSize)
             return std::nullopt;
+        const bool laidOut =
+            older ? rollback.layOutOlder(sums, head[5], &read[4]) : rollback.layOut(sums);
+        if (!laidOut || !read[4])
+            return std::nullopt;
         return rollback;
     }
 
-    // Whether the file is as this save left it, at any step: its length one
-    // the save gives it, the bytes before the change and the growth as they
-    // were and were to be, and each block after the change old or new, but
-    // for one.
+    // The segments of the file's pages, each with the new bytes' checksum
+    // where the new log reaches; false where the sums do not fit them.
+    bool layOut(const std::vector<quint64> &sums)
+    {
+        segments = pageSegments(from, oldSize, newSize);
+        std::size_t next = 0;
+        for (Segment &segment : segments) {
+            if (segment.start >= newSize)
+                continue;
+            if (next == sums.size())
+                return false;
+            segment.newSum = sums[next++];
+        }
+        return next == sums.size();
+    }
+    // An older copy's: blocks of 4 KB from `from` up to the shorter length,
+    // then the growth as one.
+    bool layOutOlder(const std::vector<quint64> &blocks, QByteArrayView growthSum, bool *read)
+    {
+        segments.clear();
+        const qint64 headEnd = std::min(oldSize, newSize);
+        std::size_t next = 0;
+        for (qint64 at = from; at < headEnd; at += page) {
+            if (next == blocks.size())
+                return false;
+            segments.push_back({at, std::min(at + page, headEnd), blocks[next++]});
+        }
+        if (newSize > oldSize)
+            segments.push_back({oldSize, newSize, growthSum.toULongLong(read, 16)});
+        else if (oldSize > newSize)
+            segments.push_back({newSize, oldSize, std::nullopt});
+        return next == blocks.size();
+    }
+
+    // Whether the file is as this save, or putting back its old log, left
+    // it at any step, even where a power cut kept only some of the pages
+    // written since the last sync: its length one of those the steps pass
+    // through, the bytes before the change as they were, and each segment
+    // old, new or, past the shorter length, zeros; all but one, which a write
+    // cut short may have left part old and part new.
     bool leftBy(QFile &file) const
     {
         const qint64 size = file.size();
-        const qint64 grown = std::max(oldSize, newSize);
-        if ((size != oldSize && size != grown && size != newSize) || size < from)
+        if (size < std::min(oldSize, newSize) || size > std::max(oldSize, newSize) || size < from)
             return false;
         const auto readAt = [&](qint64 at, qint64 length, QByteArray &into) {
             into.resize(length);
@@ -124,27 +196,37 @@ struct Rollback
         }
         if (hash != before)
             return false;
-        if (size > oldSize &&
-            (!readAt(oldSize, size - oldSize, block) || checksum(block) != growth))
-            return false;
-        int cut = 0;
-        const qint64 end = std::min(size, oldSize);
-        for (qint64 at = from; at < end; at += checkedBlock) {
-            const qint64 length = std::min(checkedBlock, end - at);
-            if (!readAt(at, length, block))
+        const qint64 shorter = std::min(oldSize, newSize);
+        int unknown = 0;
+        for (const Segment &segment : segments) {
+            if (segment.start >= size)
+                break;
+            const qint64 end = std::min(segment.end, size);
+            if (!readAt(segment.start, end - segment.start, block))
                 return false;
-            const QByteArrayView old = QByteArrayView(bytes).sliced(at - from, length);
-            if (block == old)
-                continue;
-            const std::size_t index = std::size_t((at - from) / checkedBlock);
-            const qint64 newLength = std::min(length, headEnd() - at);
-            const bool isNew = newLength > 0 && index < blocks.size() &&
-                               checksum(QByteArrayView(block).first(newLength)) == blocks[index] &&
-                               QByteArrayView(block).sliced(newLength) == old.sliced(newLength);
-            if (!isNew && ++cut > 1)
+            const bool old =
+                segment.start < oldSize &&
+                block == QByteArrayView(bytes).sliced(segment.start - from, block.size());
+            const bool isNew =
+                segment.newSum && end == segment.end && checksum(block) == *segment.newSum;
+            const bool zeros =
+                segment.start >= shorter &&
+                std::all_of(block.begin(), block.end(), [](char c) { return c == 0; });
+            if (!old && !isNew && !zeros && ++unknown > 1)
                 return false;
         }
         return true;
+    }
+    // Whether putting back the old log, begun on a file it found as its save
+    // left it and cut short, may go on: each try leaves a segment of its own
+    // part old, so only the length and the bytes before the change are told.
+    bool resumableOn(QFile &file) const
+    {
+        const qint64 size = file.size();
+        if (size < std::min(oldSize, newSize) || size > std::max(oldSize, newSize) || size < from)
+            return false;
+        QByteArray head(from, Qt::Uninitialized);
+        return file.seek(0) && file.read(head.data(), from) == from && checksum(head) == before;
     }
 };
 
@@ -176,6 +258,19 @@ bool putBack(QFile &file, const Rollback &rollback, FileSteps &steps, QString *r
            steps.write(file, rollback.from, rollback.bytes, reason) && steps.sync(file, reason);
 }
 
+// The old log put back from the copy, which is first marked as being put
+// back, so that a start after a crash in the middle goes on with it; then
+// the copy is removed. False, with the reason, where a step failed: the copy
+// stays to be put back at the next start.
+bool putBackFrom(QFile &file, const Rollback &rollback, const QString &copyPath, FileSteps &steps,
+                 QString *reason)
+{
+    const QString marked = RestoringFilePath(rollback.logPath);
+    if (copyPath != marked && !steps.rename(copyPath, marked, reason))
+        return false;
+    return putBack(file, rollback, steps, reason) && steps.remove(marked, reason);
+}
+
 // Beside the copy, under the day and time it was kept aside.
 QString keepAside(const QString &rollbackPath, QString *reason)
 {
@@ -192,6 +287,11 @@ QString keepAside(const QString &rollbackPath, QString *reason)
 }
 
 } // namespace
+
+QString RestoringFilePath(const QString &logPath)
+{
+    return RollbackFilePath(logPath) + QStringLiteral(".restoring");
+}
 
 QString RollbackFilePath(const QString &logPath)
 {
@@ -216,7 +316,7 @@ bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *error
     // The copy of a save that did not finish goes back first: a new copy
     // would take its place.
     const QString rollbackPath = RollbackFilePath(path);
-    if (QFileInfo::exists(rollbackPath)) {
+    if (QFileInfo::exists(rollbackPath) || QFileInfo::exists(RestoringFilePath(path))) {
         const RestoreOutcome restored = RestoreUnfinishedSave(path, steps);
         if (restored.kind == RestoreOutcome::Failed) {
             reason = QStringLiteral("The last save could not be put back from \"%1\": %2")
@@ -242,11 +342,11 @@ bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *error
         return fail();
     // The bytes before the change are the same in the file and the new log.
     rollback.before = checksum(QByteArrayView(bytes).first(rollback.from));
-    if (bytes.size() > rollback.oldSize)
-        rollback.growth = checksum(QByteArrayView(bytes).sliced(rollback.oldSize));
-    for (qint64 at = rollback.from; at < rollback.headEnd(); at += checkedBlock) {
-        rollback.blocks.push_back(checksum(
-            QByteArrayView(bytes).sliced(at, std::min(checkedBlock, rollback.headEnd() - at))));
+    rollback.segments = pageSegments(rollback.from, rollback.oldSize, rollback.newSize);
+    for (Segment &segment : rollback.segments) {
+        if (segment.start < rollback.newSize)
+            segment.newSum =
+                checksum(QByteArrayView(bytes).sliced(segment.start, segment.end - segment.start));
     }
 
     QDir().mkpath(QFileInfo(rollbackPath).absolutePath());
@@ -255,6 +355,8 @@ bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *error
         reason = copy.errorString();
         return fail();
     }
+    // The old tickets are the user's alone.
+    copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!steps.write(copy, 0, rollback.record(), &reason) || !steps.commit(copy, &reason))
         return fail();
 
@@ -272,21 +374,23 @@ bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *error
         if (steps.remove(rollbackPath, &reason))
             return true;
         QString ignored;
-        putBack(file, rollback, steps, &ignored);
+        putBackFrom(file, rollback, rollbackPath, steps, &ignored);
         return fail();
     }
     // Where the old log cannot be put back now, the next start does it.
     QString putBackReason;
-    if (putBack(file, rollback, steps, &putBackReason))
-        steps.remove(rollbackPath, &putBackReason);
+    putBackFrom(file, rollback, rollbackPath, steps, &putBackReason);
     return fail();
 }
 
 RestoreOutcome RestoreUnfinishedSave(const QString &logPath, FileSteps &steps)
 {
     RestoreOutcome outcome;
-    const QString rollbackPath = RollbackFilePath(logPath);
-    QFile copy(rollbackPath);
+    // A put-back cut short goes on first; its copy is the save's own.
+    const QString restoringPath = RestoringFilePath(logPath);
+    const bool resuming = QFileInfo::exists(restoringPath);
+    const QString copyPath = resuming ? restoringPath : RollbackFilePath(logPath);
+    QFile copy(copyPath);
     if (!copy.open(QIODevice::ReadOnly)) {
         if (copy.exists()) {
             outcome.kind = RestoreOutcome::Failed;
@@ -296,36 +400,36 @@ RestoreOutcome RestoreUnfinishedSave(const QString &logPath, FileSteps &steps)
     }
     const QByteArray record = copy.readAll();
     copy.close();
-    const std::optional<Rollback> rollback =
-        Rollback::read(record, QFileInfo(logPath).absoluteFilePath());
-    QFile file(logPath);
-    if (rollback && file.exists()) {
-        if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-            outcome.kind = RestoreOutcome::Failed;
-            outcome.reason = file.errorString();
-            return outcome;
-        }
-        if (!rollback->leftBy(file)) {
-            outcome.keptAside = keepAside(rollbackPath, &outcome.reason);
-            outcome.kind =
-                outcome.keptAside.isEmpty() ? RestoreOutcome::Failed : RestoreOutcome::KeptAside;
-            return outcome;
-        }
-        if (!putBack(file, *rollback, steps, &outcome.reason)) {
-            outcome.kind = RestoreOutcome::Failed;
-            return outcome;
-        }
-        outcome.kind = RestoreOutcome::Restored;
-    } else if (record.startsWith("Ticketwise rollback ") && !rollback) {
-        // Another program's copy, or another log's: not ours to delete.
-        outcome.keptAside = keepAside(rollbackPath, &outcome.reason);
+    const auto keptAside = [&] {
+        outcome.keptAside = keepAside(copyPath, &outcome.reason);
         outcome.kind =
             outcome.keptAside.isEmpty() ? RestoreOutcome::Failed : RestoreOutcome::KeptAside;
         return outcome;
+    };
+    const std::optional<Rollback> rollback =
+        Rollback::read(record, QFileInfo(logPath).absoluteFilePath());
+    // Another program's copy, one cut short, or another log's: not ours to
+    // delete.
+    if (!rollback)
+        return keptAside();
+    QFile file(logPath);
+    // A log that is not there (a share or a disk not mounted yet) keeps its
+    // copy until it is.
+    if (!file.exists()) {
+        outcome.kind = RestoreOutcome::LogMissing;
+        return outcome;
     }
-    // A copy of a log that is gone, or one cut short: there is nothing to put
-    // back.
-    if (!steps.remove(rollbackPath, &outcome.reason))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         outcome.kind = RestoreOutcome::Failed;
+        outcome.reason = file.errorString();
+        return outcome;
+    }
+    if (!(resuming ? rollback->resumableOn(file) : rollback->leftBy(file)))
+        return keptAside();
+    if (!putBackFrom(file, *rollback, copyPath, steps, &outcome.reason)) {
+        outcome.kind = RestoreOutcome::Failed;
+        return outcome;
+    }
+    outcome.kind = RestoreOutcome::Restored;
     return outcome;
 }

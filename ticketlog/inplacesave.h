@@ -20,17 +20,20 @@
 bool SaveLogFileInPlace(const LogList &list, const QString &path, QString *errorString = nullptr,
                         FileSteps &steps = FileSteps::system());
 
-// Where the rollback copy of the log at path is kept while it is written.
+// Where the rollback copy of the log at path is kept while it is written, and
+// where it lies while the old log is being put back from it.
 QString RollbackFilePath(const QString &logPath);
+QString RestoringFilePath(const QString &logPath);
 
 struct RestoreOutcome
 {
     enum Kind
     {
-        Nothing,   // no save was unfinished
-        Restored,  // the old log is back
-        KeptAside, // the log is not what the save left: it stays as it is
-        Failed     // the old log could not be put back; the copy stays
+        Nothing,    // no save was unfinished
+        Restored,   // the old log is back
+        KeptAside,  // the log is not what the save left: it stays as it is
+        LogMissing, // the log is not there now: the copy stays until it is
+        Failed      // the old log could not be put back; the copy stays
     };
     Kind kind = Nothing;
     QString keptAside; // where the copy went, in its folder
