@@ -4,7 +4,7 @@ SANITIZED ?= $(BUILD)-sanitized
 WINDOWS ?= $(BUILD)-windows
 CMAKE_FLAGS ?=
 
-.PHONY: deps deps-run build run test sanitized windows bench fuzz package
+.PHONY: deps deps-run build run test sanitized windows bench fuzz crash package
 
 # What building and running need, and what the tests need besides.
 deps-run:
@@ -41,6 +41,15 @@ windows: deps
 # Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_window
+
+# The crash tests at length: a save in place and its put-back ended at
+# CRASH_RUNS random bytes, and cut by CRASH_RUNS power cuts, for each kind of
+# save (CI runs 60 and 80 of each).
+CRASH_RUNS ?= 2000
+
+crash: build
+	TICKETWISE_CRASH_RUNS=$(CRASH_RUNS) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tst_crashsafety \
+		inPlaceSaveCutAtAnyByteIsPutBack powerCutKeepingAnyPagesIsPutBack
 
 # A Debian package, build/ticketwise_VERSION_ARCH.deb, that installs under /usr.
 package: build

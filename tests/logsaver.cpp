@@ -39,6 +39,12 @@ public:
     {
     }
     bool reached() const { return (m_stopAt > 0 && m_step >= m_stopAt) || m_cut; }
+    // Ends the program where a write was cut short, as a kill then would.
+    void endIfCut() const
+    {
+        if (m_cut)
+            std::_Exit(9);
+    }
 
 protected:
     bool beforeStep(Kind, const QString &, qint64, QString *reason) override
@@ -127,6 +133,7 @@ int main(int argc, char *argv[])
     if (args.size() >= 3 && args[1] == QLatin1String("--restore")) {
         StoppingSteps steps(cut == 3 ? 0 : args.value(3).toInt(), false, cutAt);
         const RestoreOutcome restored = RestoreUnfinishedSave(args[2], steps);
+        steps.endIfCut();
         QTextStream(stdout) << restored.keptAside << restored.reason;
         return int(restored.kind);
     }
@@ -158,7 +165,10 @@ int main(int argc, char *argv[])
     StoppingSteps steps(args.value(5).startsWith(QLatin1String("--")) ? 0 : args.value(5).toInt(),
                         args.value(6) == QLatin1String("crash"), cutAt);
     QString error;
-    if (inPlace ? SaveLogFileInPlace(list, path, &error, steps) : SaveLogFile(list, path, &error))
+    const bool saved =
+        inPlace ? SaveLogFileInPlace(list, path, &error, steps) : SaveLogFile(list, path, &error);
+    steps.endIfCut();
+    if (saved)
         return (args.value(5).toInt() > 0 || cutAt >= 0) && !steps.reached() ? 4 : 0;
     QTextStream(stderr) << error << '\n';
     return 1;

@@ -1,3 +1,5 @@
+#include "filesteps.h"
+#include "inplacesave.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 #include "testfiles.h"
@@ -11,6 +13,7 @@
 
 #include <csignal>
 #include <optional>
+#include <sys/stat.h>
 
 // A program killed at any moment of a save leaves the log whole: the old one
 // or the new one, never a mixture or a cut. A save in place stopped at any
@@ -27,6 +30,11 @@ private slots:
     void inPlaceSaveStoppedAtAnyStepIsPutBack();
     void rollbackRestoresOnlyItsOwnSave_data();
     void rollbackRestoresOnlyItsOwnSave();
+    void inPlaceSaveCutAtAnyByteIsPutBack_data();
+    void inPlaceSaveCutAtAnyByteIsPutBack();
+    void powerCutKeepingAnyPagesIsPutBack_data();
+    void powerCutKeepingAnyPagesIsPutBack();
+    void copyIsKeptWhileTheLogIsMissing();
 
 private:
     // The helper's exit code, and what it printed.
@@ -247,6 +255,208 @@ void TestCrashSafety::rollbackRestoresOnlyItsOwnSave()
         QVERIFY2(report.contains(aside[0] + "\"."), qPrintable(report));
         return;
     }
+    run({"--restore", path}, Restored);
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(copies("*rollback*"), QStringList());
+}
+
+namespace {
+
+// The saves the crash tests make over a log of 3,000 tickets, about 110 KB.
+void addSaves()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<int>("without");
+    QTest::newRow("an ADD") << rows + 1 << "first" << -1;
+    QTest::newRow("a DELETE near the top") << rows << "first" << 2;
+    QTest::newRow("an import that doubles the log") << rows * 2 << "first" << -1;
+    QTest::newRow("a log that shrinks by half") << rows / 2 << "first" << -1;
+    QTest::newRow("rewritten") << rows << "second" << -1;
+}
+
+// How many kills a run makes of each save: a few hundred in all, more where
+// TICKETWISE_CRASH_RUNS asks (make crash).
+int runsOfEach(int fewest)
+{
+    return std::max(fewest, qEnvironmentVariableIntValue("TICKETWISE_CRASH_RUNS"));
+}
+
+// The disk after a power cut: the pages the log held at its last sync, and
+// of the pages written since, any that reached it; its length either.
+class PowerCut : public FileSteps
+{
+public:
+    PowerCut(const QString &log, QRandomGenerator &random, int cutAtStep)
+        : m_log(log), m_random(random), m_cutAtStep(cutAtStep), m_synced(readBytes(log))
+    {
+    }
+    bool cut() const { return m_cut; }
+    // Writes the log as the disk keeps it after the cut.
+    void keepSomePages() const
+    {
+        const QByteArray written = readBytes(m_log);
+        const qsizetype size = m_random.bounded(2) ? written.size() : m_synced.size();
+        QByteArray kept(size, '\0');
+        for (qsizetype at = 0; at < size; at += 4096) {
+            const QByteArray &from = m_random.bounded(2) ? written : m_synced;
+            const qsizetype length = std::min<qsizetype>(4096, size - at);
+            const QByteArray page = from.mid(at, length);
+            kept.replace(at, page.size(), page);
+        }
+        writeBytes(m_log, kept);
+    }
+
+protected:
+    bool beforeStep(Kind kind, const QString &file, qint64, QString *reason) override
+    {
+        if (m_cut || ++m_step == m_cutAtStep) {
+            m_cut = true;
+            *reason = QStringLiteral("the power went");
+            return false;
+        }
+        if (kind == Kind::Sync && file == m_log)
+            m_synced = readBytes(m_log);
+        return true;
+    }
+
+private:
+    QString m_log;
+    QRandomGenerator &m_random;
+    int m_cutAtStep;
+    int m_step = 0;
+    bool m_cut = false;
+    QByteArray m_synced;
+};
+
+} // namespace
+
+void TestCrashSafety::inPlaceSaveCutAtAnyByteIsPutBack_data()
+{
+    addSaves();
+}
+
+// A save in place, and then the put-back at the next start, each ended at a
+// random byte of what they write (the rollback copy, the growth, the changed
+// bytes, the old ones put back): the next start that finishes leaves the old
+// log, byte for byte, and no copy. Each runs as a process of its own.
+void TestCrashSafety::inPlaceSaveCutAtAnyByteIsPutBack()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, tag);
+    QFETCH(int, without);
+    const QString path = m_dir->filePath("saved.wok");
+    const QByteArray old = logOf("first");
+    const QByteArray saved = logOf(tag, rows, without);
+    const quint32 seed = QRandomGenerator::global()->generate();
+    qInfo("bytes from seed %u", seed);
+    QRandomGenerator random(seed);
+    // The rollback copy holds the old bytes from the first change on.
+    const int reach = int(old.size() + saved.size()) * 2;
+    for (int kill = 0, kills = runsOfEach(60); kill < kills; ++kill) {
+        writeBytes(path, old);
+        const QString cut = QString::number(random.bounded(reach));
+        QStringList save = {path, QString::number(rows), tag, "--in-place", "--cut", cut};
+        if (without >= 0)
+            save << "--delete" << QString::number(without);
+        run(save, -1);
+        if (m_exitCode == 4) {
+            QCOMPARE(readBytes(path), saved);
+            continue;
+        }
+        QVERIFY2(m_exitCode == 9, qPrintable(QString("cut at %1: %2").arg(cut).arg(m_exitCode)));
+        // Half the time the put-back is cut short too, and the start after
+        // goes on with it.
+        if (random.bounded(2)) {
+            run({"--restore", path, "--cut", QString::number(random.bounded(reach))}, -1);
+            QVERIFY2(m_exitCode == 9 || m_exitCode == Restored || m_exitCode == Nothing,
+                     qPrintable(QString("cut at %1, then %2").arg(cut).arg(m_exitCode)));
+        }
+        run({"--restore", path}, -1);
+        QVERIFY2(m_exitCode == Restored || m_exitCode == Nothing,
+                 qPrintable(QString("cut at %1: %2").arg(cut).arg(m_exitCode)));
+        QVERIFY2(readBytes(path) == old, qPrintable("cut at " + cut));
+        QCOMPARE(copies("*rollback*"), QStringList());
+    }
+}
+
+void TestCrashSafety::powerCutKeepingAnyPagesIsPutBack_data()
+{
+    addSaves();
+}
+
+// The power goes at any step of a save in place, and the disk keeps any of
+// the pages written since the last sync, and either length; the put-back at
+// the next start may lose power too. The start after leaves the old log.
+void TestCrashSafety::powerCutKeepingAnyPagesIsPutBack()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, tag);
+    QFETCH(int, without);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath("home")));
+    const QString path = m_dir->filePath("saved.wok");
+    const QByteArray old = logOf("first");
+    LogListModel list;
+    for (int row = 0; row < rows; ++row) {
+        if (row == without)
+            continue;
+        const int at = list.size();
+        list.append(QStringLiteral("%1 game %2").arg(tag).arg(row));
+        list.setSubItem(at, 1, QStringLiteral("%1 date %2").arg(tag).arg(row));
+        list.setSubItem(at, 2, QStringLiteral("%1 numbers %2").arg(tag).arg(row));
+    }
+    const quint32 seed = QRandomGenerator::global()->generate();
+    qInfo("pages from seed %u", seed);
+    QRandomGenerator random(seed);
+    for (int cut = 0, cuts = runsOfEach(80); cut < cuts; ++cut) {
+        writeBytes(path, old);
+        PowerCut save(path, random, 1 + int(random.bounded(10)));
+        if (SaveLogFileInPlace(list, path, nullptr, save)) {
+            QCOMPARE(readBytes(path), LogFileBytes(list));
+            continue;
+        }
+        QVERIFY(save.cut());
+        save.keepSomePages();
+        if (random.bounded(2)) {
+            PowerCut putBack(path, random, 1 + int(random.bounded(4)));
+            RestoreUnfinishedSave(path, putBack);
+            if (putBack.cut())
+                putBack.keepSomePages();
+        }
+        const RestoreOutcome restored = RestoreUnfinishedSave(path);
+        QVERIFY2(restored.kind == RestoreOutcome::Restored ||
+                     restored.kind == RestoreOutcome::Nothing,
+                 qPrintable(
+                     QString("cut %1: %2 %3").arg(cut).arg(restored.kind).arg(restored.keptAside)));
+        QVERIFY2(readBytes(path) == old, qPrintable(QString("cut %1").arg(cut)));
+        QCOMPARE(
+            QDir(m_dir->filePath("home")).entryList({"*rollback*"}, QDir::Files | QDir::Hidden),
+            QStringList());
+    }
+}
+
+// A log not there at a start, as on a share not mounted yet, keeps its copy,
+// private to the user, and has it put back once the log is there again.
+void TestCrashSafety::copyIsKeptWhileTheLogIsMissing()
+{
+    const QString path = m_dir->filePath("share/saved.wok");
+    QVERIFY(QDir().mkpath(m_dir->filePath("share")));
+    const QByteArray old = logOf("first", 300);
+    writeBytes(path, old);
+    run({path, "300", "first", "--in-place", "4", "crash", "--delete", "150"}, 9);
+    const QByteArray halfWritten = readBytes(path);
+    const QStringList copy = copies("saved.wok.rollback-*");
+    QCOMPARE(copy.size(), 1);
+    struct stat info = {};
+    QCOMPARE(
+        ::stat(QFile::encodeName(m_dir->filePath("home/Ticketwise/") + copy[0]).constData(), &info),
+        0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+    QVERIFY(QDir(m_dir->filePath("share")).rename("saved.wok", "../unmounted.wok"));
+    run({"--restore", path}, LogMissing);
+    QCOMPARE(copies("saved.wok.rollback-*"), copy);
+    QVERIFY(QDir(m_dir->path()).rename("unmounted.wok", "share/saved.wok"));
+    QCOMPARE(readBytes(path), halfWritten);
     run({"--restore", path}, Restored);
     QCOMPARE(readBytes(path), old);
     QCOMPARE(copies("*rollback*"), QStringList());
