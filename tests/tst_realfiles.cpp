@@ -63,7 +63,7 @@ void TestRealFiles::filesRead_data()
     QTest::newRow("tx mega millions, 2003 and 2013") << "tx-megamillions.csv"
                                                      << "Mega Millions" << 13 << 0 << "";
     QTest::newRow("pb with power play, whites joined by |") << "pb-powerplay.csv"
-                                                             << "Powerball" << 18 << 1 << "";
+                                                            << "Powerball" << 18 << 1 << "";
     // The title's date names no draw; the header and its dashes are skipped.
     QTest::newRow("ca daily 3") << "ca-daily3.txt"
                                 << "Daily 3" << 12 << 3 << "";
