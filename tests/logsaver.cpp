@@ -8,9 +8,6 @@
 // in turn until it is killed.
 // logsaver --add PROGRAM-LOG USER-LOG GAME: starts as the program does, adds
 // the ticket GAME, and prints the rows it then holds and what the save did.
-// logsaver --start LOG: starts on LOG as the program does and prints how:
-// "alone", then holds the name until its input ends; "handed" or
-// "not answering".
 // logsaver --restore PATH [STEP] [--cut BYTES]: what a start does with a save
 // in place that did not finish, there with its STEP-th step failing, or the
 // program ending once BYTES were written; exits with the kind of
@@ -19,7 +16,6 @@
 #include "logcommands.h"
 #include "logfile.h"
 #include "loglistmodel.h"
-#include "singleinstance.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -99,28 +95,6 @@ int addTicket(const QString &programLog, const QString &userLog, const QString &
     return outcome.saved ? 0 : 1;
 }
 
-// A copy that stands alone, with no window, answers no later start: that one
-// says it is not answering, which shows that it found this one.
-int startOn(const QString &log)
-{
-    SingleInstance instance(log);
-    const SingleInstance::Start start = instance.start();
-    QTextStream out(stdout);
-    if (start != SingleInstance::Start::Alone) {
-        out << (start == SingleInstance::Start::HandedToRunningCopy ? "handed\n"
-                                                                    : "not answering\n");
-        return 0;
-    }
-    // No window stands to come to the front: a later start hears nothing.
-    instance.raiseOnRequest(nullptr);
-    out << "alone " << instance.heldName() << '\n';
-    out.flush();
-    QFile input;
-    if (input.open(stdin, QIODevice::ReadOnly))
-        input.readAll();
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -137,8 +111,6 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << restored.keptAside << restored.reason;
         return int(restored.kind);
     }
-    if (args.size() == 3 && args[1] == QLatin1String("--start"))
-        return startOn(args[2]);
     if (args.size() == 5 && args[1] == QLatin1String("--add"))
         return addTicket(args[2], args[3], args[4]);
     const bool inPlace = args.size() >= 5 && args[4] == QLatin1String("--in-place");
