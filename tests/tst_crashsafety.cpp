@@ -248,11 +248,11 @@ void TestCrashSafety::rollbackRestoresOnlyItsOwnSave()
     if (change == "put back fails") {
         const QByteArray copy =
             readBytes(m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0));
-        QVERIFY(run({"--restore", path, "1"}, Failed).contains("step 1 failed"));
+        QVERIFY(run({"--restore", path, "2"}, Failed).contains("step 2 failed"));
         QCOMPARE(readBytes(path), halfWritten);
         // A save meanwhile puts it back first; where it cannot, the save
         // would take the copy's place, and is not made.
-        QVERIFY(run({path, "310", "first", "--in-place", "1", "fail"}, 1)
+        QVERIFY(run({path, "310", "first", "--in-place", "2", "fail"}, 1)
                     .contains("could not be put back"));
         QCOMPARE(
             readBytes(m_dir->filePath("home/Ticketwise/") + copies("saved.wok.rollback-*").at(0)),

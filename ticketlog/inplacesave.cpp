@@ -178,31 +178,21 @@ struct Rollback
     // cut short may have left part old and part new.
     bool leftBy(QFile &file) const
     {
+        if (!lengthAndHeadAsLeft(file))
+            return false;
         const qint64 size = file.size();
-        if (size < std::min(oldSize, newSize) || size > std::max(oldSize, newSize) || size < from)
-            return false;
-        const auto readAt = [&](qint64 at, qint64 length, QByteArray &into) {
-            into.resize(length);
-            return file.seek(at) && file.read(into.data(), length) == length;
-        };
         QByteArray block;
-        quint64 hash = 0xcbf29ce484222325ull;
-        constexpr qint64 chunk = 1 << 20;
-        // Eight bytes a step, whatever the chunk: the checksum of the whole.
-        for (qint64 at = 0; at < from; at += chunk) {
-            if (!readAt(at, std::min(chunk, from - at), block))
-                return false;
-            hash = checksum(block, hash);
-        }
-        if (hash != before)
-            return false;
+        const auto readAt = [&](qint64 at, qint64 length) {
+            block.resize(length);
+            return file.seek(at) && file.read(block.data(), length) == length;
+        };
         const qint64 shorter = std::min(oldSize, newSize);
         int unknown = 0;
         for (const Segment &segment : segments) {
             if (segment.start >= size)
                 break;
             const qint64 end = std::min(segment.end, size);
-            if (!readAt(segment.start, end - segment.start, block))
+            if (!readAt(segment.start, end - segment.start))
                 return false;
             const bool old =
                 segment.start < oldSize &&
@@ -220,13 +210,26 @@ struct Rollback
     // Whether putting back the old log, begun on a file it found as its save
     // left it and cut short, may go on: each try leaves a segment of its own
     // part old, so only the length and the bytes before the change are told.
-    bool resumableOn(QFile &file) const
+    bool resumableOn(QFile &file) const { return lengthAndHeadAsLeft(file); }
+
+    // A length the steps pass through, and the bytes before the change as
+    // they were, read a megabyte at a time.
+    bool lengthAndHeadAsLeft(QFile &file) const
     {
         const qint64 size = file.size();
         if (size < std::min(oldSize, newSize) || size > std::max(oldSize, newSize) || size < from)
             return false;
-        QByteArray head(from, Qt::Uninitialized);
-        return file.seek(0) && file.read(head.data(), from) == from && checksum(head) == before;
+        QByteArray block;
+        quint64 hash = 0xcbf29ce484222325ull;
+        constexpr qint64 chunk = 1 << 20;
+        // Eight bytes a step, whatever the chunk: the checksum of the whole.
+        for (qint64 at = 0; at < from; at += chunk) {
+            block.resize(std::min(chunk, from - at));
+            if (!file.seek(at) || file.read(block.data(), block.size()) != block.size())
+                return false;
+            hash = checksum(block, hash);
+        }
+        return hash == before;
     }
 };
 
@@ -266,9 +269,11 @@ bool putBackFrom(QFile &file, const Rollback &rollback, const QString &copyPath,
                  QString *reason)
 {
     const QString marked = RestoringFilePath(rollback.logPath);
-    if (copyPath != marked && !steps.rename(copyPath, marked, reason))
-        return false;
-    return putBack(file, rollback, steps, reason) && steps.remove(marked, reason);
+    // Unmarked, the old log is put back all the same.
+    QString unmarked;
+    const QString copy =
+        copyPath == marked || steps.rename(copyPath, marked, &unmarked) ? marked : copyPath;
+    return putBack(file, rollback, steps, reason) && steps.remove(copy, reason);
 }
 
 // Beside the copy, under the day and time it was kept aside.
