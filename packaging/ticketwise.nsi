@@ -72,6 +72,7 @@ Section "Uninstall"
     RMDir "$INSTDIR\imageformats"
     RMDir "$INSTDIR\styles"
     RMDir "$INSTDIR\platforms"
+    RMDir "$INSTDIR\tls"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

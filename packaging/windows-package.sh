@@ -10,8 +10,10 @@ runtime_dirs=("$qt/bin" "$(dirname "$($target-gcc-posix -print-libgcc-file-name)
 
 stage="$out/stage/Ticketwise"
 rm -rf "$out/stage"
-# The window's platform, its native style, and the reader of its .ico icon.
-plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+# The window's platform, its native style, the reader of its .ico icon, and
+# HTTPS through Windows' own TLS.
+plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll
+    tls/qschannelbackend.dll)
 mkdir -p "$stage"
 cp "$exe" "$stage/"
 for plugin in "${plugins[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "elidedlabel.h"
 
+#include <QDateTime>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -14,12 +15,18 @@ CheckBar::CheckBar(QWidget *parent) : QueryBar(parent)
         connect(field, &QLineEdit::textChanged, this, &CheckBar::changed);
     finishRow(QStringLiteral("CheckStatus"), QStringLiteral("No game or numbers"));
     startRow();
-    QToolButton *results =
+    QToolButton *fetch = addButton(QStringLiteral("GetResults"), QStringLiteral("Get Results"));
+    fetch->setToolTip(QStringLiteral("Fetch the official file of the game's past draws and check "
+                                     "every ticket of the game against it"));
+    connect(fetch, &QToolButton::clicked, this, &CheckBar::resultsFetchAsked);
+    m_resultsFile =
         addButton(QStringLiteral("CheckResultsFile"), QStringLiteral("Results file..."));
-    results->setToolTip(
+    m_resultsFile->setToolTip(
         QStringLiteral("Check every ticket of the game against a file of past draws"));
-    connect(results, &QToolButton::clicked, this, &CheckBar::resultsFileAsked);
+    connect(m_resultsFile, &QToolButton::clicked, this, &CheckBar::resultsFileAsked);
     m_money = addLine(QStringLiteral("CheckMoney"));
+    startRow();
+    m_source = addLine(QStringLiteral("CheckSource"));
     startRow();
     m_results = addLine(QStringLiteral("CheckSummary"));
 }
@@ -46,6 +53,7 @@ DrawCheck CheckBar::draw() const
 // Short, as the fields keep their room; screen readers hear it whole.
 void CheckBar::showChecked(const DrawCheck &draw, int listed)
 {
+    m_source->hide();
     if (draw.isComplete()) {
         const QString tickets =
             listed == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(listed);
@@ -62,8 +70,27 @@ void CheckBar::showChecked(const DrawCheck &draw, int listed)
     }
 }
 
+namespace {
+
+QString count(int count, const char *one, const char *many)
+{
+    return count == 1 ? QStringLiteral("1 %1").arg(QLatin1StringView(one))
+                      : QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(many));
+}
+
+// "12 draws read, 1 line skipped, 3 tickets checked".
+QString readText(int draws, int skippedLines, int listed)
+{
+    return QStringLiteral("%1 read, %2 skipped, %3 checked")
+        .arg(count(draws, "draw", "draws"), count(skippedLines, "line", "lines"),
+             count(listed, "ticket", "tickets"));
+}
+
+} // namespace
+
 void CheckBar::showHistory(int draws, int skippedLines, int listed, const QString &why)
 {
+    m_source->hide();
     if (!why.isEmpty()) {
         // Short enough for the fields to keep their room: no draw says itself.
         const QString shown = why.left(1).toUpper() + why.mid(1);
@@ -72,13 +99,31 @@ void CheckBar::showHistory(int draws, int skippedLines, int listed, const QStrin
             QStringLiteral("No draws read: %1; %2 lines skipped").arg(why).arg(skippedLines));
         return;
     }
-    const auto count = [](int count, const char *one, const char *many) {
-        return count == 1 ? QStringLiteral("1 %1").arg(QLatin1StringView(one))
-                          : QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(many));
-    };
     showStatus(
         QStringLiteral("%1, %2 skipped").arg(count(draws, "draw", "draws")).arg(skippedLines),
-        QStringLiteral("%1 read, %2 skipped, %3 checked")
-            .arg(count(draws, "draw", "draws"), count(skippedLines, "line", "lines"),
-                 count(listed, "ticket", "tickets")));
+        readText(draws, skippedLines, listed));
+}
+
+void CheckBar::showFetched(const QString &whose, const QDateTime &fetched, int draws,
+                           int skippedLines, int listed, const QString &note)
+{
+    QString line =
+        QStringLiteral("%1, fetched %2")
+            .arg(whose, fetched.toLocalTime().toString(QStringLiteral("MM/dd/yyyy HH:mm")));
+    if (!note.isEmpty())
+        line += QStringLiteral("; ") + note;
+    showStatus(
+        QStringLiteral("%1, %2 skipped").arg(count(draws, "draw", "draws")).arg(skippedLines),
+        readText(draws, skippedLines, listed));
+    m_source->setFullText(line);
+    m_source->show();
+}
+
+void CheckBar::showFetching(const QString &status, const QString &line, bool offerFile)
+{
+    showStatus(status, line);
+    m_source->setFullText(line);
+    m_source->setVisible(!line.isEmpty());
+    if (offerFile)
+        m_resultsFile->setFocus(Qt::OtherFocusReason);
 }

@@ -66,6 +66,10 @@ QToolButton *QueryBar::addButton(const QString &name, const QString &text)
     auto *button = new QToolButton(this);
     button->setObjectName(name);
     button->setText(text);
+    // Buttons side by side at the row's start, the room left after them.
+    const int last = m_row->count() - 1;
+    if (last >= 0 && m_row->itemAt(last)->spacerItem())
+        delete m_row->takeAt(last);
     m_row->addWidget(button);
     m_row->addStretch();
     return button;

@@ -6,6 +6,7 @@
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
+#include "gamename.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "noticebar.h"
@@ -22,9 +23,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -70,6 +73,12 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         openCheck();
         askResultsFile();
     });
+    QAction *getResults = addAction(QStringLiteral("&Get Results"), {});
+    getResults->setObjectName(QStringLiteral("GetResultsAction"));
+    connect(getResults, &QAction::triggered, this, [this] {
+        openCheck();
+        this->getResults();
+    });
     QAction *chart =
         addAction(QStringLiteral("&Numbers Chart..."), QKeySequence(Qt::CTRL | Qt::Key_G));
     chart->setObjectName(QStringLiteral("NumbersChartAction"));
@@ -108,6 +117,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(m_findBar, &FindBar::textChanged, this, &TicketQueries::find);
     connect(m_checkBar, &CheckBar::changed, this, &TicketQueries::check);
     connect(m_checkBar, &CheckBar::resultsFileAsked, this, &TicketQueries::askResultsFile);
+    connect(m_checkBar, &CheckBar::resultsFetchAsked, this, &TicketQueries::getResults);
     // The count follows ADD, DELETE and undo as well as the typing.
     for (const QAbstractItemModel *model : {static_cast<const QAbstractItemModel *>(&m_log),
                                             static_cast<const QAbstractItemModel *>(&m_listed)}) {
@@ -300,12 +310,165 @@ void TicketQueries::checkResultsFile(const QString &path)
                 DrawHistory &history = *read->history;
                 const int draws = history.draws.size();
                 const QString none = history.why(game);
-                relist(
-                    [&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
-                m_drawsFile = QFileInfo(path).fileName();
+                listSeason(game, history, QFileInfo(path).fileName());
                 m_checkBar->showHistory(draws, history.skippedLines, m_listed.rowCount(), none);
             }
             emit resultsFileChecked();
+        });
+}
+
+void TicketQueries::listSeason(const QString &game, DrawHistory &history, const QString &drawsFile)
+{
+    relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
+    m_drawsFile = drawsFile;
+}
+
+namespace {
+
+QString textOf(std::string_view ascii)
+{
+    return QString::fromLatin1(ascii.data(), qsizetype(ascii.size()));
+}
+
+} // namespace
+
+// The one setting of the program: whose draws of a game that states draw
+// apart, asked once and kept per user.
+const ResultSource *TicketQueries::chooseSource(const std::vector<const ResultSource *> &sources,
+                                                const QString &game)
+{
+    if (sources.size() == 1)
+        return sources.front();
+    QSettings settings(QSettings::UserScope, QStringLiteral("Ticketwise"),
+                       QStringLiteral("Ticketwise"));
+    const QString setting = QStringLiteral("results/%1/state").arg(textOf(sources.front()->game));
+    QStringList states;
+    for (const ResultSource *source : sources) {
+        states << textOf(source->state);
+        if (states.back() == settings.value(setting).toString())
+            return source;
+    }
+    bool chosen = false;
+    const QString state = QInputDialog::getItem(
+        m_list.window(), QStringLiteral("Get Results"),
+        QStringLiteral("Whose %1 draws? Each state that publishes them draws its own.").arg(game),
+        states, 0, false, &chosen);
+    if (!chosen)
+        return nullptr;
+    settings.setValue(setting, state);
+    return sources[std::size_t(states.indexOf(state))];
+}
+
+void TicketQueries::getResults()
+{
+    const QString typed = m_checkBar->game().trimmed();
+    if (typed.isEmpty()) {
+        m_checkBar->showFetching(QStringLiteral("No game yet"), {});
+        return;
+    }
+    const QString key = GameKey(typed);
+    const std::u16string_view keyView(reinterpret_cast<const char16_t *>(key.utf16()),
+                                      std::size_t(key.size()));
+    const GameName name(keyView);
+    const QString game = name.game ? textOf(name.game->name) : typed;
+    const std::vector<const ResultSource *> sources = ResultSourcesOf(keyView);
+    if (sources.empty()) {
+        m_checkBar->showFetching(
+            QStringLiteral("No file known"),
+            QStringLiteral("No official file of %1's past draws is known; pick a file of them "
+                           "with Results file...")
+                .arg(game),
+            true);
+        emit resultsFetched();
+        return;
+    }
+    const ResultSource *chosen = chooseSource(sources, game);
+    if (!chosen)
+        return;
+    const ResultSource &source = *chosen;
+    // Named by where it comes from: a mirror's name where one stands in.
+    const QString host = DrawsFetch::addressOf(source).host();
+    const QString whose = QStringLiteral("%1 draws from %2").arg(game, host);
+    struct Got
+    {
+        DrawsFetch::Result fetch;
+        std::optional<DrawHistory> history;
+        QDateTime fetched;
+        QString why;         // where the kept file could not be read
+        QString keepProblem; // where the file fetched could not be kept
+        bool noneFetched = false;
+    };
+    auto got = std::make_shared<Got>();
+    m_checkBar->showFetching(QStringLiteral("Fetching..."),
+                             QStringLiteral("Fetching %1").arg(whose));
+    m_readingSeason = true;
+    m_reading.start(
+        QStringLiteral("Fetching %1...").arg(whose),
+        [got, &source, folder = KeptDraws::userFolder(), limits = m_fetchLimits,
+         typed](const BackgroundWork::Progress &progress) {
+            using Outcome = DrawsFetch::Outcome;
+            KeptDraws kept(folder, source);
+            got->fetch = FetchDraws(source, kept, limits, progress);
+            if (got->fetch.outcome == Outcome::Cancelled)
+                return;
+            if (got->fetch.outcome == Outcome::Fetched) {
+                DrawHistory history = ReadDrawHistory(got->fetch.bytes, typed, progress);
+                // A file that holds no draw of the game is not kept over one
+                // that did.
+                if (history.cancelled || history.draws.size() > 0 || !kept.exists()) {
+                    if (!history.cancelled)
+                        kept.keep(got->fetch.bytes, got->fetch.entityTag, got->fetch.lastModified,
+                                  &got->keepProblem);
+                    got->fetched = QDateTime::currentDateTimeUtc();
+                    got->history = std::move(history);
+                    return;
+                }
+                got->noneFetched = true;
+            } else if (got->fetch.outcome == Outcome::Unchanged) {
+                kept.confirm(&got->keepProblem);
+            }
+            got->fetch.bytes = QByteArray();
+            if (!kept.exists())
+                return;
+            got->fetched = kept.fetched();
+            if (std::optional<QByteArray> bytes = ReadTextFile(kept.path(), &got->why))
+                got->history = ReadDrawHistory(*bytes, typed, progress);
+        },
+        [this, got, whose, typed, host, &source](bool cancelled) {
+            m_readingSeason = false;
+            using Outcome = DrawsFetch::Outcome;
+            if (cancelled || got->fetch.outcome == Outcome::Cancelled ||
+                (got->history && got->history->cancelled)) {
+                m_checkBar->showFetching(QStringLiteral("Cancelled"),
+                                         QStringLiteral("Getting the results was cancelled"));
+            } else if (!got->history) {
+                const QString problem =
+                    got->fetch.problem.isEmpty() ? got->why : got->fetch.problem;
+                m_checkBar->showFetching(
+                    QStringLiteral("Not fetched"),
+                    QStringLiteral("%1 not fetched: %2; pick a file of past draws with Results "
+                                   "file...")
+                        .arg(whose, problem),
+                    true);
+            } else {
+                DrawHistory &history = *got->history;
+                const int draws = history.draws.size();
+                QStringList notes;
+                if (got->fetch.outcome == Outcome::Failed)
+                    notes << QStringLiteral("not fetched now: %1").arg(got->fetch.problem);
+                if (got->noneFetched)
+                    notes << QStringLiteral("the file fetched now held no draw of it");
+                if (!got->keepProblem.isEmpty())
+                    notes << QStringLiteral("not kept: %1").arg(got->keepProblem);
+                if (const QString none = history.why(typed); !none.isEmpty())
+                    notes << none;
+                listSeason(
+                    typed, history,
+                    QStringLiteral("%1 from %2").arg(textOf(source.file), textOf(source.host)));
+                m_checkBar->showFetched(whose, got->fetched, draws, history.skippedLines,
+                                        m_listed.rowCount(), notes.join(QStringLiteral("; ")));
+            }
+            emit resultsFetched();
         });
 }
 

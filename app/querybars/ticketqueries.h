@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QTimer>
 
+#include "drawsfetch.h"
+
 #include <functional>
 #include <span>
 #include <vector>
@@ -19,6 +21,7 @@ class LogListModel;
 class QAction;
 class QueryBar;
 class ReportList;
+struct DrawHistory;
 
 // Find, check a draw, sort and export, on the ticket list. Ctrl+F, Ctrl+K and
 // the list's context menu open a bar over the top of the list, which then
@@ -42,6 +45,13 @@ public:
     // Every ticket of the check bar's game against the draws of a file, read
     // on a thread of its own; resultsFileChecked says when it is done.
     void checkResultsFile(const QString &path);
+    // The same against the official file of the game's past draws, fetched
+    // (or kept from a fetch within the hour) on a thread of its own; a game
+    // that states draw apart asks once whose. resultsFetched says when it is
+    // done.
+    void getResults();
+    // How long a fetch waits and how much it takes; tests make them small.
+    void setFetchLimits(const FetchLimits &limits) { m_fetchLimits = limits; }
     void closeBars();
     // Says how something done to the whole log went, over the whole log.
     void showNotice(const QString &text);
@@ -54,6 +64,7 @@ public:
 
 signals:
     void resultsFileChecked();
+    void resultsFetched();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,6 +78,9 @@ private:
     void sortBy(int column);
     void askExport(bool listedOnly);
     void askResultsFile();
+    const ResultSource *chooseSource(const std::vector<const ResultSource *> &sources,
+                                     const QString &game);
+    void listSeason(const QString &game, DrawHistory &history, const QString &drawsFile);
     void showSummary();
     void openChart();
     void askReport();
@@ -89,4 +103,5 @@ private:
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
     bool m_readingSeason = false;
+    FetchLimits m_fetchLimits;
 };

@@ -1,0 +1,311 @@
+// Get Results: the official file of a game's past draws fetched over HTTPS
+// from a server of the test's own, whose certificate the test alone trusts,
+// kept in the user's draws folder and checked; every way a fetch can fail
+// leaves the kept file whole and the log untouched. No test reaches the
+// internet: the sources are pointed at the server by TICKETWISE_RESULTS_MIRROR.
+#include "form1.h"
+#include "httpsserver.h"
+#include "keptdraws.h"
+#include "managerpage.h"
+#include "resultsource.h"
+#include "systemrandomsource.h"
+#include "testfiles.h"
+#include "ticketqueries.h"
+
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <optional>
+
+namespace {
+
+// Two Powerball tickets; the first file's draw of 11/28 gives the first 4 of
+// 5 and the ball, the second file adds the draw of 11/30, five whites.
+const QByteArray savedLog = "Powerball\r\n11/28/2026\r\n5 12 23 34 45 PB 9\r\n"
+                            "Powerball\r\n11/30/2026\r\n5 12 23 40 41 PB 1\r\n";
+const QByteArray firstFile = "Draw Date,Winning Numbers,Multiplier\n"
+                             "11/28/2026,05 12 23 34 50 09,3\n";
+const QByteArray secondFile = firstFile + "11/30/2026,05 12 23 40 41 20,2\n";
+
+} // namespace
+
+class TestFetch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fetchKeepsAWholeFileAndLeavesTheLog_data();
+    void fetchKeepsAWholeFileAndLeavesTheLog();
+    void cancelStopsTheFetch();
+    void stateIsAskedOnceAndAGameWithoutAFileSaysSo();
+
+private:
+    // A certificate and its key for the names, made by openssl and trusted
+    // by this process alone.
+    void makeCertificate(const QString &name, const QString &alternativeNames);
+    // The line under the check bar's buttons, whole.
+    QString status() const
+    {
+        return m_window->findChild<QLabel *>("CheckSource")->accessibleName();
+    }
+    void getResults(const QString &game)
+    {
+        QLineEdit *field = m_window->findChild<QLineEdit *>("CheckGame");
+        field->setText(game);
+        QSignalSpy fetched(&queries(), &TicketQueries::resultsFetched);
+        QTest::mouseClick(m_window->findChild<QToolButton *>("GetResults"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(fetched.count(), 1, 20000);
+    }
+    TicketQueries &queries() const { return m_window->findChild<ManagerPage *>()->queries(); }
+    KeptDraws kept() const
+    {
+        return KeptDraws(KeptDraws::userFolder(), *ResultSourcesOf(u"powerball")[0]);
+    }
+    // The kept file, as fetched two hours ago.
+    void keepAged(const QByteArray &bytes)
+    {
+        QString reason;
+        KeptDraws file = kept();
+        QVERIFY2(file.keep(bytes, "\"v1\"", {}, &reason), qPrintable(reason));
+        const QString record = file.path() + ".fetched";
+        QByteArray lines = readBytes(record);
+        const QByteArray when =
+            QDateTime::currentDateTimeUtc().addSecs(-7200).toString(Qt::ISODate).toLatin1();
+        lines.replace(lines.lastIndexOf('\n', lines.size() - 2) + 1, when.size(), when);
+        writeBytes(record, lines);
+    }
+
+    QTemporaryDir m_certificates;
+    std::map<QString, std::pair<QSslCertificate, QSslKey>> m_identities;
+    std::optional<QTemporaryDir> m_dir;
+    SystemRandomSource m_random;
+    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<HttpsServer> m_server;
+};
+
+void TestFetch::makeCertificate(const QString &name, const QString &alternativeNames)
+{
+    const QString key = m_certificates.filePath(name + ".key");
+    const QString certificate = m_certificates.filePath(name + ".pem");
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                   "/CN=" + name, "-addext", "subjectAltName=" + alternativeNames, "-keyout", key,
+                   "-out", certificate});
+    QVERIFY2(openssl.waitForFinished(30000) && openssl.exitCode() == 0,
+             qPrintable(openssl.readAllStandardError()));
+    const QList<QSslCertificate> read = QSslCertificate::fromPath(certificate);
+    QCOMPARE(read.size(), 1);
+    m_identities[name] = {read[0], QSslKey(readBytes(key), QSsl::Rsa)};
+    QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+    trusting.addCaCertificate(read[0]);
+    QSslConfiguration::setDefaultConfiguration(trusting);
+}
+
+void TestFetch::initTestCase()
+{
+    makeCertificate("localhost", "IP:127.0.0.1,DNS:localhost");
+    makeCertificate("elsewhere.test", "DNS:elsewhere.test");
+}
+
+void TestFetch::init()
+{
+    m_dir.emplace();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath("config")));
+    m_server = std::make_unique<HttpsServer>();
+    const auto &[certificate, key] = m_identities["localhost"];
+    QVERIFY(m_server->listen(certificate, key));
+    qputenv("TICKETWISE_RESULTS_MIRROR",
+            QStringLiteral("https://127.0.0.1:%1").arg(m_server->port()).toLatin1());
+    writeBytes(m_dir->filePath("saved.wok"), savedLog);
+    m_window = std::make_unique<Form1>(m_random, m_dir->filePath("saved.wok"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    queries().setFetchLimits({2000, 500, 1 << 20});
+    queries().openCheck();
+}
+
+void TestFetch::cleanup()
+{
+    m_window.reset();
+    m_server.reset();
+    QCOMPARE(readBytes(m_dir->filePath("saved.wok")), savedLog);
+}
+
+void TestFetch::fetchKeepsAWholeFileAndLeavesTheLog_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("before"); // the kept file: "", "fresh" or "aged"
+    QTest::addColumn<QString>("said");   // what the bar says, after the game and the source
+    QTest::addColumn<QByteArray>("kept");
+    const QString now = "fetched " + QDateTime::currentDateTime().toString("MM/dd/yyyy");
+    QTest::newRow("a file fetched, kept and checked") << "second"
+                                                      << "" << now << secondFile;
+    QTest::newRow("within the hour, no request") << "second"
+                                                 << "fresh" << now << firstFile;
+    QTest::newRow("a changed file") << "second"
+                                    << "aged" << now << secondFile;
+    QTest::newRow("unchanged") << "304"
+                               << "aged" << now << firstFile;
+    const auto failing = [&](const char *answer, const QString &problem) {
+        QTest::addRow("%s", answer) << QString(answer) << "aged"
+                                    << "; not fetched now: " + problem << firstFile;
+    };
+    failing("404", "127.0.0.1 has no such file (404 Not Found)");
+    failing("500", "127.0.0.1 did not give the file (500 Internal Server Error)");
+    failing("redirect to http", "127.0.0.1 sent the request on to an address that is not HTTPS");
+    failing("larger than the limit", "The file is larger than 1 MB");
+    failing("stalled", "127.0.0.1 stopped sending the file");
+    failing("closed", "127.0.0.1 ended the connection before the file was whole");
+    failing("another name", "The connection to 127.0.0.1 is not safe");
+    QTest::newRow("no draw in it") << "no draw in it"
+                                   << "aged"
+                                   << "; the file fetched now held no draw of it" << firstFile;
+    QTest::newRow("no network, nothing kept")
+        << "no server"
+        << ""
+        << "not fetched: 127.0.0.1 could not be reached" << QByteArray();
+}
+
+void TestFetch::fetchKeepsAWholeFileAndLeavesTheLog()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, before);
+    QFETCH(QString, said);
+    QFETCH(QByteArray, kept);
+    if (before == "fresh")
+        QVERIFY(this->kept().keep(firstFile, "\"v1\"", {}, nullptr));
+    else if (before == "aged")
+        keepAged(firstFile);
+    const quint16 port = m_server->port();
+    m_server->answer = [&](const QByteArray &request) {
+        HttpsServer::Answer given{200, "ETag: \"v2\"\r\n", secondFile};
+        const auto only = [&](int status, const QByteArray &headers = {}) {
+            given.status = status;
+            given.headers = headers;
+            given.body.clear();
+        };
+        if (answer == "304" && request.contains("If-None-Match: \"v1\""))
+            only(304);
+        else if (answer == "404" || answer == "500")
+            only(answer.toInt());
+        else if (answer == "redirect to http")
+            only(302, "Location: http://127.0.0.1:" + QByteArray::number(port) + "/x\r\n");
+        else if (answer == "larger than the limit")
+            given.length = 2 << 20;
+        else if (answer == "stalled")
+            given.ending = HttpsServer::Answer::Stall;
+        else if (answer == "closed")
+            given.ending = HttpsServer::Answer::Close;
+        else if (answer == "no draw in it")
+            given.body = "Draw Date,Winning Numbers\n";
+        return given;
+    };
+    if (answer == "another name") {
+        m_server = std::make_unique<HttpsServer>();
+        const auto &[certificate, key] = m_identities["elsewhere.test"];
+        QVERIFY(m_server->listen(certificate, key));
+        qputenv("TICKETWISE_RESULTS_MIRROR",
+                QStringLiteral("https://127.0.0.1:%1").arg(m_server->port()).toLatin1());
+    } else if (answer == "no server") {
+        m_server->close();
+    }
+    getResults("powerball");
+    QVERIFY2(status().contains(said), qPrintable(status()));
+    QCOMPARE(readBytes(this->kept().path()), kept);
+    // A certificate of another name ends the connection before any request.
+    const bool asked = before != "fresh" && answer != "no server" && answer != "another name";
+    QCOMPARE(m_server->requests.size(), asked ? 1 : 0);
+    if (answer == "no server") {
+        QVERIFY(status().endsWith("; pick a file of past draws with Results file..."));
+        QCOMPARE(m_window->focusWidget(), m_window->findChild<QToolButton *>("CheckResultsFile"));
+        return;
+    }
+    // Checked against what is kept: 4 of 5 and the ball on 11/28 (and five
+    // whites on 11/30, once the second file is in).
+    QVERIFY2(status().startsWith("Powerball draws from 127.0.0.1, fetched "), qPrintable(status()));
+    QAbstractItemModel *list = m_window->findChild<QTableView *>()->model();
+    QCOMPARE(list->index(0, 3).data().toString(), kept == secondFile ? "5 of 5" : "4 of 5 + PB");
+    if (before.isEmpty()) {
+        const QByteArray request = m_server->requests[0];
+        QVERIFY2(request.startsWith("GET /api/views/d6yy-54nr/rows.csv?accessType=DOWNLOAD "),
+                 request.constData());
+        QVERIFY(request.contains("User-Agent: Ticketwise/"));
+        QVERIFY(request.contains("Accept-Language: en\r\n"));
+        QVERIFY(!request.contains("Cookie"));
+    }
+}
+
+// A fetch that stalls shows its progress after half a second, with a Cancel
+// that stops it and keeps nothing.
+void TestFetch::cancelStopsTheFetch()
+{
+    queries().setFetchLimits({2000, 20000, 1 << 20});
+    m_server->answer = [](const QByteArray &) {
+        return HttpsServer::Answer{200, {}, secondFile, HttpsServer::Answer::Stall};
+    };
+    QSignalSpy fetched(&queries(), &TicketQueries::resultsFetched);
+    m_window->findChild<QLineEdit *>("CheckGame")->setText("Powerball");
+    QTest::mouseClick(m_window->findChild<QToolButton *>("GetResults"), Qt::LeftButton);
+    QProgressDialog *progress = nullptr;
+    QTRY_VERIFY([&] {
+        for (QProgressDialog *dialog : m_window->findChildren<QProgressDialog *>()) {
+            if (dialog->isVisible())
+                progress = dialog;
+        }
+        return progress;
+    }());
+    QVERIFY(progress->labelText().startsWith("Fetching Powerball draws from 127.0.0.1"));
+    QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(fetched.count(), 1, 5000);
+    QCOMPARE(status(), "Getting the results was cancelled");
+    QVERIFY(!kept().exists());
+}
+
+// Pick 3, which Texas and New York draw apart, asks whose once; Lucky for
+// Life, of no known file, says so and offers the file route.
+void TestFetch::stateIsAskedOnceAndAGameWithoutAFileSaysSo()
+{
+    m_server->answer = [](const QByteArray &) {
+        return HttpsServer::Answer{200, {}, "Pick 3,12,1,2026,3,7,1\n"};
+    };
+    int asked = 0;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            ++asked;
+            dialog->setTextValue("Texas");
+            dialog->accept();
+        }
+    });
+    answering.start(50);
+    for (int twice = 0; twice < 2; ++twice) {
+        getResults("Pick 3");
+        QVERIFY2(status().startsWith("Pick 3 draws from 127.0.0.1, fetched "),
+                 qPrintable(status()));
+    }
+    QCOMPARE(asked, 1);
+    QVERIFY(m_server->requests[0].startsWith(
+        "GET /export/sites/lottery/Games/Pick_3/Winning_Numbers/pick3.csv "));
+    getResults("Lucky for Life");
+    QCOMPARE(status(), "No official file of Lucky for Life's past draws is known; pick a file of "
+                       "them with Results file...");
+    QCOMPARE(m_window->focusWidget(), m_window->findChild<QToolButton *>("CheckResultsFile"));
+}
+
+QTEST_MAIN(TestFetch)
+#include "tst_fetch.moc"
