@@ -797,7 +797,7 @@ void benchFetch(const QString &folder, int rows)
     QFile keyFile(key);
     keyFile.open(QIODevice::ReadOnly);
     HttpsServer server;
-    if (!server.listen(trusted, QSslKey(keyFile.readAll(), QSsl::Rsa)))
+    if (!server.listen("localhost", trusted, QSslKey(keyFile.readAll(), QSsl::Rsa)))
         return;
     QByteArray file = "Draw Date,Winning Numbers,Multiplier\n";
     std::uint32_t seed = 7;

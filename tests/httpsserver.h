@@ -12,6 +12,9 @@
 
 // An HTTPS server of the test's own on 127.0.0.1, with a certificate made
 // for the test: each request gets the answer the test sets, and is kept.
+// Under Wine its TLS is put in front of it by tests/wine/tlsfront.sh, which
+// names the ports in TICKETWISE_TLS_FRONT_PORTS; the server itself then
+// answers in plain HTTP behind them.
 class HttpsServer : public QObject
 {
 public:
@@ -33,8 +36,25 @@ public:
     std::function<Answer(const QByteArray &request)> answer;
     QList<QByteArray> requests; // each request's head, as it came
 
-    bool listen(const QSslCertificate &certificate, const QSslKey &key)
+    bool listen(const QString &name, const QSslCertificate &certificate, const QSslKey &key)
     {
+        const QStringList fronts =
+            qEnvironmentVariable("TICKETWISE_TLS_FRONT_PORTS").split(' ', Qt::SkipEmptyParts);
+        if (!fronts.isEmpty()) {
+            const auto portOf = [&](const QString &which) -> quint16 {
+                for (const QString &front : fronts) {
+                    if (front.startsWith(which + '='))
+                        return front.mid(which.size() + 1).toUShort();
+                }
+                return 0;
+            };
+            m_front = portOf(name);
+            connect(&m_plain, &QTcpServer::pendingConnectionAvailable, this, [this] {
+                while (QTcpSocket *next = m_plain.nextPendingConnection())
+                    serve(next);
+            });
+            return m_front && m_plain.listen(QHostAddress::LocalHost, portOf("behind"));
+        }
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
         configuration.setLocalCertificate(certificate);
         configuration.setPrivateKey(key);
@@ -42,19 +62,18 @@ public:
         m_server.setSslConfiguration(configuration);
         connect(&m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
             while (QTcpSocket *next = m_server.nextPendingConnection())
-                serve(static_cast<QSslSocket *>(next));
+                serve(next);
         });
         return m_server.listen(QHostAddress::LocalHost);
     }
-    quint16 port() const { return m_server.serverPort(); }
-    void close() { m_server.close(); }
+    quint16 port() const { return m_front ? m_front : m_server.serverPort(); }
 
 private:
-    void serve(QSslSocket *socket)
+    void serve(QTcpSocket *socket)
     {
-        connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         auto head = std::make_shared<QByteArray>();
-        connect(socket, &QSslSocket::readyRead, this, [this, socket, head] {
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, head] {
             *head += socket->readAll();
             if (!head->contains("\r\n\r\n"))
                 return;
@@ -90,4 +109,6 @@ private:
     }
 
     QSslServer m_server;
+    QTcpServer m_plain;
+    quint16 m_front = 0;
 };

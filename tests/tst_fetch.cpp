@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,7 @@ class TestFetch : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void fetchKeepsAWholeFileAndLeavesTheLog_data();
@@ -87,6 +90,15 @@ private:
         writeBytes(record, lines);
     }
 
+    // Whose draws this user chose for each game, put back at the end on
+    // Windows, where they are the user's own settings.
+    static QSettings settings()
+    {
+        return QSettings(QSettings::UserScope, "Ticketwise", "Ticketwise");
+    }
+    QVariantMap m_usersChoices;
+    QTemporaryDir m_config;
+
     std::map<QString, std::pair<QSslCertificate, QSslKey>> m_identities;
     std::optional<QTemporaryDir> m_dir;
     SystemRandomSource m_random;
@@ -109,16 +121,39 @@ void TestFetch::initTestCase()
 {
     trust("localhost");
     trust("elsewhere.test");
+#ifdef Q_OS_WIN
+    // The draws folder is found by Windows, not by XDG_DATA_HOME: a test one.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings choices = settings();
+    choices.beginGroup("results");
+    for (const QString &key : choices.allKeys())
+        m_usersChoices[key] = choices.value(key);
+#else
+    // Settings find their folder once, for the whole test.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+#endif
+}
+
+void TestFetch::cleanupTestCase()
+{
+#ifdef Q_OS_WIN
+    QSettings choices = settings();
+    choices.remove("results");
+    choices.beginGroup("results");
+    for (auto choice = m_usersChoices.cbegin(); choice != m_usersChoices.cend(); ++choice)
+        choices.setValue(choice.key(), choice.value());
+#endif
 }
 
 void TestFetch::init()
 {
     m_dir.emplace();
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath("config")));
+    QVERIFY(QDir(KeptDraws::userFolder()).removeRecursively());
+    settings().remove("results");
     m_server = std::make_unique<HttpsServer>();
     const auto &[certificate, key] = m_identities["localhost"];
-    QVERIFY(m_server->listen(certificate, key));
+    QVERIFY(m_server->listen("localhost", certificate, key));
     qputenv("TICKETWISE_RESULTS_MIRROR",
             QStringLiteral("https://127.0.0.1:%1").arg(m_server->port()).toLatin1());
     writeBytes(m_dir->filePath("saved.wok"), savedLog);
@@ -206,15 +241,29 @@ void TestFetch::fetchKeepsAWholeFileAndLeavesTheLog()
         return given;
     };
     if (answer == "another name") {
+        m_server.reset(); // before the next takes its port, where the port is given
         m_server = std::make_unique<HttpsServer>();
         const auto &[certificate, key] = m_identities["elsewhere.test"];
-        QVERIFY(m_server->listen(certificate, key));
+        QVERIFY(m_server->listen("elsewhere.test", certificate, key));
         qputenv("TICKETWISE_RESULTS_MIRROR",
                 QStringLiteral("https://127.0.0.1:%1").arg(m_server->port()).toLatin1());
     } else if (answer == "no server") {
-        m_server->close();
+        // A port that was free a moment ago, and has nothing on it.
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 nothing = closed.serverPort();
+        closed.close();
+        qputenv("TICKETWISE_RESULTS_MIRROR",
+                QStringLiteral("https://127.0.0.1:%1").arg(nothing).toLatin1());
     }
     getResults("powerball");
+#ifdef Q_OS_WIN
+    // Qt's TLS on Wine is not told of an end in mid-file: it waits, and the
+    // fetch ends as stalled. The kept file stays whole all the same.
+    if (qEnvironmentVariableIsSet("WINEPREFIX"))
+        QEXPECT_FAIL("closed", "Wine's TLS sees a connection ended in mid-file as a stall",
+                     Continue);
+#endif
     QVERIFY2(status().contains(said), qPrintable(status()));
     QCOMPARE(readBytes(this->kept().path()), kept);
     // A certificate of another name ends the connection before any request.

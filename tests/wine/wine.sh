@@ -44,14 +44,23 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot --init >/dev/null 2>&1
 ) 9>"$WINEPREFIX.lock"
 
+# The fetch tests' HTTPS server, its TLS on this side.
+if [ -n "${TICKETWISE_TLS_FRONT:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/tlsfront.sh"
+fi
+
 # A test's report reaches no pipe under Wine: it is written to a file and
 # shown from there.
 if [[ "$(basename "$1")" == tst_*.exe ]]; then
     report=$(mktemp)
-    trap 'rm -f "$report"' EXIT
+    trap 'rm -f "$report"; [ "$(type -t stop_fronts)" != function ] || stop_fronts' EXIT
     status=0
     "$WINE" "$@" -o "$report,txt" || status=$?
     cat "$report"
     exit "$status"
 fi
-exec "$WINE" "$@"
+if [ -n "${TICKETWISE_TLS_FRONT:-}" ]; then
+    "$WINE" "$@"
+else
+    exec "$WINE" "$@"
+fi
