@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -46,7 +47,6 @@ class TestFetch : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
     void fetchKeepsAWholeFileAndLeavesTheLog_data();
@@ -90,15 +90,6 @@ private:
         writeBytes(record, lines);
     }
 
-    // Whose draws this user chose for each game, put back at the end on
-    // Windows, where they are the user's own settings.
-    static QSettings settings()
-    {
-        return QSettings(QSettings::UserScope, "Ticketwise", "Ticketwise");
-    }
-    QVariantMap m_usersChoices;
-    QTemporaryDir m_config;
-
     std::map<QString, std::pair<QSslCertificate, QSslKey>> m_identities;
     std::optional<QTemporaryDir> m_dir;
     SystemRandomSource m_random;
@@ -121,36 +112,15 @@ void TestFetch::initTestCase()
 {
     trust("localhost");
     trust("elsewhere.test");
-#ifdef Q_OS_WIN
-    // The draws folder is found by Windows, not by XDG_DATA_HOME: a test one.
+    // Qt's test folders, not the user's: the draws folder is emptied for
+    // each row.
     QStandardPaths::setTestModeEnabled(true);
-    QSettings choices = settings();
-    choices.beginGroup("results");
-    for (const QString &key : choices.allKeys())
-        m_usersChoices[key] = choices.value(key);
-#else
-    // Settings find their folder once, for the whole test.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-#endif
-}
-
-void TestFetch::cleanupTestCase()
-{
-#ifdef Q_OS_WIN
-    QSettings choices = settings();
-    choices.remove("results");
-    choices.beginGroup("results");
-    for (auto choice = m_usersChoices.cbegin(); choice != m_usersChoices.cend(); ++choice)
-        choices.setValue(choice.key(), choice.value());
-#endif
 }
 
 void TestFetch::init()
 {
     m_dir.emplace();
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath("data")));
     QVERIFY(QDir(KeptDraws::userFolder()).removeRecursively());
-    settings().remove("results");
     m_server = std::make_unique<HttpsServer>();
     const auto &[certificate, key] = m_identities["localhost"];
     QVERIFY(m_server->listen("localhost", certificate, key));
@@ -319,6 +289,14 @@ void TestFetch::cancelStopsTheFetch()
 // Life, of no known file, says so and offers the file route.
 void TestFetch::stateIsAskedOnceAndAGameWithoutAFileSaysSo()
 {
+    // The choice is a setting of the user's (on Windows, in the registry):
+    // none for the test, the user's put back after it.
+    QSettings settings(QSettings::UserScope, "Ticketwise", "Ticketwise");
+    const QString choice = "results/pick3/state";
+    const QVariant users = settings.value(choice);
+    settings.remove(choice);
+    const auto putBack = qScopeGuard(
+        [&] { users.isValid() ? settings.setValue(choice, users) : settings.remove(choice); });
     m_server->answer = [](const QByteArray &) {
         return HttpsServer::Answer{200, {}, "Pick 3,12,1,2026,3,7,1\n"};
     };
