@@ -104,6 +104,14 @@ void ManagerPage::askImport()
 // a long read shows its progress after half a second, and can be cancelled.
 void ManagerPage::importTickets(const QString &path)
 {
+    // Results being read or fetched are not dropped for it: the import
+    // follows them.
+    if (m_reading->isRunning()) {
+        connect(
+            m_reading, &BackgroundWork::ended, this, [this, path] { importTickets(path); },
+            Qt::SingleShotConnection);
+        return;
+    }
     struct Read
     {
         QString why;

@@ -53,8 +53,11 @@ void DrawsFetch::start(const ResultSource &source, const KeptDraws &kept)
         QMetaObject::invokeMethod(
             this, [this, result] { emit finished(result); }, Qt::QueuedConnection);
     };
-    if (kept.exists() && kept.fetched().isValid() &&
-        kept.fetched().secsTo(QDateTime::currentDateTimeUtc()) < 3600) {
+    // A time ahead of now (a clock that was ahead, a folder from another
+    // machine) says nothing of how recent the file is.
+    const qint64 age =
+        kept.fetched().isValid() ? kept.fetched().secsTo(QDateTime::currentDateTimeUtc()) : -1;
+    if (kept.exists() && age >= 0 && age < 3600) {
         Result recent;
         recent.outcome = Outcome::Recent;
         finish(recent);

@@ -41,4 +41,5 @@ private:
     QDateTime m_fetched;
     QByteArray m_entityTag;
     QByteArray m_lastModified;
+    QByteArray m_digest; // of the kept file, where known
 };

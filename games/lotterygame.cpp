@@ -90,6 +90,12 @@ constexpr std::array<int, 5> megaMillionsMultipliers = {2, 3, 4, 5, 10};
 // included.
 constexpr std::array<int, 4> twoToFive = {2, 3, 4, 5};
 constexpr std::array<int, 5> twoToFiveAndTen = {2, 3, 4, 5, 10};
+// From 18 January 2012 to 18 January 2014 Power Play drew no multiplier and
+// paid a fixed prize a tier instead (Idaho's and Louisiana's lotteries
+// published the table); multipliers came back with the draw of 22 January.
+constexpr std::array<Prize, 9> powerPlayFixed2012 = {
+    {jackpot, {2'000'000}, {40'000}, {200}, {200}, {14}, {14}, {12}, {12}}};
+constexpr AddOn powerPlayFixed = {AddOn::PowerPlay, 1, {}, 2'000'000, powerPlayFixed2012};
 constexpr AddOn powerPlay2012 = {AddOn::PowerPlay, 1, twoToFive, 2'000'000};
 constexpr AddOn powerPlay2015 = {AddOn::PowerPlay, 1, twoToFiveAndTen, 2'000'000};
 constexpr AddOn megaplier = {AddOn::Megaplier, 1, twoToFive};
@@ -105,12 +111,13 @@ constexpr std::array<Prize, 9> doublePlay = {
 using namespace Weekdays;
 constexpr int wednesdaySaturday = wednesday | saturday;
 constexpr int tuesdayFriday = tuesday | friday;
-constexpr std::array<GameEra, 7> powerballEras = {{
+constexpr std::array<GameEra, 8> powerballEras = {{
     {19971105, 49, 42, 0, {}, {}, wednesdaySaturday},
     {20021009, 53, 42, 0, {}, {}, wednesdaySaturday},
     {20050831, 55, 42, 0, {}, {}, wednesdaySaturday},
     {20090107, 59, 39, 0, {}, {}, wednesdaySaturday},
-    {20120115, 59, 35, 2, powerball2012, {}, wednesdaySaturday, &powerPlay2012},
+    {20120115, 59, 35, 2, powerball2012, {}, wednesdaySaturday, &powerPlayFixed},
+    {20140119, 59, 35, 2, powerball2012, {}, wednesdaySaturday, &powerPlay2012},
     {20151007, 69, 26, 2, powerball2015, {}, wednesdaySaturday, &powerPlay2015},
     {20210823, 69, 26, 2, powerball2015, {}, monday | wednesdaySaturday, &powerPlay2015},
 }};
@@ -123,9 +130,17 @@ constexpr std::array<GameEra, 5> megaMillionsEras = {{
     {20171028, 70, 25, 2, megaMillions2017, {}, tuesdayFriday, &megaplier},
     {20250405, 70, 24, 5, megaMillions2025, megaMillionsMultipliers, tuesdayFriday},
 }};
-constexpr std::array<GameEra, 1> luckyForLifeEras = {{{20150126, 48, 18, 2, luckyForLife}}};
+// Lucky for Life drew on Mondays and Thursdays, and every day from 19 July
+// 2021; Lotto America on Wednesdays and Saturdays, and on Mondays too from
+// 18 July 2022, as their lotteries announced.
+constexpr int every = monday | tuesday | wednesday | thursday | friday | saturday | sunday;
+constexpr std::array<GameEra, 2> luckyForLifeEras = {
+    {{20150126, 48, 18, 2, luckyForLife, {}, monday | thursday},
+     {20210719, 48, 18, 2, luckyForLife, {}, every}}};
 constexpr std::array<GameEra, 1> cash4LifeEras = {{{20140616, 60, 4, 2, cash4Life}}};
-constexpr std::array<GameEra, 1> lottoAmericaEras = {{{20171112, 52, 10, 1, lottoAmerica}}};
+constexpr std::array<GameEra, 2> lottoAmericaEras = {
+    {{20171112, 52, 10, 1, lottoAmerica, {}, wednesdaySaturday},
+     {20220718, 52, 10, 1, lottoAmerica, {}, monday | wednesdaySaturday}}};
 
 // Games whose ranges differ from state to state take the widest, and draw
 // as the picker draws for Pick 5 and Pick 6.

@@ -33,8 +33,10 @@ struct AddOn
     };
     Kind kind;
     int price;
-    std::span<const int> multipliers; // what the draw's multiplier may be
-    std::int64_t five = 0;            // the prize for five numbers, where fixed: $2,000,000
+    std::span<const int> multipliers;  // what the draw's multiplier may be
+    std::int64_t five = 0;             // the prize for five numbers, where fixed: $2,000,000
+    std::span<const Prize> fixed = {}; // where set, the prize of each tier in place of a
+                                       // multiple: Power Play of 2012 and 2013 drew none
 };
 
 // How a game was drawn from one day on: the range of its numbers and of its
@@ -83,8 +85,8 @@ struct LotteryGame
     std::span<const PrizeTier> tiers = {}; // best first; none where results rank by count
     std::string_view extraTitle = {};      // the ball's or bonus's column title, folded
     std::string_view extraShort = {};      // as the results name it: "PB", "bonus"
-    bool bonus = false; // the extra is a bonus number from the numbers' own drum, drawn
-                        // after them where the lottery draws one
+    bool bonus = false;         // the extra is a bonus number from the numbers' own drum, drawn
+                                // after them where the lottery draws one
     bool secondDrawing = false; // a drawing of its own beside its family's (Double Play),
                                 // whose draws are never the family's
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -31,6 +32,11 @@ constexpr auto sources = std::to_array<ResultSource>({
     {"texastwostep", "Texas", TX_GAME("Texas_Two_Step/Winning_Numbers/texastwostep.csv"), tx,
      "texastwostep-tx.csv"},
 });
+
+// Names only one state gives its game: New York's Numbers and Win 4 are
+// Pick 3 and Pick 4, and its draws whatever state was chosen for them.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> ownNames = {
+    {{"numbers", "New York"}, {"win4", "New York"}}};
 
 #undef NY_DATA
 #undef TX_GAME
@@ -61,15 +67,26 @@ std::span<const ResultSource> ResultSources()
     return sources;
 }
 
+std::string_view StateNamedBy(std::u16string_view key)
+{
+    const GameName name(key);
+    for (const auto &[own, whose] : ownNames) {
+        if (sameKey(own, name.base))
+            return whose;
+    }
+    return {};
+}
+
 std::vector<const ResultSource *> ResultSourcesOf(std::u16string_view key)
 {
     // A name with a draw time after it takes its game's file, whose columns
     // or lines of that time the check reads.
     const GameName name(key);
     const std::u16string game = name.game ? keyOf(name.game->name) : std::u16string(name.base);
+    const std::string_view state = StateNamedBy(key);
     std::vector<const ResultSource *> found;
     for (const ResultSource &source : sources) {
-        if (sameKey(source.game, game))
+        if (sameKey(source.game, game) && (state.empty() || source.state == state))
             found.push_back(&source);
     }
     return found;

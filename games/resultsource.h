@@ -21,5 +21,10 @@ struct ResultSource
 std::span<const ResultSource> ResultSources();
 
 // The sources of a game, by its folded name: the game of the table it names,
-// or, for another game, the name as typed. Several where states draw it apart.
+// or, for another game, the name as typed. Several where states draw it apart;
+// only the state's own where the name is one state's (New York's Numbers).
 std::vector<const ResultSource *> ResultSourcesOf(std::u16string_view key);
+
+// The state whose own name for its game the folded name is ("numbers" and
+// "win4" are New York's); empty for a name several states give.
+std::string_view StateNamedBy(std::u16string_view key);

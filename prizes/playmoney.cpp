@@ -27,6 +27,8 @@ PlayMoney MoneyOf(const LotteryGame &game, int date, int tier, int printed, bool
         const PrizeTier &won = game.tiers[std::size_t(tier - 1)];
         if (plays->five != 0 && won.whites == game.count && !won.extra)
             return {PlayMoney::Amount, price, plays->five};
+        if (!plays->fixed.empty())
+            return {PlayMoney::Amount, price, plays->fixed[std::size_t(tier - 1)].dollars};
         if (!holds(plays->multipliers, drawn))
             return {PlayMoney::AtLeast, price, prize.dollars * plays->multipliers.front()};
         return {PlayMoney::Amount, price, prize.dollars * drawn};

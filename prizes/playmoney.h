@@ -8,7 +8,8 @@
 // What one play cost and won, by the prizes its game's rules fix for the day
 // of the draw, as paid in every state but California, with the era's add-on
 // where the ticket plays it: Power Play and the Megaplier multiply the prize
-// by the multiplier drawn (five numbers with Power Play pay a fixed prize).
+// by the multiplier drawn (five numbers with Power Play pay a fixed prize,
+// and in 2012 and 2013 every Power Play prize was fixed).
 // The Mega Millions multiplier of draws from 8 April 2025 is printed on the
 // ticket.
 struct PlayMoney

@@ -72,6 +72,8 @@ SingleInstance::~SingleInstance()
 {
     m_thread.quit();
     m_thread.wait();
+    if (!m_claimed.isEmpty())
+        SingleInstancePlatform::releaseClaim(m_claimed);
 }
 
 std::vector<SingleInstance::NameFolder> SingleInstance::nameFolders()
@@ -117,10 +119,23 @@ SingleInstance::Start SingleInstance::start()
             m_held = own;
         return listening;
     };
-    // Where the system decides which start is first, the first listens; a
-    // name another user took leaves it unreachable, never a second window.
-    const std::optional<bool> first = SingleInstancePlatform::claimFirst(own);
+    // Where the system decides which start is first, the first listens once
+    // it has asked any copy that holds a name without having claimed it (an
+    // older release's); a name another user took leaves it unreachable,
+    // never a second window.
+    const std::optional<bool> first = SingleInstancePlatform::claimFirst(own, m_folders);
     if (first == true) {
+        for (const QString &name : std::as_const(names)) {
+            QLocalSocket socket;
+            SingleInstancePlatform::prepare(socket);
+            socket.connectToServer(name);
+            if (socket.waitForConnected(connectTimeoutMs) &&
+                SingleInstancePlatform::heldByThisUser(socket)) {
+                SingleInstancePlatform::releaseClaim(own);
+                return askRunningCopy(socket);
+            }
+        }
+        m_claimed = own;
         listen();
         return Start::Alone;
     }

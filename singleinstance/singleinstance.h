@@ -63,6 +63,7 @@ private:
     QString m_logPath;
     std::vector<NameFolder> m_folders;
     QString m_held;
+    QString m_claimed; // this start's claim to be first, held while it runs
     QThread m_thread;
     StartAnswerer *m_answerer;
 };

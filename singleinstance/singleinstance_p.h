@@ -20,10 +20,14 @@ std::vector<SingleInstance::NameFolder> nameFolders();
 // Whether the name may lie in the folder: one that only this user can make
 // or enter, made so first where make is true and the program makes it.
 bool holdsNames(const SingleInstance::NameFolder &folder, bool make);
-// Whether this start is this user's first on the log, decided where no other
-// user can reach, and held until the copy ends; nothing where the system has
-// no such place, and the name itself decides.
-std::optional<bool> claimFirst(const QString &name);
+// Whether this start is this user's first on the log, decided at once where
+// no other user can reach, and held until the copy ends: two starts at the
+// same moment never both see themselves first. Nothing where no such place
+// can be had, and the name itself decides.
+std::optional<bool> claimFirst(const QString &name,
+                               const std::vector<SingleInstance::NameFolder> &folders);
+// Lets the claim go: the copy ends, or it found another copy after all.
+void releaseClaim(const QString &name);
 // Makes the name reachable by this user alone, and where the system allows,
 // one that a killed copy does not leave behind.
 void prepare(QLocalServer &server);

@@ -2,8 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <map>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +19,13 @@ namespace {
 
 // A path a socket can take, with the name after it.
 constexpr qsizetype longestFolder = 100 - 44;
+
+// The lock each first start holds, by its name.
+std::map<QString, int> &claims()
+{
+    static std::map<QString, int> held;
+    return held;
+}
 
 // This user's, a folder and no link, that no one else may enter.
 bool isPrivate(const QString &folder)
@@ -71,9 +83,33 @@ bool holdsNames(const SingleInstance::NameFolder &folder, bool make)
     return make && folder.made ? madePrivate(folder.path) : isPrivate(folder.path);
 }
 
-// The name in its private folder decides.
-std::optional<bool> claimFirst(const QString &)
+// A lock on a file beside the name, in the first folder the program makes
+// for this user: it follows from who the user is alone, as the folders do.
+// The name cannot decide: a server made with UserAccessOption listens under
+// a name of its own and renames it over the shared one, so a second start at
+// the same moment takes the name too. The kernel lets the lock go when the
+// copy ends however it ends; a program the copy starts (a browser) does not
+// inherit it.
+std::optional<bool> claimFirst(const QString &name,
+                               const std::vector<SingleInstance::NameFolder> &folders)
 {
+    const QString lockName = QFileInfo(name).fileName() + QStringLiteral(".lock");
+    for (const SingleInstance::NameFolder &folder : folders) {
+        if (!folder.made || !holdsNames(folder, true))
+            continue;
+        const QByteArray path = QFile::encodeName(folder.path + u'/' + lockName);
+        const int lock = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (lock < 0)
+            continue;
+        if (::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+            claims()[name] = lock; // held, open, until the copy ends
+            return true;
+        }
+        const bool held = errno == EWOULDBLOCK;
+        ::close(lock);
+        if (held)
+            return false;
+    }
     return std::nullopt;
 }
 
@@ -103,6 +139,15 @@ bool heldByThisUser(QLocalSocket &socket)
         return true;
     return uid == ::getuid();
 #endif
+}
+
+void releaseClaim(const QString &name)
+{
+    const auto claim = claims().find(name);
+    if (claim == claims().end())
+        return;
+    ::close(claim->second);
+    claims().erase(claim);
 }
 
 bool freeAbandonedName(const QString &name)

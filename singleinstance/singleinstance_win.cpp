@@ -4,11 +4,23 @@
 
 #include <sddl.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
 // The name is a named pipe, which ends with the last copy that holds it.
 namespace SingleInstancePlatform {
+
+namespace {
+
+// What each first start holds: its mutex and the namespace it lies in.
+std::map<QString, std::pair<HANDLE, HANDLE>> &claims()
+{
+    static std::map<QString, std::pair<HANDLE, HANDLE>> held;
+    return held;
+}
+
+} // namespace
 
 // A pipe's name is not a path.
 std::vector<SingleInstance::NameFolder> nameFolders()
@@ -86,7 +98,7 @@ bool heldByThisUser(QLocalSocket &socket)
 // their processes, elevated or not, can open: whichever start makes it is the
 // first, and it lasts while that copy runs. Another user can neither make it
 // first nor see it. Nothing where the system lacks such namespaces.
-std::optional<bool> claimFirst(const QString &name)
+std::optional<bool> claimFirst(const QString &name, const std::vector<SingleInstance::NameFolder> &)
 {
     const std::unique_ptr<char[]> user = tokenUser(GetCurrentProcess());
     LPWSTR sidText = nullptr;
@@ -113,7 +125,9 @@ std::optional<bool> claimFirst(const QString &name)
             // Kept open, as the namespace is, while the first copy runs.
             if (HANDLE mutex = CreateMutexW(&attributes, FALSE, object.c_str())) {
                 first = GetLastError() != ERROR_ALREADY_EXISTS;
-                if (!*first)
+                if (*first)
+                    claims()[name] = {mutex, space};
+                else
                     CloseHandle(mutex);
             }
             if (first != true)
@@ -123,6 +137,16 @@ std::optional<bool> claimFirst(const QString &name)
     }
     DeleteBoundaryDescriptor(boundary);
     return first;
+}
+
+void releaseClaim(const QString &name)
+{
+    const auto claim = claims().find(name);
+    if (claim == claims().end())
+        return;
+    CloseHandle(claim->second.first);
+    ClosePrivateNamespace(claim->second.second, 0);
+    claims().erase(claim);
 }
 
 bool freeAbandonedName(const QString &)

@@ -1,6 +1,8 @@
-// Files of past draws as New York, Texas and California publish them, kept in
-// tests/fixtures/draws/ (its README says where each came from), checked
-// against tickets whose answers were worked by hand from the raw lines.
+// Files of past draws as New York, Texas and California publish them, kept
+// beside the project in shared/draws/ (its README says where each came from,
+// whole/SOURCES.md the same of the whole files), checked against tickets
+// whose answers were worked by hand from the raw lines.
+#include "checksummary.h"
 #include "drawhistory.h"
 #include "historycheck.h"
 #include "listedtickets.h"
@@ -8,13 +10,17 @@
 #include "testfiles.h"
 
 #include <QAbstractItemModelTester>
+#include <QFileInfo>
 #include <QTest>
+
+#include <algorithm>
+#include <map>
 
 namespace {
 
 QByteArray drawsFile(const QString &name)
 {
-    return readBytes(QStringLiteral(FIXTURES_DIR "/draws/") + name);
+    return readBytes(QStringLiteral(REAL_DRAWS_DIR "/") + name);
 }
 
 } // namespace
@@ -24,11 +30,21 @@ class TestRealFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void filesRead_data();
     void filesRead();
     void ticketsGiveTheHandWorkedAnswers_data();
     void ticketsGiveTheHandWorkedAnswers();
+    void wholeFilesGiveEveryDrawOnce_data();
+    void wholeFilesGiveEveryDrawOnce();
 };
+
+void TestRealFiles::init()
+{
+    if (!QFileInfo(QStringLiteral(REAL_DRAWS_DIR "/whole")).isDir())
+        QSKIP("SKIPPED: the real files of past draws are not beside the project (" REAL_DRAWS_DIR
+              ")");
+}
 
 void TestRealFiles::filesRead_data()
 {
@@ -88,9 +104,11 @@ void TestRealFiles::ticketsGiveTheHandWorkedAnswers_data()
     QTest::addColumn<QString>("game");       // as typed in the check bar
     QTest::addColumn<QStringList>("ticket"); // game, date, numbers
     QTest::addColumn<QStringList>("result"); // MATCH, DRAW and PRIZE; nothing where not listed
+    QTest::addColumn<QString>("money");      // the money line, where it is the point
     const auto row = [](const char *name, const char *file, const char *game,
-                        const QStringList &ticket, const QStringList &result) {
-        QTest::newRow(name) << file << game << ticket << result;
+                        const QStringList &ticket, const QStringList &result,
+                        const char *money = "") {
+        QTest::newRow(name) << file << game << ticket << result << QString::fromUtf8(money);
     };
     const char *pb = "ny-powerball.csv";
     row("pb: the jackpot of the newest draw", pb, "Powerball",
@@ -259,6 +277,67 @@ void TestRealFiles::ticketsGiveTheHandWorkedAnswers_data()
         {"straight", "0 3 0"});
     row("ca daily 3: a day after the file", daily3, "Daily 3", {"Daily 3", "6/9/2019", "9-6-8"},
         {"no draw", ""});
+
+    // The whole files, as published today.
+    // "07/08/2026","12 29 37 43 55 18","4","06 27 33 44 69 23": the fourth,
+    // quoted column, double_play_winning_numbers, is Double Play's drawing.
+    // Four whites and the ball of it pay Double Play's $50,000; the plain
+    // play meets nothing. $2 and $1 for Double Play.
+    const char *nyPb = "whole/ny-powerball.csv";
+    row("whole ny pb: double play's column of today's file", nyPb, "Powerball",
+        {"Powerball", "07/08/2026", "6 27 33 44 1 PB 23 DP"},
+        {"0 of 5; DP 4 of 5 + PB", "12 29 37 43 55 PB 18; DP 6 27 33 44 69 PB 23", "$50,000"},
+        "1 play, $3 spent, $50,000 won");
+    row("whole ny pb: double play checked as its own game", nyPb, "Double Play",
+        {"Powerball Double Play", "07/08/2026", "6 27 33 44 69 PB 23"},
+        {"5 of 5 + PB", "6 27 33 44 69 PB 23", "$10,000,000"});
+    row("whole ny pb: double play by its other name", nyPb, "Powerball Double Play",
+        {"Double Play", "07/06/2026", "22 25 1 2 3 PB 21"},
+        {"2 of 5 + PB", "22 25 27 47 50 PB 21", "$20"});
+    // "12/29/2025","11 19 34 48 53 21","2": no Double Play drawing in the
+    // file before June 2026, so its dollar is neither lost nor won.
+    row("whole ny pb: double play whose drawing is not known", nyPb, "Powerball",
+        {"Powerball", "12/29/2025", "11 19 34 1 2 PB 21 DP"},
+        {"3 of 5 + PB", "11 19 34 48 53 PB 21", "$100"},
+        "1 play, $2 spent, $100 won, 1 Double Play not checked, its drawing not known");
+    // "01/18/2014","13 14 19 31 38 25",,: no multiplier drawn; Power Play
+    // paid $40,000 for four and the ball, $12 for the ball alone, then.
+    row("whole ny pb: power play's fixed prize of 2014", nyPb, "Powerball",
+        {"Powerball", "01/18/2014", "13 14 19 31 1 PB 25 PP"},
+        {"4 of 5 + PB", "13 14 19 31 38 PB 25", "$40,000"}, "1 play, $3 spent, $40,000 won");
+    row("whole ny pb: the ball alone with power play in 2014", nyPb, "Powerball",
+        {"Powerball", "01/15/2014", "1 2 3 4 5 PB 25 PP"},
+        {"0 of 5 + PB", "7 8 9 24 29 PB 25", "$12"});
+    row("whole ny pb: four alone with power play in 2012", nyPb, "Powerball",
+        {"Powerball", "01/18/2012", "6 29 34 44 1 PB 1 PP"},
+        {"4 of 5", "6 29 34 44 50 PB 28", "$200"});
+    // "01/22/2014","01 02 07 09 55 29","3": multipliers back, $100 times 3.
+    row("whole ny pb: the multiplier back on 22 January 2014", nyPb, "Powerball",
+        {"Powerball", "01/22/2014", "1 2 7 40 41 PB 29 PP"},
+        {"3 of 5 + PB", "1 2 7 9 55 PB 29", "$300"});
+    // Powerball,1,18,2014,38,14,13,19,31,25, : in the order drawn.
+    row("whole tx pb: power play's fixed prize, in the order drawn", "whole/tx-powerball.csv",
+        "Powerball", {"Powerball", "1/18/2014", "38 14 13 19 1 PB 25 PP"},
+        {"4 of 5 + PB", "38 14 13 19 31 PB 25", "$40,000"});
+    // 1/2/2018,1|42|47|64|70,22,4X: three and the ball, $200 times 4.
+    row("whole jb mm: the megaplier in its own column", "whole/jb-megamillions.csv",
+        "Mega Millions", {"Mega Millions", "1/2/2018", "1 42 47 2 3 MB 22 MP"},
+        {"3 of 5 + MB", "1 42 47 64 70 MB 22", "$800"});
+    // 09/26/2020,14 19 20 23 55 57,22,: the bonus pays only beside five.
+    row("whole ny lotto: four and the bonus is four", "whole/ny-lotto.csv", "Lotto",
+        {"Lotto", "09/26/2020", "14 19 20 23 1 22"}, {"4 of 6", "14 19 20 23 55 57 bonus 22"});
+    row("whole ny lotto: five and the bonus", "whole/ny-lotto.csv", "Lotto",
+        {"Lotto", "09/26/2020", "14 19 20 23 55 22"},
+        {"5 of 6 + bonus", "14 19 20 23 55 57 bonus 22"});
+    // 01/27/1982,,,703,... and 01/27/1982,,,387,...: two evening lines.
+    row("whole ny numbers: a day of two lines", "whole/ny-numbers-win4.csv", "Numbers",
+        {"Numbers", "01/27/1982", "3-8-7"}, {"straight", "3 8 7"});
+    // 12/13/2020,10 12 18 23 34,
+    row("whole ny take 5", "whole/ny-take5.csv", "Take 5", {"Take 5", "12/13/2020", "10 12 18 1 2"},
+        {"3 of 5", "10 12 18 23 34"});
+    // 10438     Mon. Nov 07, 2011   6  7  1, given twice.
+    row("whole ca daily 3: a draw given twice", "whole/ca-daily3.txt", "Daily 3",
+        {"Daily 3", "11/07/2011", "6-7-1"}, {"straight", "6 7 1"});
 }
 
 void TestRealFiles::ticketsGiveTheHandWorkedAnswers()
@@ -279,6 +358,70 @@ void TestRealFiles::ticketsGiveTheHandWorkedAnswers()
     QCOMPARE(rows.size(), result.isEmpty() ? 0 : 1);
     if (!result.isEmpty())
         QCOMPARE(rows[0].mid(3), result);
+    QFETCH(QString, money);
+    if (!money.isEmpty())
+        QCOMPARE(CheckSummary(log, *listing.checkedGame(), listing.listed(), listing.season(),
+                              listing.seasonMoney())
+                     .money(),
+                 money);
+}
+
+void TestRealFiles::wholeFilesGiveEveryDrawOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<int>("mostADay");
+    // Counted from the raw lines (whole/SOURCES.md): every data line a draw,
+    // a line of several draws each of its cells; a header or title skipped.
+    QTest::newRow("ny powerball") << "ny-powerball.csv"
+                                  << "Powerball" << 1965 << 1 << 1;
+    // 17 lines from 06/03/2026 on fill double_play_winning_numbers.
+    QTest::newRow("ny powerball's double play") << "ny-powerball.csv"
+                                                << "Double Play" << 17 << 1949 << 1;
+    QTest::newRow("ny mega millions") << "ny-megamillions.csv"
+                                      << "Mega Millions" << 2512 << 1 << 1;
+    // Filled Midday and Evening Daily cells, Win 4's likewise; 825 lines
+    // before Win 4 was drawn hold none of it. Two dates have two lines.
+    QTest::newRow("ny numbers") << "ny-numbers-win4.csv"
+                                << "Numbers" << 25027 << 1 << 2;
+    QTest::newRow("ny win 4") << "ny-numbers-win4.csv"
+                              << "Win 4" << 24202 << 826 << 2;
+    QTest::newRow("ny take 5") << "ny-take5.csv"
+                               << "Take 5" << 8640 << 1 << 1;
+    QTest::newRow("ny lotto") << "ny-lotto.csv"
+                              << "Lotto" << 2513 << 1 << 1;
+    QTest::newRow("jb powerball") << "jb-powerball.csv"
+                                  << "Powerball" << 1390 << 1 << 1;
+    QTest::newRow("jb mega millions") << "jb-megamillions.csv"
+                                      << "Mega Millions" << 916 << 1 << 1;
+    QTest::newRow("tx powerball") << "tx-powerball.csv"
+                                  << "Powerball" << 1945 << 0 << 1;
+    QTest::newRow("tx lotto texas") << "tx-lottotexas.csv"
+                                    << "Lotto Texas" << 3704 << 0 << 1;
+    // 15,979 lines of draws, draw 10438 given twice: the title, the header,
+    // the dashes and the repeat skipped.
+    QTest::newRow("ca daily 3") << "ca-daily3.txt"
+                                << "Daily 3" << 15978 << 4 << 2;
+}
+
+void TestRealFiles::wholeFilesGiveEveryDrawOnce()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, game);
+    QFETCH(int, draws);
+    QFETCH(int, skipped);
+    QFETCH(int, mostADay);
+    const DrawHistory history = ReadDrawHistory(drawsFile(QStringLiteral("whole/") + file), game);
+    QCOMPARE(history.draws.size(), draws);
+    QCOMPARE(history.skippedLines, skipped);
+    std::map<int, int> days;
+    for (int draw = 0; draw < history.draws.size(); ++draw)
+        ++days[history.draws.date(draw)];
+    const auto most = std::max_element(days.begin(), days.end(),
+                                       [](auto a, auto b) { return a.second < b.second; });
+    QCOMPARE(most->second, mostADay);
 }
 
 QTEST_GUILESS_MAIN(TestRealFiles)

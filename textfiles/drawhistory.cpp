@@ -104,8 +104,17 @@ const LotteryGame *gameOfTitle(QStringView title)
 
 // What a header's title says of its column, whatever its spaces, case and
 // marks, for the game checked.
-Column columnOf(QStringView title, const LotteryGame *rules)
+Column columnOf(QStringView given, const LotteryGame *rules)
 {
+    // "double_play_winning_numbers", "Draw.Date": words apart however they
+    // are joined.
+    QString spaced = given.toString();
+    for (QChar &character : spaced) {
+        if (character == u'_' || character == u'.' || character == u'/' || character == u'|' ||
+            character == u':')
+            character = u' ';
+    }
+    const QStringView title = spaced;
     const QString key = folded(title);
     Column column;
     // "Midday Daily #", "Evening Win 4 #": the first word that names a time.

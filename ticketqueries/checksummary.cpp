@@ -152,8 +152,13 @@ void CheckSummary::addPlay(TicketMoney &money, const DrawCheck &game, const Tick
     add(money, base);
     const LotteryGame *second = doublePlayGame();
     if (play.doublePlay && !rules.secondDrawing && second && second->family == rules.name &&
-        date >= second->eras.front().from)
-        add(money, MoneyOf(*second, date, doublePlay ? doublePlay->tier : 0, 0));
+        date >= second->eras.front().from) {
+        // Without its drawing, Double Play is neither a loss nor a win.
+        if (doublePlay)
+            add(money, MoneyOf(*second, date, doublePlay->tier, 0));
+        else
+            ++money.unchecked;
+    }
 }
 
 QString CheckSummary::prizeText(const TicketMoney &money)
@@ -278,6 +283,11 @@ CheckSummary::CheckSummary(const LogList &log, const DrawCheck &game,
         sums << (sum.someToCome    ? QStringLiteral("more draws to come")
                  : sum.toCome == 1 ? QStringLiteral("1 draw to come")
                                    : QStringLiteral("%1 draws to come").arg(sum.toCome));
+    if (sum.unchecked > 0)
+        sums << (sum.unchecked == 1
+                     ? QStringLiteral("1 Double Play not checked, its drawing not known")
+                     : QStringLiteral("%1 Double Plays not checked, their drawings not known")
+                           .arg(sum.unchecked));
     if (undated > 0)
         sums << QStringLiteral("money once the draw's date is typed");
     if (sum.unknown > 0)

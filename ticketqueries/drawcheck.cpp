@@ -105,58 +105,7 @@ void readNumbers(const Characters &text, bool digitsAlone, std::vector<int> &num
     });
 }
 
-template <typename Characters> std::optional<int> dateKeyOf(const Characters &text)
-{
-    struct Number
-    {
-        int value = 0;
-        int digits = 0;
-    };
-    std::array<Number, 3> numbers{};
-    int count = 0;
-    const bool read = forEachDigit(text, [&](int digit, bool first) {
-        if (first && count++ == 3)
-            return false;
-        Number &number = numbers[std::size_t(count - 1)];
-        number.value = number.value * 10 + digit;
-        return ++number.digits <= 4;
-    });
-    if (!read || count != 3)
-        return std::nullopt;
-    const bool yearFirst = numbers[0].digits == 4;
-    const Number &year = yearFirst ? numbers[0] : numbers[2];
-    const Number &month = yearFirst ? numbers[1] : numbers[0];
-    const Number &day = yearFirst ? numbers[2] : numbers[1];
-    if ((year.digits != 2 && year.digits != 4) || month.digits > 2 || day.digits > 2)
-        return std::nullopt;
-    const int fullYear = year.digits == 2 ? 2000 + year.value : year.value;
-    const bool leap = (fullYear % 4 == 0 && fullYear % 100 != 0) || fullYear % 400 == 0;
-    constexpr std::array<int, 12> monthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month.value < 1 || month.value > 12 || day.value < 1 ||
-        day.value > monthDays[std::size_t(month.value - 1)] ||
-        (month.value == 2 && day.value == 29 && !leap))
-        return std::nullopt;
-    return fullYear * 10000 + month.value * 100 + day.value;
-}
-
 } // namespace
-
-std::optional<int> DateKey(QStringView text)
-{
-    return dateKeyOf(text);
-}
-
-std::optional<int> DateKey(QByteArrayView bytes)
-{
-    return dateKeyOf(bytes);
-}
-
-std::optional<int> DateKey(const LogList &list, int row)
-{
-    if (const std::optional<TicketDates> dates = TicketDates::of(list, row))
-        return dates->first;
-    return std::nullopt;
-}
 
 std::vector<int> NumbersIn(QStringView text, bool digitsAlone)
 {
@@ -238,8 +187,9 @@ bool DrawCheck::concerns(const LogList &list, int row) const
 {
     if (!isGame(list, row) || !(m_anyDate || isDate(list, row)))
         return false;
-    // Double Play's drawings concern the Powerball tickets that play it.
-    if (m_rules && m_rules->secondDrawing && GameKey(list.text(row, 0)) != m_game)
+    // Double Play's drawings concern its own tickets, by any of its names,
+    // and the Powerball tickets that play it.
+    if (m_rules && m_rules->secondDrawing && LotteryGameOf(list.text(row, 0)) != m_rules)
         return readPlay(list, row).doublePlay;
     return true;
 }
@@ -426,6 +376,10 @@ DrawMatch DrawCheck::matchTicket(const WinningDraw &draw) const
                     ? m_ticketBits.has(draw.extra)
                     : std::binary_search(sortedTicket().begin(), sortedTicket().end(), draw.extra);
     }
+    // A lotto's bonus number is named only where it makes the prize: New
+    // York's Lotto pays for it with five numbers alone.
+    if (extra && m_rules->bonus && m_rules->tierOf(common, true) == m_rules->tierOf(common, false))
+        extra = false;
     // A play of more numbers than the game's is no play of it, and wins no tier.
     const int tier = m_rules && total <= m_rules->count ? m_rules->tierOf(common, extra) : 0;
     return {extra ? DrawMatch::CountAndExtra : DrawMatch::Count, std::min(common, 255), total,

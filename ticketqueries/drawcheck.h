@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datekey.h"
 #include "loglist.h"
 #include "lotterygame.h"
 #include "numberbits.h"
@@ -83,16 +84,6 @@ std::vector<int> NumbersIn(QByteArrayView bytes, bool digitsAlone = false);
 // The same into numbers, which keeps its room: for a pass over many tickets.
 void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &numbers);
 void ReadNumbersIn(QStringView text, bool digitsAlone, std::vector<int> &numbers);
-
-// A date as players write it, as one number yyyymmdd: month/day/year, or
-// year-month-day where the first number has four digits, with any separators;
-// a year of two digits is 20xx. "12/1/26", "12-01-2026" and "2026-12-01" are
-// one date. Nothing where no rule reads the text as a day of the calendar.
-std::optional<int> DateKey(QStringView text);
-std::optional<int> DateKey(QByteArrayView bytes);
-// The same of a ticket's date, read from the file's own bytes where it can;
-// of a ticket of several draws, its first.
-std::optional<int> DateKey(const LogList &list, int row);
 
 // A draw made ready to check tickets against: its numbers as drawn, sorted,
 // and its ball or bonus number apart.

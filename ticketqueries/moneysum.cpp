@@ -8,6 +8,7 @@ void MoneySum::add(const TicketMoney &money)
     plays += money.plays;
     unknown += money.unknown;
     atLeast += money.atLeast;
+    unchecked += money.unchecked;
     toCome += std::max(money.toCome, 0);
     someToCome = someToCome || money.toCome < 0;
     spent = std::min(most, spent + money.spent);

@@ -14,6 +14,7 @@ struct MoneySum
     int plays = 0;
     int unknown = 0;
     int atLeast = 0;
+    int unchecked = 0;
     int toCome = 0;
     bool someToCome = false; // a ticket whose days to come cannot be counted
     std::int64_t spent = 0;

@@ -1,6 +1,6 @@
 #include "ticketdates.h"
 
-#include "drawcheck.h"
+#include "datekey.h"
 
 #include <QDate>
 #include <QString>

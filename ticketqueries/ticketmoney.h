@@ -13,7 +13,8 @@ struct TicketMoney
     int unknown = 0; // plays of days whose prizes are not known
     std::int64_t spent = 0;
     std::int64_t won = 0;
-    int atLeast = 0;                     // plays whose multiplier is not known
+    int atLeast = 0;   // plays whose multiplier is not known
+    int unchecked = 0; // Double Play plays whose drawing is not known: neither won nor lost
     std::vector<std::string_view> named; // top prizes, never summed
     int toCome = 0;                      // days of the ticket still to come; -1 some
 };

@@ -1,5 +1,7 @@
 #include "ticketorder.h"
 
+#include "ticketdates.h"
+
 #include <QHash>
 #include <QString>
 
@@ -61,8 +63,9 @@ TicketOrder::Key TicketOrder::key(const ListedTicket &ticket) const
     case Game:
         return {0, false, true};
     case Date: {
-        const std::optional<int> date = DateKey(*m_log, ticket.row);
-        return {std::uint64_t(date.value_or(0)), !date, false};
+        // A ticket of several draws sorts by its first.
+        const std::optional<TicketDates> dates = TicketDates::of(*m_log, ticket.row);
+        return {std::uint64_t(dates ? dates->first : 0), !dates, false};
     }
     case Numbers: {
         const auto [value, exact] = packed(numbersOf(*m_log, ticket.row));

@@ -281,8 +281,31 @@ void TicketQueries::askResultsFile()
         checkResultsFile(path);
 }
 
+// An import under way is never cancelled for a season: the season waits
+// for it, and says so.
+bool TicketQueries::waitsForImport(std::function<void()> then)
+{
+    if (!m_reading.isRunning() || m_readingSeason)
+        return false;
+    m_checkBar->showStatus(QStringLiteral("Waiting..."),
+                           QStringLiteral("Waiting for the import to finish"));
+    connect(&m_reading, &BackgroundWork::ended, this, std::move(then), Qt::SingleShotConnection);
+    return true;
+}
+
+// A draw typed while a season was read is the one the user wants checked.
+bool TicketQueries::drawTypedSince(int checks) const
+{
+    return m_checks != checks && m_checkBar->draw().isComplete();
+}
+
 void TicketQueries::checkResultsFile(const QString &path)
 {
+    if (waitsForImport([this, path] {
+            openCheck();
+            checkResultsFile(path);
+        }))
+        return;
     struct Read
     {
         QString why;
@@ -299,13 +322,18 @@ void TicketQueries::checkResultsFile(const QString &path)
             if (std::optional<QByteArray> bytes = ReadTextFile(path, &read->why))
                 read->history = ReadDrawHistory(*bytes, game, progress);
         },
-        [this, read, path, game](bool cancelled) {
+        [this, read, path, game, checks = m_checks](bool cancelled) {
             m_readingSeason = false;
             if (cancelled || (read->history && read->history->cancelled)) {
                 m_checkBar->showStatus(QStringLiteral("Cancelled"),
                                        QStringLiteral("Reading the file was cancelled"));
             } else if (!read->history) {
                 m_checkBar->showStatus(QStringLiteral("Not read: %1").arg(read->why));
+            } else if (drawTypedSince(checks)) {
+                m_checkBar->showStatus(
+                    QStringLiteral("Not listed"),
+                    QStringLiteral("The season was not listed: the draw typed meanwhile is "
+                                   "checked"));
             } else {
                 DrawHistory &history = *read->history;
                 const int draws = history.draws.size();
@@ -333,34 +361,49 @@ QString textOf(std::string_view ascii)
 } // namespace
 
 // The one setting of the program: whose draws of a game that states draw
-// apart, asked once and kept per user.
-const ResultSource *TicketQueries::chooseSource(const std::vector<const ResultSource *> &sources,
-                                                const QString &game)
+// apart, asked once and kept per user, even where one state's file is known
+// (Cash 5): a player of another state's game is told no file is known rather
+// than checked against Texas' draws. Nothing where the user cancelled; a null
+// source where their state publishes no file known here.
+std::optional<const ResultSource *>
+TicketQueries::chooseSource(const std::vector<const ResultSource *> &sources, const QString &game)
 {
-    if (sources.size() == 1)
+    if (sources.size() == 1 && sources.front()->state.empty())
         return sources.front();
     QSettings settings(QSettings::UserScope, QStringLiteral("Ticketwise"),
                        QStringLiteral("Ticketwise"));
     const QString setting = QStringLiteral("results/%1/state").arg(textOf(sources.front()->game));
+    const QString another = QStringLiteral("Another state");
+    const QString kept = settings.value(setting).toString();
     QStringList states;
     for (const ResultSource *source : sources) {
         states << textOf(source->state);
-        if (states.back() == settings.value(setting).toString())
+        if (states.back() == kept)
             return source;
     }
+    if (kept == another)
+        return nullptr;
+    states << another;
     bool chosen = false;
     const QString state = QInputDialog::getItem(
         m_list.window(), QStringLiteral("Get Results"),
         QStringLiteral("Whose %1 draws? Each state that publishes them draws its own.").arg(game),
         states, 0, false, &chosen);
     if (!chosen)
-        return nullptr;
+        return std::nullopt;
     settings.setValue(setting, state);
+    if (state == another)
+        return nullptr;
     return sources[std::size_t(states.indexOf(state))];
 }
 
 void TicketQueries::getResults()
 {
+    if (waitsForImport([this] {
+            openCheck();
+            getResults();
+        }))
+        return;
     const QString typed = m_checkBar->game().trimmed();
     if (typed.isEmpty()) {
         m_checkBar->showFetching(QStringLiteral("No game yet"), {});
@@ -382,10 +425,21 @@ void TicketQueries::getResults()
         emit resultsFetched();
         return;
     }
-    const ResultSource *chosen = chooseSource(sources, game);
+    const std::optional<const ResultSource *> chosen =
+        StateNamedBy(keyView).empty() ? chooseSource(sources, game) : sources.front();
     if (!chosen)
         return;
-    const ResultSource &source = *chosen;
+    if (!*chosen) {
+        m_checkBar->showFetching(
+            QStringLiteral("No file known"),
+            QStringLiteral("No official file of your state's %1 draws is known; pick a file of "
+                           "them with Results file...")
+                .arg(game),
+            true);
+        emit resultsFetched();
+        return;
+    }
+    const ResultSource &source = **chosen;
     // Named by where it comes from: a mirror's name where one stands in.
     const QString host = DrawsFetch::addressOf(source).host();
     const QString whose = QStringLiteral("%1 draws from %2").arg(game, host);
@@ -434,7 +488,7 @@ void TicketQueries::getResults()
             if (std::optional<QByteArray> bytes = ReadTextFile(kept.path(), &got->why))
                 got->history = ReadDrawHistory(*bytes, typed, progress);
         },
-        [this, got, whose, typed, host, &source](bool cancelled) {
+        [this, got, whose, typed, host, &source, checks = m_checks](bool cancelled) {
             m_readingSeason = false;
             using Outcome = DrawsFetch::Outcome;
             if (cancelled || got->fetch.outcome == Outcome::Cancelled ||
@@ -462,6 +516,16 @@ void TicketQueries::getResults()
                     notes << QStringLiteral("not kept: %1").arg(got->keepProblem);
                 if (const QString none = history.why(typed); !none.isEmpty())
                     notes << none;
+                // Kept all the same, for the next Get Results.
+                if (drawTypedSince(checks)) {
+                    m_checkBar->showFetching(
+                        QStringLiteral("Not listed"),
+                        QStringLiteral("%1 fetched, not listed: the draw typed meanwhile is "
+                                       "checked")
+                            .arg(whose));
+                    emit resultsFetched();
+                    return;
+                }
                 listSeason(
                     typed, history,
                     QStringLiteral("%1 from %2").arg(textOf(source.file), textOf(source.host)));
@@ -492,6 +556,7 @@ void TicketQueries::find()
 
 void TicketQueries::check()
 {
+    ++m_checks;
     const DrawCheck draw = m_checkBar->draw();
     relist([&] {
         if (draw.isComplete())

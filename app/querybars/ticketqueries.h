@@ -78,9 +78,11 @@ private:
     void sortBy(int column);
     void askExport(bool listedOnly);
     void askResultsFile();
-    const ResultSource *chooseSource(const std::vector<const ResultSource *> &sources,
-                                     const QString &game);
+    std::optional<const ResultSource *>
+    chooseSource(const std::vector<const ResultSource *> &sources, const QString &game);
     void listSeason(const QString &game, DrawHistory &history, const QString &drawsFile);
+    bool waitsForImport(std::function<void()> then);
+    bool drawTypedSince(int checks) const;
     void showSummary();
     void openChart();
     void askReport();
@@ -103,5 +105,6 @@ private:
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
     bool m_readingSeason = false;
+    int m_checks = 0; // draws checked as typed, to tell one typed while a season is read
     FetchLimits m_fetchLimits;
 };
