@@ -74,4 +74,5 @@ fuzz: deps
 	cd $(FUZZ) && ./tests/fuzz/fuzz_logreader -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		corpus $(CURDIR)/tests/fixtures $(CURDIR)/tests/fixtures/fuzz
 	cd $(FUZZ) && ./tests/fuzz/fuzz_textfiles -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-		corpus-textfiles $(CURDIR)/tests/fixtures/fuzz-textfiles $(CURDIR)/tests/fixtures/draws
+		corpus-textfiles $(CURDIR)/tests/fixtures/fuzz-textfiles \
+		$$(test -d $(CURDIR)/../shared/draws && echo $(CURDIR)/../shared/draws)

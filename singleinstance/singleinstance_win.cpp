@@ -97,7 +97,9 @@ bool heldByThisUser(QLocalSocket &socket)
 // A mutex of the name in a namespace bounded by this user's SID, which only
 // their processes, elevated or not, can open: whichever start makes it is the
 // first, and it lasts while that copy runs. Another user can neither make it
-// first nor see it. Nothing where the system lacks such namespaces.
+// first nor see it. Where the system lacks such namespaces (Wine), a mutex
+// of the session's own namespace that only this user may open; one another
+// user made first leaves the name to decide.
 std::optional<bool> claimFirst(const QString &name, const std::vector<SingleInstance::NameFolder> &)
 {
     const std::unique_ptr<char[]> user = tokenUser(GetCurrentProcess());
@@ -106,36 +108,38 @@ std::optional<bool> claimFirst(const QString &name, const std::vector<SingleInst
         return std::nullopt;
     const std::wstring userSid(sidText);
     LocalFree(sidText);
-    HANDLE boundary = CreateBoundaryDescriptorW(L"Ticketwise", 0);
-    if (!boundary)
-        return std::nullopt;
-    std::optional<bool> first;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const std::wstring access = L"D:P(A;;GA;;;" + userSid + L")";
-    if (AddSIDToBoundaryDescriptor(&boundary, sid(user)) &&
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(access.c_str(), SDDL_REVISION_1,
-                                                             &descriptor, nullptr)) {
-        SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor, FALSE};
-        const std::wstring alias = L"Ticketwise-" + userSid;
-        HANDLE space = CreatePrivateNamespaceW(&attributes, boundary, alias.c_str());
-        if (!space && GetLastError() == ERROR_ALREADY_EXISTS)
-            space = OpenPrivateNamespaceW(boundary, alias.c_str());
-        if (space) {
-            const std::wstring object = alias + L"\\" + name.toStdWString();
-            // Kept open, as the namespace is, while the first copy runs.
-            if (HANDLE mutex = CreateMutexW(&attributes, FALSE, object.c_str())) {
-                first = GetLastError() != ERROR_ALREADY_EXISTS;
-                if (*first)
-                    claims()[name] = {mutex, space};
-                else
-                    CloseHandle(mutex);
-            }
-            if (first != true)
-                ClosePrivateNamespace(space, 0);
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access.c_str(), SDDL_REVISION_1,
+                                                              &descriptor, nullptr))
+        return std::nullopt;
+    SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor, FALSE};
+    const std::wstring alias = L"Ticketwise-" + userSid;
+    HANDLE space = nullptr;
+    if (HANDLE boundary = CreateBoundaryDescriptorW(L"Ticketwise", 0)) {
+        if (AddSIDToBoundaryDescriptor(&boundary, sid(user))) {
+            space = CreatePrivateNamespaceW(&attributes, boundary, alias.c_str());
+            if (!space && GetLastError() == ERROR_ALREADY_EXISTS)
+                space = OpenPrivateNamespaceW(boundary, alias.c_str());
         }
-        LocalFree(descriptor);
+        DeleteBoundaryDescriptor(boundary);
     }
-    DeleteBoundaryDescriptor(boundary);
+    const std::wstring object = space ? alias + L"\\" + name.toStdWString()
+                                      : L"Local\\" + alias + L"-" + name.toStdWString();
+    std::optional<bool> first;
+    // Kept open, as the namespace is, while the first copy runs.
+    if (HANDLE mutex = CreateMutexW(&attributes, FALSE, object.c_str())) {
+        first = GetLastError() != ERROR_ALREADY_EXISTS;
+        if (*first)
+            claims()[name] = {mutex, space};
+        else
+            CloseHandle(mutex);
+    }
+    // A mutex of that name another user made first cannot be opened: the
+    // name decides.
+    if (space && first != true)
+        ClosePrivateNamespace(space, 0);
+    LocalFree(descriptor);
     return first;
 }
 
@@ -145,7 +149,8 @@ void releaseClaim(const QString &name)
     if (claim == claims().end())
         return;
     CloseHandle(claim->second.first);
-    ClosePrivateNamespace(claim->second.second, 0);
+    if (claim->second.second)
+        ClosePrivateNamespace(claim->second.second, 0);
     claims().erase(claim);
 }
 

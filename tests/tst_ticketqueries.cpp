@@ -91,6 +91,8 @@ private slots:
     void dateKey();
     void ticketDates_data();
     void ticketDates();
+    void countsEndOnTheGamesDrawDays_data();
+    void countsEndOnTheGamesDrawDays();
     void ticketOrder_data();
     void ticketOrder();
     void ticketOrderOfEveryNumberAndNoDrawLast_data();
@@ -704,6 +706,34 @@ void TestTicketQueries::ticketDates()
     }
 }
 
+void TestTicketQueries::countsEndOnTheGamesDrawDays_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("lastDay");
+    // Lucky for Life on Mondays and Thursdays, every day from 19 July 2021:
+    // Thursday the 1st, Monday the 5th, Thursday the 8th, Monday the 12th.
+    QTest::newRow("lucky for life, twice a week") << "Lucky for Life" << "07/01/2021 x4" << 20210712;
+    // Thursday the 15th, then Monday the 19th, the 20th and the 21st.
+    QTest::newRow("lucky for life, into every day") << "Lucky for Life" << "07/15/2021 x4"
+                                                    << 20210721;
+    // Lotto America on Wednesdays and Saturdays, Mondays too from 18 July
+    // 2022: Wednesday the 2nd, Saturday the 5th, Wednesday the 9th.
+    QTest::newRow("lotto america, twice a week") << "Lotto America" << "12/02/2020 x3" << 20201209;
+    // Wednesday the 13th, Saturday the 16th, Monday the 18th, Wednesday the 20th.
+    QTest::newRow("lotto america, a monday added") << "Lotto America" << "07/13/2022 x4"
+                                                   << 20220720;
+    QTest::newRow("a game of unknown days") << "Cash 5" << "07/13/2022 x4" << 0;
+}
+
+void TestTicketQueries::countsEndOnTheGamesDrawDays()
+{
+    QFETCH(QString, game);
+    QFETCH(QString, cell);
+    QFETCH(int, lastDay);
+    QCOMPARE(TicketDates::of(cell)->lastDay(LotteryGameOf(game)), lastDay);
+}
+
 void TestTicketQueries::ticketOrder_data()
 {
     QTest::addColumn<int>("column");
@@ -1020,9 +1050,9 @@ void TestTicketQueries::drawHistoryRead_data()
         << "Powerball" << QStringList{"20151007: 18 30 40 48 52 9", "20151010: 12 27 29 43 68 1"}
         << 2;
     QTest::newRow("the same numbers twice a day, from two lines")
-        << QByteArray("15857     Mon. Apr 08, 2019          4          4          5     \n"
-                      "15856     Mon. Apr 08, 2019          4          4          5     \n")
-        << "Daily 3" << QStringList{"20190408: 4 4 5", "20190408: 4 4 5"} << 0;
+        << QByteArray("20101     Mon. Nov 30, 2026          2          2          7     \n"
+                      "20100     Mon. Nov 30, 2026          2          2          7     \n")
+        << "Daily 3" << QStringList{"20261130: 2 2 7", "20261130: 2 2 7"} << 0;
     QTest::newRow("a line of two draws given twice, skipped once")
         << QByteArray("Draw Date,Midday Daily #,Evening Daily #\r\n12/01/2026,371,409\r\n"
                       "12/01/2026,371,409\r\n")
