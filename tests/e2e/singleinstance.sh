@@ -105,20 +105,3 @@ sleep 0.5
 echo "PASSED: beside a copy loading a long log, a second start left one window and no message"
 kill "$loading"
 
-# Two starts at one instant, as a double click that took twice: one window.
-for round in 1 2 3 4 5; do
-    (cd / && exec "$WORK/other/ticketwise") >>"$WORK/program.log" 2>&1 &
-    one=$!
-    (cd / && exec "$WORK/other/ticketwise") >>"$WORK/program.log" 2>&1 &
-    two=$!
-    for _ in $(seq 100); do
-        [ "$(windows)" -ge 1 ] && break
-        sleep 0.05
-    done
-    sleep 1.5
-    count=$(windows)
-    kill "$one" "$two" 2>/dev/null
-    wait "$one" "$two" 2>/dev/null
-    [ "$count" = 1 ] || fail "$count windows from two starts at one instant (round $round)"
-done
-echo "PASSED: two starts at one instant, five times, made one window each time"
