@@ -56,7 +56,8 @@ int DrawTimeOf(std::u16string_view word)
 }
 
 // The longest name of the table the key begins with, where what follows it
-// is nothing or a draw time: "lottoamerica" is not Lotto at "america".
+// is nothing, a draw time or a state: "lottoamerica" is not Lotto at
+// "america", and "lottotexas" is Lotto Texas, not Lotto of Texas.
 GameName::GameName(std::u16string_view key) : base(key)
 {
     std::size_t longest = 0;
@@ -64,14 +65,25 @@ GameName::GameName(std::u16string_view key) : base(key)
         forEachKey(candidate.keys, [&](std::string_view name) {
             if (name.size() <= longest || !startsWith(key, name))
                 return;
-            const std::u16string_view after = key.substr(name.size());
-            const int time = after.empty() ? 0 : DrawTimeOf(after);
-            if (!after.empty() && time == 0)
-                return;
+            std::u16string_view after = key.substr(name.size());
+            int time = after.empty() ? 0 : DrawTimeOf(after);
+            // A state after the game, or after its draw time: "Powerball TX".
+            const UsState *where = nullptr;
+            if (!after.empty() && time == 0) {
+                const StateSuffix suffix = StateSuffixOf(after);
+                if (!suffix.state)
+                    return;
+                after.remove_suffix(suffix.length);
+                time = after.empty() ? 0 : DrawTimeOf(after);
+                if (!after.empty() && time == 0)
+                    return;
+                where = suffix.state;
+            }
             longest = name.size();
             game = &candidate;
             base = key.substr(0, name.size());
             drawTime = time;
+            state = where;
         });
     }
     if (game)

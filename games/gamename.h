@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lotterygame.h"
+#include "usstate.h"
 
 #include <string_view>
 
@@ -12,6 +13,8 @@ struct GameName
     const LotteryGame *game = nullptr;
     std::u16string_view base; // the name without its draw time
     int drawTime = 0;         // as DrawTimeOf gives it; 0 for none
+    const UsState *state = nullptr; // where a ticket names the state it was bought in
+                                    // after the game: "Powerball TX"
 
     explicit GameName(std::u16string_view key);
 

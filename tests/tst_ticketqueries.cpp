@@ -70,6 +70,8 @@ class TestTicketQueries : public QObject
 private slots:
     void gameOfAName_data();
     void gameOfAName();
+    void stateAfterTheGame_data();
+    void stateAfterTheGame();
     void namesOfOneGame_data();
     void namesOfOneGame();
     void ticketPlayRead_data();
@@ -272,6 +274,34 @@ void TestTicketQueries::gameOfAName()
     QCOMPARE(rules ? QString::fromLatin1(rules->name.data(), qsizetype(rules->name.size()))
                    : QString(),
              game);
+}
+
+void TestTicketQueries::stateAfterTheGame_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("state"); // its code; empty for none
+    QTest::newRow("a code") << "Powerball TX" << "Powerball" << "TX";
+    QTest::newRow("a name of two words") << "Mega Millions New York" << "Mega Millions" << "NY";
+    QTest::newRow("after a draw time") << "Pick 3 Evening CA" << "Pick 3" << "CA";
+    QTest::newRow("lotto texas is a game, not lotto of texas") << "Lotto Texas" << "Lotto Texas"
+                                                               << "";
+    QTest::newRow("lotto america is no lotto of a state") << "Lotto America" << "Lotto America"
+                                                          << "";
+    QTest::newRow("a game of texas of texas") << "Lotto Texas TX" << "Lotto Texas" << "TX";
+}
+
+void TestTicketQueries::stateAfterTheGame()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, game);
+    QFETCH(QString, state);
+    const QString key = GameKey(name);
+    const GameName read(std::u16string_view(reinterpret_cast<const char16_t *>(key.utf16()),
+                                            std::size_t(key.size())));
+    QVERIFY(read.game);
+    QCOMPARE(QString::fromLatin1(read.game->name.data(), qsizetype(read.game->name.size())), game);
+    QCOMPARE(read.state ? QString::fromLatin1(read.state->code.data(), 2) : QString(), state);
 }
 
 void TestTicketQueries::namesOfOneGame_data()
