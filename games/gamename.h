@@ -11,8 +11,8 @@
 struct GameName
 {
     const LotteryGame *game = nullptr;
-    std::u16string_view base; // the name without its draw time
-    int drawTime = 0;         // as DrawTimeOf gives it; 0 for none
+    std::u16string_view base;       // the name without its draw time
+    int drawTime = 0;               // as DrawTimeOf gives it; 0 for none
     const UsState *state = nullptr; // where a ticket names the state it was bought in
                                     // after the game: "Powerball TX"
 

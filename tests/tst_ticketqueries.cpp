@@ -281,14 +281,24 @@ void TestTicketQueries::stateAfterTheGame_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("game");
     QTest::addColumn<QString>("state"); // its code; empty for none
-    QTest::newRow("a code") << "Powerball TX" << "Powerball" << "TX";
-    QTest::newRow("a name of two words") << "Mega Millions New York" << "Mega Millions" << "NY";
-    QTest::newRow("after a draw time") << "Pick 3 Evening CA" << "Pick 3" << "CA";
-    QTest::newRow("lotto texas is a game, not lotto of texas") << "Lotto Texas" << "Lotto Texas"
+    QTest::newRow("a code") << "Powerball TX"
+                            << "Powerball"
+                            << "TX";
+    QTest::newRow("a name of two words") << "Mega Millions New York"
+                                         << "Mega Millions"
+                                         << "NY";
+    QTest::newRow("after a draw time") << "Pick 3 Evening CA"
+                                       << "Pick 3"
+                                       << "CA";
+    QTest::newRow("lotto texas is a game, not lotto of texas") << "Lotto Texas"
+                                                               << "Lotto Texas"
                                                                << "";
-    QTest::newRow("lotto america is no lotto of a state") << "Lotto America" << "Lotto America"
+    QTest::newRow("lotto america is no lotto of a state") << "Lotto America"
+                                                          << "Lotto America"
                                                           << "";
-    QTest::newRow("a game of texas of texas") << "Lotto Texas TX" << "Lotto Texas" << "TX";
+    QTest::newRow("a game of texas of texas") << "Lotto Texas TX"
+                                              << "Lotto Texas"
+                                              << "TX";
 }
 
 void TestTicketQueries::stateAfterTheGame()
@@ -743,17 +753,20 @@ void TestTicketQueries::countsEndOnTheGamesDrawDays_data()
     QTest::addColumn<int>("lastDay");
     // Lucky for Life on Mondays and Thursdays, every day from 19 July 2021:
     // Thursday the 1st, Monday the 5th, Thursday the 8th, Monday the 12th.
-    QTest::newRow("lucky for life, twice a week") << "Lucky for Life" << "07/01/2021 x4" << 20210712;
+    QTest::newRow("lucky for life, twice a week") << "Lucky for Life"
+                                                  << "07/01/2021 x4" << 20210712;
     // Thursday the 15th, then Monday the 19th, the 20th and the 21st.
-    QTest::newRow("lucky for life, into every day") << "Lucky for Life" << "07/15/2021 x4"
-                                                    << 20210721;
+    QTest::newRow("lucky for life, into every day") << "Lucky for Life"
+                                                    << "07/15/2021 x4" << 20210721;
     // Lotto America on Wednesdays and Saturdays, Mondays too from 18 July
     // 2022: Wednesday the 2nd, Saturday the 5th, Wednesday the 9th.
-    QTest::newRow("lotto america, twice a week") << "Lotto America" << "12/02/2020 x3" << 20201209;
+    QTest::newRow("lotto america, twice a week") << "Lotto America"
+                                                 << "12/02/2020 x3" << 20201209;
     // Wednesday the 13th, Saturday the 16th, Monday the 18th, Wednesday the 20th.
-    QTest::newRow("lotto america, a monday added") << "Lotto America" << "07/13/2022 x4"
-                                                   << 20220720;
-    QTest::newRow("a game of unknown days") << "Cash 5" << "07/13/2022 x4" << 0;
+    QTest::newRow("lotto america, a monday added") << "Lotto America"
+                                                   << "07/13/2022 x4" << 20220720;
+    QTest::newRow("a game of unknown days") << "Cash 5"
+                                            << "07/13/2022 x4" << 0;
 }
 
 void TestTicketQueries::countsEndOnTheGamesDrawDays()

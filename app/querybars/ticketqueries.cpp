@@ -11,10 +11,12 @@
 #include "loglistmodel.h"
 #include "noticebar.h"
 #include "numberswindow.h"
+#include "playerstate.h"
 #include "reportlist.h"
 #include "seasonreport.h"
 #include "textfile.h"
 #include "twips.h"
+#include "usstate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,11 +25,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -85,6 +85,9 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(chart, &QAction::triggered, this, &TicketQueries::openChart);
     QAction *report = addAction(QStringLiteral("Save Report as &PDF..."), {});
     connect(report, &QAction::triggered, this, &TicketQueries::askReport);
+    QAction *yourState = addAction(QStringLiteral("Your &State..."), {});
+    yourState->setObjectName(QStringLiteral("YourStateAction"));
+    connect(yourState, &QAction::triggered, this, [this] { PlayerState::ask(m_list.window()); });
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
@@ -360,41 +363,24 @@ QString textOf(std::string_view ascii)
 
 } // namespace
 
-// The one setting of the program: whose draws of a game that states draw
-// apart, asked once and kept per user, even where one state's file is known
-// (Cash 5): a player of another state's game is told no file is known rather
-// than checked against Texas' draws. Nothing where the user cancelled; a null
-// source where their state publishes no file known here.
+// Whose draws of a game that states draw apart: the player's state's, asked
+// where none is kept yet. A player of a state whose file is not known is
+// told so rather than checked against another state's draws (Texas' Cash
+// 5). Nothing where the user cancelled; a null source where their state
+// publishes no file known here.
 std::optional<const ResultSource *>
-TicketQueries::chooseSource(const std::vector<const ResultSource *> &sources, const QString &game)
+TicketQueries::chooseSource(const std::vector<const ResultSource *> &sources)
 {
     if (sources.size() == 1 && sources.front()->state.empty())
         return sources.front();
-    QSettings settings(QSettings::UserScope, QStringLiteral("Ticketwise"),
-                       QStringLiteral("Ticketwise"));
-    const QString setting = QStringLiteral("results/%1/state").arg(textOf(sources.front()->game));
-    const QString another = QStringLiteral("Another state");
-    const QString kept = settings.value(setting).toString();
-    QStringList states;
+    const UsState *state = PlayerState::keptOrAsked(m_list.window());
+    if (!state)
+        return std::nullopt;
     for (const ResultSource *source : sources) {
-        states << textOf(source->state);
-        if (states.back() == kept)
+        if (source->state == state->name)
             return source;
     }
-    if (kept == another)
-        return nullptr;
-    states << another;
-    bool chosen = false;
-    const QString state = QInputDialog::getItem(
-        m_list.window(), QStringLiteral("Get Results"),
-        QStringLiteral("Whose %1 draws? Each state that publishes them draws its own.").arg(game),
-        states, 0, false, &chosen);
-    if (!chosen)
-        return std::nullopt;
-    settings.setValue(setting, state);
-    if (state == another)
-        return nullptr;
-    return sources[std::size_t(states.indexOf(state))];
+    return nullptr;
 }
 
 void TicketQueries::getResults()
@@ -426,15 +412,17 @@ void TicketQueries::getResults()
         return;
     }
     const std::optional<const ResultSource *> chosen =
-        StateNamedBy(keyView).empty() ? chooseSource(sources, game) : sources.front();
+        StateNamedBy(keyView).empty() ? chooseSource(sources) : sources.front();
     if (!chosen)
         return;
     if (!*chosen) {
         m_checkBar->showFetching(
             QStringLiteral("No file known"),
-            QStringLiteral("No official file of your state's %1 draws is known; pick a file of "
-                           "them with Results file...")
-                .arg(game),
+            QStringLiteral("No official file of %1's %2 draws is known; pick a file of them "
+                           "with Results file...")
+                .arg(QLatin1StringView(PlayerState::kept()->name.data(),
+                                       qsizetype(PlayerState::kept()->name.size())),
+                     game),
             true);
         emit resultsFetched();
         return;

@@ -79,7 +79,7 @@ private:
     void askExport(bool listedOnly);
     void askResultsFile();
     std::optional<const ResultSource *>
-    chooseSource(const std::vector<const ResultSource *> &sources, const QString &game);
+    chooseSource(const std::vector<const ResultSource *> &sources);
     void listSeason(const QString &game, DrawHistory &history, const QString &drawsFile);
     bool waitsForImport(std::function<void()> then);
     bool drawTypedSince(int checks) const;
