@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
 
@@ -35,3 +36,29 @@ inline Rows rowsOf(const QAbstractItemModel &model)
     }
     return rows;
 }
+
+// The user's own settings put aside for a test, the program's one setting
+// among them (on Windows, in the registry), and put back after it.
+class SettingsAside
+{
+public:
+    explicit SettingsAside(const QStringList &keys)
+        : m_settings(QSettings::UserScope, QStringLiteral("Ticketwise"),
+                     QStringLiteral("Ticketwise"))
+    {
+        for (const QString &key : keys) {
+            m_kept.push_back({key, m_settings.value(key)});
+            m_settings.remove(key);
+        }
+    }
+    ~SettingsAside()
+    {
+        for (const auto &[key, value] : m_kept)
+            value.isValid() ? m_settings.setValue(key, value) : m_settings.remove(key);
+    }
+    QSettings &settings() { return m_settings; }
+
+private:
+    QSettings m_settings;
+    QList<std::pair<QString, QVariant>> m_kept;
+};

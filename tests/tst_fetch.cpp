@@ -309,17 +309,8 @@ void TestFetch::stateIsAskedOnceAndAGameWithoutAFileSaysSo()
 {
     // The choice is a setting of the user's (on Windows, in the registry):
     // none for the test, the user's put back after it.
-    QSettings settings(QSettings::UserScope, "Ticketwise", "Ticketwise");
-    const QStringList keys = {"state", "results/pick3/state"};
-    std::map<QString, QVariant> users;
-    for (const QString &key : keys) {
-        users[key] = settings.value(key);
-        settings.remove(key);
-    }
-    const auto putBack = qScopeGuard([&] {
-        for (const auto &[key, value] : users)
-            value.isValid() ? settings.setValue(key, value) : settings.remove(key);
-    });
+    SettingsAside aside({"state", "results/pick3/state"});
+    QSettings &settings = aside.settings();
     m_server->answer = [](const QByteArray &) {
         return HttpsServer::Answer{200, {}, "Pick 3,12,1,2026,3,7,1\n"};
     };

@@ -41,11 +41,13 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
+#include <tuple>
 
 #include <list>
 #include <optional>
@@ -114,6 +116,8 @@ private slots:
     void csvFieldsCannotRunAsFormulas_data();
     void csvFieldsCannotRunAsFormulas();
 
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void deleteUndoAndRedoActOnTheSelectedTicket();
     void addWhileFindingAppendsToTheLog();
@@ -129,6 +133,7 @@ private slots:
     void resultsFileChecksEveryTicketOfTheGame();
     void ballGameSeasonShowsTheBall();
     void ticketsAsPrintedInASeason();
+    void winningsSayByWhenAndWhere();
     void longReadShowsProgressAndCancels();
     void newerReadLeavesTheOlderUnheard();
     void startSaysWhereARollbackCopyWasKept();
@@ -149,6 +154,7 @@ private:
     }
 
     std::optional<QTemporaryDir> m_dir;
+    std::optional<SettingsAside> m_settings; // no state chosen, but where a test chooses one
     QString m_path;
     SystemRandomSource m_random;
     std::unique_ptr<Form1> m_window;
@@ -1201,6 +1207,18 @@ void TestTicketQueries::csvFieldsCannotRunAsFormulas()
     QCOMPARE(CsvField(cell), field);
 }
 
+// Deadlines are counted from a day of the tests' own.
+void TestTicketQueries::initTestCase()
+{
+    m_settings.emplace(QStringList{"state"});
+    qputenv("TICKETWISE_TODAY", "20261209");
+}
+
+void TestTicketQueries::cleanupTestCase()
+{
+    m_settings.reset();
+}
+
 void TestTicketQueries::init()
 {
     // Windows' own file dialogs cannot be answered from here: under Wine one
@@ -1586,7 +1604,8 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
         return m_window->findChild<QLabel *>(name)->accessibleName();
     };
     QCOMPARE(line("CheckSummary"), "1 at 4 of 5, 1 at 0 of 5 + PB, 1 no draw");
-    QCOMPARE(line("CheckMoney"), "2 plays, $4 spent, $104 won");
+    // No state chosen: what is left to claim, and no deadline.
+    QCOMPARE(line("CheckMoney"), "2 plays, $4 spent, $104 won; 2 to claim, $104");
     QHeaderView *header = list()->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(3) + 5, 5));
@@ -1633,6 +1652,66 @@ void TestTicketQueries::ballGameSeasonShowsTheBall()
 // with no multiplier; five whites with Power Play $2,000,000; Double Play's
 // 4 of 5 + PB $50,000; Mega Millions' 4 of 5 + MB $10,000 and five whites
 // $1,000,000, each times a drawn Megaplier of 4.
+// Where and by when each winning draw of a season is claimed, as of
+// 12/09/2026, the player's state Texas. The 11/28/2026 draw: 4 of 5 is $100,
+// claimed at a Texas store within 180 days (2 days of November, 31, 31, 28,
+// 31, 30 and 27 of May: 05/27/2027, 169 days from today); the ball alone,
+// $4, in New York within a year; the jackpot in California within a year,
+// at a District Office. The 05/02/2026 draw's $1,000,000 expired after 180
+// days (29, 30, 31, 31, 30 and 29 of October: 10/29/2026).
+void TestTicketQueries::winningsSayByWhenAndWhere()
+{
+    m_settings->settings().setValue("state", "TX");
+    const auto putBack = qScopeGuard([this] { m_settings->settings().remove("state"); });
+    for (const auto &[game, date, numbers] : {std::tuple{"Powerball", "11/28/2026", "2 4 6 8 9 10"},
+                                              {"Powerball NY", "11/28/2026", "5 12 23 34 45 PB 9"},
+                                              {"Powerball CA", "11/28/2026", "2 4 6 8 10 PB 9"},
+                                              {"Powerball", "05/02/2026", "1 2 3 4 5 PB 7"}}) {
+        for (const auto &[name, text] :
+             {std::pair{"Text8", game}, {"Text9", date}, {"Text10", numbers}})
+            field(name)->setText(text);
+        QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    }
+    const QString results = m_dir->filePath("powerball.csv");
+    writeBytes(results, "Draw Date,Winning Numbers,Powerball,Power Play\r\n"
+                        "11/28/2026,2 4 6 8 10,9,2\r\n05/02/2026,1 2 3 4 5,6,2\r\n");
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "powerball");
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    QSignalSpy checked(&queries, &TicketQueries::resultsFileChecked);
+    queries.checkResultsFile(results);
+    QTRY_COMPARE(checked.count(), 1);
+    QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104, the first by "
+             "05/27/2027 in 169 days; 1 expired, $1,000,000");
+    const int row = int(shown().indexOf(QStringList{"Powerball", "11/28/2026", "2 4 6 8 9 10",
+                                                    "4 of 5", "2 4 6 8 10 PB 9", "$100"}));
+    QVERIFY(row >= 0);
+    const QModelIndex prize = list()->model()->index(row, 5);
+    QCOMPARE(prize.data(Qt::ToolTipRole).toString(), "claim by 05/27/2027, 180 days, at a store");
+    QCOMPARE(prize.data(Qt::AccessibleTextRole).toString(),
+             "Prize: $100; claim by 05/27/2027, 180 days, at a store");
+
+    m_window->findChild<QAction *>("WinningsAction")->trigger();
+    auto *table = m_window->findChild<QTableView *>("WinningsTable");
+    QVERIFY(table && table->window()->isVisible());
+    QAbstractItemModelTester tester(table->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(rowsOf(*table->model()),
+             Rows({{"Powerball TX", "11/28/2026", "2 4 6 8 9 10", "$100",
+                    "by 05/27/2027, 180 days, at a store"},
+                   {"Powerball CA", "11/28/2026", "2 4 6 8 10 PB 9", "jackpot",
+                    "by 11/28/2027, 365 days, at a District Office"},
+                   {"Powerball NY", "11/28/2026", "5 12 23 34 45 PB 9", "$4",
+                    "by 11/28/2027, 365 days, at a store"},
+                   {"Powerball TX", "05/02/2026", "1 2 3 4 5 PB 7", "$1,000,000",
+                    "expired 10/29/2026"}}));
+    QCOMPARE(table->model()->index(1, 4).data(Qt::AccessibleTextRole).toString(),
+             "Claim: by 11/28/2027, 365 days, at a District Office");
+    // The main window keeps its size; the winnings' can be resized.
+    QCOMPARE(table->window()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
 void TestTicketQueries::ticketsAsPrintedInASeason()
 {
     const auto add = [this](const char *game, const char *date, const char *numbers) {
@@ -1690,15 +1769,18 @@ void TestTicketQueries::ticketsAsPrintedInASeason()
              "$150,000; 11/30/2026: 3 of 5, at least $14");
     QCOMPARE(line("CheckSummary"), "1 at 5 of 5, 2 at 4 of 5 + PB");
     QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
-                                 "1 without a multiplier counted at 2X, 1 draw to come");
+                                 "1 without a multiplier counted at 2X, 1 draw to come; "
+                                 "4 to claim, $2,200,014");
     // Summed as the tickets were checked, and again, every ticket priced
     // anew, once one more comes and goes: 4 of 5 is $100.
     add("Powerball", "11/28/2026", "5 12 23 34 60 PB 1");
     QCOMPARE(line("CheckMoney"), "6 plays, $17 spent, at least $2,200,114 won, "
-                                 "1 without a multiplier counted at 2X, 1 draw to come");
+                                 "1 without a multiplier counted at 2X, 1 draw to come; "
+                                 "5 to claim, $2,200,114");
     QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(line("CheckMoney"), "5 plays, $15 spent, at least $2,200,014 won, "
-                                 "1 without a multiplier counted at 2X, 1 draw to come");
+                                 "1 without a multiplier counted at 2X, 1 draw to come; "
+                                 "4 to claim, $2,200,014");
     const QString csv = m_dir->filePath("season.csv");
     QVERIFY(queries.exportTickets(csv, true));
     QCOMPARE(readBytes(csv).split('\n').at(2),
@@ -1716,7 +1798,7 @@ void TestTicketQueries::ticketsAsPrintedInASeason()
                              "5 of 5", "10 20 30 40 50 MB 5", "$4,000,000"},
                             {"Mega Millions", "03/02/2018", "10 20 30 40 51 MB 5 MP", "4 of 5 + MB",
                              "10 20 30 40 50 MB 5", "$40,000"}}));
-    QCOMPARE(line("CheckMoney"), "2 plays, $6 spent, $4,040,000 won");
+    QCOMPARE(line("CheckMoney"), "2 plays, $6 spent, $4,040,000 won; 2 to claim, $4,040,000");
 }
 
 // A read that takes long, as a large file's does: the window goes on

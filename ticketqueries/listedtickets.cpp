@@ -1,5 +1,7 @@
 #include "listedtickets.h"
 
+#include "seasonwinnings.h"
+
 #include "checksummary.h"
 
 #include <algorithm>
@@ -331,10 +333,29 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     const bool prize = showsPrizes() && index.column() == columnCount() - 1;
     const bool result = index.column() == m_log.columns();
     const bool draw = index.column() > m_log.columns() && !prize;
-    if (prize && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-        const QString text = CheckSummary::prizeText(CheckSummary::moneyOf(
-            m_log, *checkedGame(), m_listed[std::size_t(index.row())], season()));
-        return role == Qt::DisplayRole ? text : QStringLiteral("Prize: %1").arg(text);
+    if (prize &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {
+        const Listed &listed = m_listed[std::size_t(index.row())];
+        // By when and where its earliest draw still to claim is claimed.
+        QString claim;
+        if (m_history && role != Qt::DisplayRole) {
+            const int today = Today();
+            for (const Winning &winning :
+                 SeasonWinnings(m_log, *m_history, {&listed, 1}, m_player, today)) {
+                if (!winning.expired(today)) {
+                    claim = QStringLiteral("claim ") + winning.claimText(today);
+                    break;
+                }
+            }
+        }
+        if (role == Qt::ToolTipRole)
+            return claim.isEmpty() ? QVariant() : QVariant(claim);
+        const QString text =
+            CheckSummary::prizeText(CheckSummary::moneyOf(m_log, *checkedGame(), listed, season()));
+        if (role == Qt::DisplayRole)
+            return text;
+        return claim.isEmpty() ? QStringLiteral("Prize: %1").arg(text)
+                               : QStringLiteral("Prize: %1; %2").arg(text, claim);
     }
     if ((result || draw) &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {

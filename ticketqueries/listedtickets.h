@@ -6,6 +6,7 @@
 #include "moneysum.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
+#include "usstate.h"
 
 #include <QAbstractTableModel>
 
@@ -53,6 +54,10 @@ public:
     // The money of a season's listed tickets, summed as they were listed;
     // nothing once a ticket came or went since.
     const MoneySum *seasonMoney() const { return m_seasonMoney ? &*m_seasonMoney : nullptr; }
+    // The state where the player buys tickets, where known: a season's
+    // PRIZE says by when and where a ticket that names none is claimed.
+    void setPlayerState(const UsState *state) { m_player = state; }
+    const UsState *playerState() const { return m_player; }
     // The listed tickets, in the listing's order, while one is shown.
     std::span<const ListedTicket> listed() const { return m_listed; }
     int logRow(int listedRow) const;
@@ -100,4 +105,5 @@ private:
     std::optional<TicketOrder> m_order;
     std::vector<Listed> m_listed; // while filtered or sorted
     std::optional<MoneySum> m_seasonMoney;
+    const UsState *m_player = nullptr;
 };

@@ -14,9 +14,11 @@
 #include "playerstate.h"
 #include "reportlist.h"
 #include "seasonreport.h"
+#include "seasonwinnings.h"
 #include "textfile.h"
 #include "twips.h"
 #include "usstate.h"
+#include "winningswindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +85,9 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         addAction(QStringLiteral("&Numbers Chart..."), QKeySequence(Qt::CTRL | Qt::Key_G));
     chart->setObjectName(QStringLiteral("NumbersChartAction"));
     connect(chart, &QAction::triggered, this, &TicketQueries::openChart);
+    QAction *winnings = addAction(QStringLiteral("&Winnings..."), {});
+    winnings->setObjectName(QStringLiteral("WinningsAction"));
+    connect(winnings, &QAction::triggered, this, &TicketQueries::openWinnings);
     QAction *report = addAction(QStringLiteral("Save Report as &PDF..."), {});
     connect(report, &QAction::triggered, this, &TicketQueries::askReport);
     QAction *yourState = addAction(QStringLiteral("Your &State..."), {});
@@ -100,6 +105,8 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(&m_chartUpdate, &QTimer::timeout, this, [this] {
         if (m_chart && m_chart->isVisible())
             m_chart->setCounts(NumberCounts::of(m_listed));
+        if (m_winningsWindow && m_winningsWindow->isVisible())
+            showWinnings();
     });
     const auto followChart = [this] { m_chartUpdate.start(); };
     connect(&m_listed, &QAbstractItemModel::modelReset, this, followChart);
@@ -257,7 +264,8 @@ void TicketQueries::openChart()
     m_chart->activateWindow();
 }
 
-// While a draw or a season is checked, what it came to, under the check bar.
+// While a draw or a season is checked, what it came to, under the check bar;
+// of a season, what is left to claim and what expired.
 void TicketQueries::showSummary()
 {
     const DrawCheck *game = m_listed.checkedGame();
@@ -267,7 +275,45 @@ void TicketQueries::showSummary()
     }
     const CheckSummary summary(m_log, *game, m_listed.listed(), m_listed.season(),
                                m_listed.seasonMoney());
-    m_checkBar->showSummary(summary.results(), summary.money());
+    QString money = summary.money();
+    if (const HistoryCheck *season = m_listed.season()) {
+        const int today = Today();
+        const QString claims = WinningsLine(
+            SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today),
+            today);
+        if (!claims.isEmpty())
+            money += (money.isEmpty() ? QString() : QStringLiteral("; ")) + claims;
+    }
+    m_checkBar->showSummary(summary.results(), money);
+}
+
+// Beside the main window the first time, where the user put it after.
+void TicketQueries::openWinnings()
+{
+    if (!m_winningsWindow) {
+        m_winningsWindow = new WinningsWindow(m_winnings, m_list.window());
+        const QRect main = m_list.window()->frameGeometry();
+        m_winningsWindow->move(main.right() + 8, main.top());
+    }
+    showWinnings();
+    m_winningsWindow->show();
+    m_winningsWindow->raise();
+    m_winningsWindow->activateWindow();
+}
+
+void TicketQueries::showWinnings()
+{
+    const int today = Today();
+    const HistoryCheck *season = m_listed.season();
+    std::vector<Winning> winnings;
+    if (season)
+        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today);
+    const QString line = WinningsLine(winnings, today);
+    m_winnings.setWinnings(std::move(winnings), today);
+    m_winningsWindow->setLine(
+        season ? line
+               : QStringLiteral("No season is checked: Get Results, or pick a Results file, "
+                                "for the winnings of its tickets"));
 }
 
 void TicketQueries::askResultsFile()
@@ -350,6 +396,7 @@ void TicketQueries::checkResultsFile(const QString &path)
 
 void TicketQueries::listSeason(const QString &game, DrawHistory &history, const QString &drawsFile)
 {
+    m_listed.setPlayerState(PlayerState::kept());
     relist([&] { m_listed.checkHistory(HistoryCheck(game, std::move(history.draws))); });
     m_drawsFile = drawsFile;
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "drawsfetch.h"
+#include "winningsmodel.h"
 
 #include <functional>
 #include <span>
@@ -17,6 +18,7 @@ class FindBar;
 class NoticeBar;
 class ListedTickets;
 class NumbersWindow;
+class WinningsWindow;
 class LogListModel;
 class QAction;
 class QueryBar;
@@ -85,6 +87,8 @@ private:
     bool drawTypedSince(int checks) const;
     void showSummary();
     void openChart();
+    void openWinnings();
+    void showWinnings();
     void askReport();
     void warn(const QString &text, const QString &reason);
 
@@ -102,6 +106,8 @@ private:
     QAction *m_close;
     std::vector<QAction *> m_barKeys;
     QPointer<NumbersWindow> m_chart;
+    WinningsModel m_winnings;
+    QPointer<WinningsWindow> m_winningsWindow;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
     bool m_readingSeason = false;

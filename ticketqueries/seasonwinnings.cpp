@@ -1,0 +1,159 @@
+#include "seasonwinnings.h"
+
+#include "checksummary.h"
+#include "civildate.h"
+#include "drawcheck.h"
+#include "gamename.h"
+#include "resultsource.h"
+
+#include <QDate>
+
+#include <algorithm>
+
+namespace {
+
+std::u16string_view viewOf(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
+}
+
+QString textOf(std::string_view ascii)
+{
+    return QString::fromLatin1(ascii.data(), qsizetype(ascii.size()));
+}
+
+QString dollarsText(std::int64_t dollars)
+{
+    return QStringLiteral("$") + QLocale(QLocale::English).toString(qlonglong(dollars));
+}
+
+// States' own games, whose prizes that state pays.
+const UsState *ownStateOf(const GameName &name, std::u16string_view key)
+{
+    if (const std::string_view named = StateNamedBy(key); !named.empty())
+        return UsStateOf(named);
+    if (!name.game)
+        return nullptr;
+    if (name.game->name == "Lotto Texas")
+        return UsStateOf("TX");
+    if (name.game->name == "Florida Lotto")
+        return UsStateOf("FL");
+    if (name.game->name == "Take 5")
+        return UsStateOf("NY");
+    return nullptr;
+}
+
+} // namespace
+
+QString Winning::claimText(int today) const
+{
+    if (!rule)
+        return QString::fromStdString(NoClaimRuleText(state.toStdString()));
+    return QString::fromStdString(DeadlineText(deadline, today));
+}
+
+const UsState *ClaimStateOf(QStringView game, const UsState *player)
+{
+    const QString key = GameKey(game);
+    const GameName name(viewOf(key));
+    if (name.state)
+        return name.state;
+    if (const UsState *own = ownStateOf(name, viewOf(key)))
+        return own;
+    return player;
+}
+
+std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
+                                    std::span<const ListedTicket> listed, const UsState *player,
+                                    int today)
+{
+    const DrawCheck &game = season.game();
+    const DrawList &draws = season.draws();
+    const bool bigJackpots = game.rules() && (game.rules()->name == "Powerball" ||
+                                              game.rules()->name == "Mega Millions");
+    std::vector<Winning> winnings;
+    for (const ListedTicket &ticket : listed) {
+        if (ticket.match.kind == DrawMatch::NoDraw || !CheckSummary::wins(ticket.match, game))
+            continue;
+        const QString cell = log.text(ticket.row, 0);
+        const UsState *state = ClaimStateOf(cell, player);
+        const ClaimRule *rule = state ? ClaimRuleOf(state->code) : nullptr;
+        const TicketPlay play = game.readPlay(log, ticket.row);
+        season.forEachDay(log, ticket.row, [&](const HistoryCheck::Day &day) {
+            if (!CheckSummary::wins(day.best(), game))
+                return;
+            TicketMoney money;
+            CheckSummary::addDay(money, game, play, day, draws);
+            Winning winning;
+            winning.row = ticket.row;
+            winning.drawDate = draws.date(day.draw);
+            winning.game = textOf(game.rules() ? game.rules()->name : std::string_view()) +
+                           (state ? QStringLiteral(" ") + textOf(state->code) : QString());
+            if (!game.rules())
+                winning.game = cell;
+            winning.numbers = log.text(ticket.row, 2);
+            winning.prize = CheckSummary::prizeText(money);
+            winning.dollars = money.won;
+            winning.rule = rule;
+            winning.state = state ? textOf(state->name) : QStringLiteral("your state");
+            const bool jackpot =
+                std::find(money.named.begin(), money.named.end(), "jackpot") != money.named.end();
+            if (rule)
+                winning.deadline =
+                    DeadlineOf(*rule, winning.drawDate, money.won, jackpot && bigJackpots);
+            winnings.push_back(std::move(winning));
+        });
+    }
+    std::stable_sort(winnings.begin(), winnings.end(), [today](const Winning &a, const Winning &b) {
+        const auto key = [today](const Winning &w) {
+            return std::pair(w.expired(today) || !w.rule, w.deadline.lastDay);
+        };
+        return key(a) < key(b);
+    });
+    return winnings;
+}
+
+QString WinningsLine(const std::vector<Winning> &winnings, int today)
+{
+    int open = 0;
+    int expired = 0;
+    std::int64_t openDollars = 0;
+    std::int64_t expiredDollars = 0;
+    int first = 0;
+    for (const Winning &winning : winnings) {
+        if (winning.expired(today)) {
+            ++expired;
+            expiredDollars += winning.dollars;
+            continue;
+        }
+        ++open;
+        openDollars += winning.dollars;
+        if (winning.rule && (first == 0 || winning.deadline.lastDay < first))
+            first = winning.deadline.lastDay;
+    }
+    QStringList parts;
+    if (open > 0) {
+        QString part = QStringLiteral("%1 to claim, %2").arg(open).arg(dollarsText(openDollars));
+        if (first != 0) {
+            const int days = CivilDate::daysOf(first) - CivilDate::daysOf(today);
+            part += QStringLiteral(", the first by %1 %2")
+                        .arg(QString::fromStdString(CivilDate::text(first)),
+                             days == 0   ? QStringLiteral("today")
+                             : days == 1 ? QStringLiteral("in 1 day")
+                                         : QStringLiteral("in %1 days").arg(days));
+        }
+        parts << part;
+    }
+    if (expired > 0)
+        parts << QStringLiteral("%1 expired, %2").arg(expired).arg(dollarsText(expiredDollars));
+    return parts.join(QStringLiteral("; "));
+}
+
+int Today()
+{
+    // A day of their own for tests and for checking a season as of a day.
+    if (const QByteArray given = qgetenv("TICKETWISE_TODAY"); given.size() == 8)
+        return given.toInt();
+    const QDate today = QDate::currentDate();
+    return today.year() * 10000 + today.month() * 100 + today.day();
+}

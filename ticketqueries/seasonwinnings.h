@@ -1,0 +1,52 @@
+#pragma once
+
+#include "claimrule.h"
+#include "historycheck.h"
+#include "listedticket.h"
+#include "loglist.h"
+#include "usstate.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The prizes a season's tickets won, a draw each, and where and by when each
+// is claimed: by the rules of the state the ticket names after its game, or
+// whose own game it is (Lotto Texas), else of the player's state. Each
+// winning draw counts from its own day.
+struct Winning
+{
+    int row = 0;      // the ticket's, in the log
+    int drawDate = 0; // yyyymmdd
+    QString game;     // "Powerball TX": the game and its state
+    QString numbers;  // the ticket's numbers cell
+    QString prize;    // "$50,000", "jackpot"
+    std::int64_t dollars = 0;
+    const ClaimRule *rule = nullptr; // nothing where the state's rule is not known
+    QString state;                   // its name, where the rule is not known
+    ClaimDeadline deadline;
+
+    // "by 06/06/2027, 180 days, at a store", "expired 06/06/2026", or what a
+    // state the table does not know reads.
+    QString claimText(int today) const;
+    bool expired(int today) const { return rule && today > deadline.lastDay; }
+};
+
+// The state a ticket's prizes are claimed in: the one its game cell names,
+// else the one whose own game it is, else the player's; nothing where none.
+const UsState *ClaimStateOf(QStringView game, const UsState *player);
+
+// The winning draws of the listed tickets of a season, the soonest deadline
+// first, expired ones last.
+std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
+                                    std::span<const ListedTicket> listed, const UsState *player,
+                                    int today);
+
+// The line beside the money: "3 to claim, $50,021, the first by 01/05/2027
+// in 28 days; 1 expired, $4"; nothing where nothing was won.
+QString WinningsLine(const std::vector<Winning> &winnings, int today);
+
+// Today, as yyyymmdd; TICKETWISE_TODAY=yyyymmdd gives another.
+int Today();
