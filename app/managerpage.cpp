@@ -158,6 +158,10 @@ void ManagerPage::loadLog()
         m_logRows->clear();
         m_savedLog.load(*m_logRows);
     }
+    // The claims follow the log: beside it, wherever it is saved.
+    if (const QString claims = m_queries->openClaims(m_savedLog.location().saveTo, m_undoStack);
+        !claims.isEmpty())
+        QTimer::singleShot(0, this, [this, claims] { m_queries->showNotice(claims); });
     if (const QString notice = m_savedLog.startNotice(); !notice.isEmpty()) {
         QTimer::singleShot(0, this, [this, notice] {
             auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ticketwise"), notice,

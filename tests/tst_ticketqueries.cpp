@@ -2,6 +2,7 @@
 // bars on the MANAGER page as a user drives them.
 #include "backgroundwork.h"
 #include "checksummary.h"
+#include "claimbook.h"
 #include "csvexport.h"
 #include "drawcheck.h"
 #include "drawhistory.h"
@@ -12,6 +13,8 @@
 #include "listedtickets.h"
 #include "loglistmodel.h"
 #include "managerpage.h"
+#include "markclaimeddialog.h"
+#include "noticebar.h"
 #include "numbercounts.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
@@ -25,6 +28,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -134,6 +138,9 @@ private slots:
     void ballGameSeasonShowsTheBall();
     void ticketsAsPrintedInASeason();
     void winningsSayByWhenAndWhere();
+    void aClaimAsTypedIsTakenOrRefused_data();
+    void aClaimAsTypedIsTakenOrRefused();
+    void unreadableClaimsAreKeptAside();
     void longReadShowsProgressAndCancels();
     void newerReadLeavesTheOlderUnheard();
     void startSaysWhereARollbackCopyWasKept();
@@ -1710,6 +1717,106 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
              "Claim: by 11/28/2027, 365 days, at a District Office");
     // The main window keeps its size; the winnings' can be resized.
     QCOMPARE(table->window()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+
+    // The expired $1,000,000 marked claimed on 10/20/2026: 24% of the prize
+    // less the $2 wager, $239,999.52, filled in; Texas withholds nothing.
+    QStringList filled;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != "MarkClaimed")
+            return;
+        for (const char *name : {"ClaimedPaid", "ClaimedFederal", "ClaimedState"})
+            filled << dialog->findChild<QLineEdit *>(name)->text();
+        dialog->findChild<QDateEdit *>("ClaimedDay")->setDate(QDate(2026, 10, 20));
+        dialog->accept();
+    });
+    answering.start(20);
+    table->selectRow(3);
+    QTest::mouseClick(table->window()->findChild<QPushButton *>("WinningsMarkClaimed"),
+                      Qt::LeftButton);
+    QTRY_COMPARE(filled, QStringList({"$1,000,000", "$239,999.52", "$0"}));
+    QTRY_COMPARE(table->model()->index(3, 4).data().toString(), "claimed 10/20/2026");
+    const QString claims = m_dir->filePath("claims.csv");
+    const QByteArray claimed = "\xEF\xBB\xBF"
+                               "Claimed,Game,Ticket Date,Numbers,Draw,State,Prize,Wager,Paid,"
+                               "Federal Withheld,State Withheld\r\n"
+                               "10/20/2026,Powerball,05/02/2026,1 2 3 4 5 PB 7,05/02/2026,TX,"
+                               "1000000.00,2.00,1000000.00,239999.52,0.00\r\n";
+    QCOMPARE(readBytes(claims), claimed);
+    QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104, the first by "
+             "05/27/2027 in 169 days");
+    // Undone, redone; kept when its ticket leaves the log, and read back.
+    table->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(table->window()));
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(readBytes(claims), claimed.left(claimed.indexOf("10/20/2026")));
+    QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(readBytes(claims), claimed);
+    list()->selectRow(
+        int(shown().indexOf(QStringList{"Powerball", "05/02/2026", "1 2 3 4 5 PB 7", "5 of 5 + PB",
+                                        "1 2 3 4 5 PB 6", "$1,000,000"})));
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    QCOMPARE(readBytes(claims), claimed);
+    ClaimBook book(claims);
+    QCOMPARE(book.read(), ClaimBook::Read::Read);
+    QCOMPARE(book.records().size(), std::size_t(1));
+}
+
+void TestTicketQueries::aClaimAsTypedIsTakenOrRefused_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QStringList>("amounts"); // paid, federal, state
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("as typed, with $ and commas")
+        << QDate(2026, 12, 10) << QStringList{"$7,500.50", "1,200", "$0"} << "";
+    QTest::newRow("the day of the draw")
+        << QDate(2026, 11, 28) << QStringList{"100", "0", "0"} << "";
+    QTest::newRow("a day before the draw") << QDate(2026, 11, 27) << QStringList{"100", "0", "0"}
+                                           << "The day claimed is before the draw of 11/28/2026.";
+    QTest::newRow("below zero") << QDate(2026, 12, 10) << QStringList{"100", "-1", "0"}
+                                << "An amount is below zero.";
+    QTest::newRow("withheld above the prize")
+        << QDate(2026, 12, 10) << QStringList{"100", "90", "$10.01"}
+        << "More tax is withheld than the prize paid.";
+    QTest::newRow("no sum") << QDate(2026, 12, 10) << QStringList{"a lot", "0", "0"}
+                            << "An amount is not a sum of dollars, such as $1,200.24.";
+}
+
+void TestTicketQueries::aClaimAsTypedIsTakenOrRefused()
+{
+    QFETCH(QDate, day);
+    QFETCH(QStringList, amounts);
+    QFETCH(QString, problem);
+    ClaimRecord draw;
+    draw.drawDate = 20261128;
+    draw.claimed = 20261209;
+    MarkClaimedDialog dialog(draw, "Powerball TX", nullptr);
+    dialog.findChild<QDateEdit *>("ClaimedDay")->setDate(day);
+    const char *names[] = {"ClaimedPaid", "ClaimedFederal", "ClaimedState"};
+    for (int at = 0; at < 3; ++at)
+        dialog.findChild<QLineEdit *>(names[at])->setText(amounts[at]);
+    QCOMPARE(dialog.problem(), problem);
+    if (problem.isEmpty() && amounts[0] == "$7,500.50")
+        QCOMPARE(dialog.record().paid, std::int64_t(750050));
+}
+
+// A claims.csv that cannot be read is kept aside whole, said so, and never
+// written over; the log goes on.
+void TestTicketQueries::unreadableClaimsAreKeptAside()
+{
+    const QByteArray damaged = "Claimed,Game\r\n\"12/10/2026,Powerball\r\n";
+    writeBytes(m_dir->filePath("claims.csv"), damaged);
+    const qsizetype tickets = shown().size();
+    m_window = std::make_unique<Form1>(m_random, m_path);
+    m_window->show();
+    QTRY_VERIFY(m_window->findChild<NoticeBar *>()->isVisible());
+    const QStringList kept = QDir(m_dir->path()).entryList({"claims-unreadable-*.csv"});
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(readBytes(m_dir->filePath(kept[0])), damaged);
+    QVERIFY(!QFile::exists(m_dir->filePath("claims.csv")));
+    QCOMPARE(shown().size(), tickets);
 }
 
 void TestTicketQueries::ticketsAsPrintedInASeason()

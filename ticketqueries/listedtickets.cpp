@@ -341,8 +341,8 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
         if (m_history && role != Qt::DisplayRole) {
             const int today = Today();
             for (const Winning &winning :
-                 SeasonWinnings(m_log, *m_history, {&listed, 1}, m_player, today)) {
-                if (!winning.expired(today)) {
+                 SeasonWinnings(m_log, *m_history, {&listed, 1}, m_player, today, m_claimedOn)) {
+                if (winning.open(today)) {
                     claim = QStringLiteral("claim ") + winning.claimText(today);
                     break;
                 }

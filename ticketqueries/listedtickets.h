@@ -4,6 +4,7 @@
 #include "historycheck.h"
 #include "loglistmodel.h"
 #include "moneysum.h"
+#include "seasonwinnings.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
 #include "usstate.h"
@@ -57,6 +58,9 @@ public:
     // The state where the player buys tickets, where known: a season's
     // PRIZE says by when and where a ticket that names none is claimed.
     void setPlayerState(const UsState *state) { m_player = state; }
+    // The draws marked claimed, which PRIZE no longer names.
+    void setClaimedOn(ClaimedOn claimedOn) { m_claimedOn = std::move(claimedOn); }
+    const ClaimedOn &claimedOn() const { return m_claimedOn; }
     const UsState *playerState() const { return m_player; }
     // The listed tickets, in the listing's order, while one is shown.
     std::span<const ListedTicket> listed() const { return m_listed; }
@@ -106,4 +110,5 @@ private:
     std::vector<Listed> m_listed; // while filtered or sorted
     std::optional<MoneySum> m_seasonMoney;
     const UsState *m_player = nullptr;
+    ClaimedOn m_claimedOn;
 };

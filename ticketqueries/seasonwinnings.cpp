@@ -47,6 +47,8 @@ const UsState *ownStateOf(const GameName &name, std::u16string_view key)
 
 QString Winning::claimText(int today) const
 {
+    if (claimedOn)
+        return QStringLiteral("claimed ") + QString::fromStdString(CivilDate::text(claimedOn));
     if (!rule)
         return QString::fromStdString(NoClaimRuleText(state.toStdString()));
     return QString::fromStdString(DeadlineText(deadline, today));
@@ -65,7 +67,7 @@ const UsState *ClaimStateOf(QStringView game, const UsState *player)
 
 std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
                                     std::span<const ListedTicket> listed, const UsState *player,
-                                    int today)
+                                    int today, const ClaimedOn &claimedOn)
 {
     const DrawCheck &game = season.game();
     const DrawList &draws = season.draws();
@@ -94,6 +96,8 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
             winning.numbers = log.text(ticket.row, 2);
             winning.prize = CheckSummary::prizeText(money);
             winning.dollars = money.won;
+            winning.wager = money.spent;
+            winning.claimedOn = claimedOn ? claimedOn(log, ticket.row, winning.drawDate) : 0;
             winning.rule = rule;
             winning.state = state ? textOf(state->name) : QStringLiteral("your state");
             const bool jackpot =
@@ -106,7 +110,8 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
     }
     std::stable_sort(winnings.begin(), winnings.end(), [today](const Winning &a, const Winning &b) {
         const auto key = [today](const Winning &w) {
-            return std::pair(w.expired(today) || !w.rule, w.deadline.lastDay);
+            const int kind = w.open(today) && w.rule ? 0 : w.open(today) ? 1 : w.claimedOn ? 2 : 3;
+            return std::pair(kind, w.claimedOn ? w.claimedOn : w.deadline.lastDay);
         };
         return key(a) < key(b);
     });
@@ -121,6 +126,8 @@ QString WinningsLine(const std::vector<Winning> &winnings, int today)
     std::int64_t expiredDollars = 0;
     int first = 0;
     for (const Winning &winning : winnings) {
+        if (winning.claimedOn)
+            continue;
         if (winning.expired(today)) {
             ++expired;
             expiredDollars += winning.dollars;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -27,22 +28,28 @@ struct Winning
     const ClaimRule *rule = nullptr; // nothing where the state's rule is not known
     QString state;                   // its name, where the rule is not known
     ClaimDeadline deadline;
+    std::int64_t wager = 0; // what its play cost, add-ons included, dollars
+    int claimedOn = 0;      // yyyymmdd, where marked claimed
 
     // "by 06/06/2027, 180 days, at a store", "expired 06/06/2026", or what a
     // state the table does not know reads.
     QString claimText(int today) const;
-    bool expired(int today) const { return rule && today > deadline.lastDay; }
+    bool expired(int today) const { return !claimedOn && rule && today > deadline.lastDay; }
+    bool open(int today) const { return !claimedOn && !expired(today); }
 };
 
 // The state a ticket's prizes are claimed in: the one its game cell names,
 // else the one whose own game it is, else the player's; nothing where none.
 const UsState *ClaimStateOf(QStringView game, const UsState *player);
 
+// The day a ticket's winning draw was marked claimed: yyyymmdd, 0 for none.
+using ClaimedOn = std::function<int(const LogList &log, int row, int drawDate)>;
+
 // The winning draws of the listed tickets of a season, the soonest deadline
-// first, expired ones last.
+// first, then those claimed, then those expired.
 std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
                                     std::span<const ListedTicket> listed, const UsState *player,
-                                    int today);
+                                    int today, const ClaimedOn &claimedOn = {});
 
 // The line beside the money: "3 to claim, $50,021, the first by 01/05/2027
 // in 28 days; 1 expired, $4"; nothing where nothing was won.

@@ -3,6 +3,7 @@
 #include "backgroundwork.h"
 #include "checkbar.h"
 #include "checksummary.h"
+#include "claimmarks.h"
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
@@ -31,6 +32,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -61,8 +63,19 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     : QObject(&list), m_list(list), m_log(log), m_listed(listed), m_reading(reading),
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
       m_findBar(&findBar), m_checkBar(&checkBar),
-      m_noticeBar(&noticeBar), m_bars{m_findBar, m_checkBar, m_noticeBar}
+      m_noticeBar(&noticeBar), m_bars{m_findBar, m_checkBar, m_noticeBar},
+      m_claims(new ClaimMarks(list.window(), this))
 {
+    m_listed.setClaimedOn([this](const LogList &log, int row, int drawDate) {
+        return m_claims->claimedOn(log, row, drawDate);
+    });
+    connect(m_claims, &ClaimMarks::changed, this, [this](const QString &problem) {
+        showSummary();
+        if (m_winningsWindow && m_winningsWindow->isVisible())
+            showWinnings();
+        if (!problem.isEmpty())
+            warn(QStringLiteral("The claim could not be saved to claims.csv."), problem);
+    });
     QAction *find = addAction(QStringLiteral("&Find"), QKeySequence::Find);
     connect(find, &QAction::triggered, this, &TicketQueries::openFind);
     QAction *check = addAction(QStringLiteral("&Check a Draw"), QKeySequence(Qt::CTRL | Qt::Key_K));
@@ -88,6 +101,9 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     QAction *winnings = addAction(QStringLiteral("&Winnings..."), {});
     winnings->setObjectName(QStringLiteral("WinningsAction"));
     connect(winnings, &QAction::triggered, this, &TicketQueries::openWinnings);
+    QAction *markClaimed = addAction(QStringLiteral("Mark &Claimed..."), {});
+    markClaimed->setObjectName(QStringLiteral("MarkClaimedAction"));
+    connect(markClaimed, &QAction::triggered, this, &TicketQueries::markSelected);
     QAction *report = addAction(QStringLiteral("Save Report as &PDF..."), {});
     connect(report, &QAction::triggered, this, &TicketQueries::askReport);
     QAction *yourState = addAction(QStringLiteral("Your &State..."), {});
@@ -278,13 +294,44 @@ void TicketQueries::showSummary()
     QString money = summary.money();
     if (const HistoryCheck *season = m_listed.season()) {
         const int today = Today();
-        const QString claims = WinningsLine(
-            SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today),
-            today);
+        const QString claims =
+            WinningsLine(SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(),
+                                        today, m_listed.claimedOn()),
+                         today);
         if (!claims.isEmpty())
             money += (money.isEmpty() ? QString() : QStringLiteral("; ")) + claims;
     }
     m_checkBar->showSummary(summary.results(), money);
+}
+
+QString TicketQueries::openClaims(const QString &logPath, QUndoStack *undo)
+{
+    m_claims->setUndoStack(undo);
+    return m_claims->open(logPath);
+}
+
+// The selected ticket's earliest draw still to claim.
+void TicketQueries::markSelected()
+{
+    const QModelIndexList selected = m_list.selectionModel()->selectedRows();
+    const HistoryCheck *season = m_listed.season();
+    if (selected.isEmpty() || !season) {
+        m_checkBar->showStatus(QStringLiteral("Nothing to claim"),
+                               QStringLiteral("Select a winning ticket of a season to mark it "
+                                              "claimed"));
+        return;
+    }
+    const ListedTicket &ticket = m_listed.listed()[std::size_t(selected.first().row())];
+    const int today = Today();
+    for (const Winning &winning : SeasonWinnings(
+             m_log, *season, {&ticket, 1}, m_listed.playerState(), today, m_listed.claimedOn())) {
+        if (!winning.claimedOn) {
+            m_claims->ask(winning, m_log);
+            return;
+        }
+    }
+    m_checkBar->showStatus(QStringLiteral("Nothing to claim"),
+                           QStringLiteral("This ticket has no prize left to mark claimed"));
 }
 
 // Beside the main window the first time, where the user put it after.
@@ -292,6 +339,22 @@ void TicketQueries::openWinnings()
 {
     if (!m_winningsWindow) {
         m_winningsWindow = new WinningsWindow(m_winnings, m_list.window());
+        // A mark is undone where it was made, as in the main window.
+        if (QUndoStack *undo = m_claims->undoStack()) {
+            for (QAction *action : {undo->createUndoAction(m_winningsWindow),
+                                    undo->createRedoAction(m_winningsWindow)}) {
+                action->setShortcutContext(Qt::WindowShortcut);
+                m_winningsWindow->addAction(action);
+            }
+            m_winningsWindow->actions()[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+            m_winningsWindow->actions()[1]->setShortcuts(
+                {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+        }
+        connect(m_winningsWindow, &WinningsWindow::markAsked, this, [this](int row) {
+            if (row >= 0 && row < int(m_winnings.winnings().size()))
+                m_claims->ask(m_winnings.winnings()[std::size_t(row)], m_log);
+        });
         const QRect main = m_list.window()->frameGeometry();
         m_winningsWindow->move(main.right() + 8, main.top());
     }
@@ -307,7 +370,8 @@ void TicketQueries::showWinnings()
     const HistoryCheck *season = m_listed.season();
     std::vector<Winning> winnings;
     if (season)
-        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today);
+        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today,
+                                  m_listed.claimedOn());
     const QString line = WinningsLine(winnings, today);
     m_winnings.setWinnings(std::move(winnings), today);
     m_winningsWindow->setLine(

@@ -19,6 +19,8 @@ class NoticeBar;
 class ListedTickets;
 class NumbersWindow;
 class WinningsWindow;
+class ClaimMarks;
+class QUndoStack;
 class LogListModel;
 class QAction;
 class QueryBar;
@@ -64,6 +66,10 @@ public:
     // tickets that won; false, with the reason, where it could not be saved.
     bool saveReport(const QString &path, QString *errorString = nullptr);
 
+    // Reads the claims marked beside the log, whose marks undo as any other
+    // step; what to tell the user where they could not be read.
+    QString openClaims(const QString &logPath, QUndoStack *undo);
+
 signals:
     void resultsFileChecked();
     void resultsFetched();
@@ -88,6 +94,7 @@ private:
     void showSummary();
     void openChart();
     void openWinnings();
+    void markSelected();
     void showWinnings();
     void askReport();
     void warn(const QString &text, const QString &reason);
@@ -108,6 +115,7 @@ private:
     QPointer<NumbersWindow> m_chart;
     WinningsModel m_winnings;
     QPointer<WinningsWindow> m_winningsWindow;
+    ClaimMarks *m_claims;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
     bool m_readingSeason = false;

@@ -2,8 +2,10 @@
 
 #include "winningsmodel.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -33,8 +35,23 @@ WinningsWindow::WinningsWindow(WinningsModel &model, QWidget *parent) : QWidget(
                        "of the ticket and the state's lottery have the last word."),
         this);
     note->setWordWrap(true);
+    auto *mark = new QPushButton(QStringLiteral("&Mark Claimed..."), this);
+    mark->setObjectName(QStringLiteral("WinningsMarkClaimed"));
+    const auto markSelected = [this] {
+        const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+        if (!rows.isEmpty())
+            emit markAsked(rows.first().row());
+    };
+    connect(mark, &QPushButton::clicked, this, markSelected);
+    auto *markAction = new QAction(QStringLiteral("Mark &Claimed..."), m_table);
+    connect(markAction, &QAction::triggered, this, markSelected);
+    m_table->addAction(markAction);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_table, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { emit markAsked(index.row()); });
     layout->addWidget(m_line);
     layout->addWidget(m_table, 1);
+    layout->addWidget(mark, 0, Qt::AlignLeft);
     layout->addWidget(note);
     resize(640, 360);
 }

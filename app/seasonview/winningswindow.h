@@ -19,6 +19,10 @@ public:
     void setLine(const QString &line);
     QTableView *table() const { return m_table; }
 
+signals:
+    // "Mark Claimed..." on a row of the table.
+    void markAsked(int row);
+
 private:
     QLabel *m_line;
     QTableView *m_table;
