@@ -50,7 +50,7 @@ void TestSingleInstance::startsAtOneMomentOpenOneWindow()
         std::vector<std::unique_ptr<QProcess>> started;
         for (int copy = 0; copy < copies; ++copy) {
             started.push_back(std::make_unique<QProcess>());
-            started.back()->start(QStringLiteral(HELPERS_DIR "/startcopy"), {log, at});
+            started.back()->start(QStringLiteral(STARTCOPY), {log, at});
         }
         QStringList outcomes;
         for (const std::unique_ptr<QProcess> &process : started) {

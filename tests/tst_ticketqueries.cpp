@@ -141,6 +141,7 @@ private slots:
     void aClaimAsTypedIsTakenOrRefused_data();
     void aClaimAsTypedIsTakenOrRefused();
     void unreadableClaimsAreKeptAside();
+    void taxYearIsReadBack();
     void longReadShowsProgressAndCancels();
     void newerReadLeavesTheOlderUnheard();
     void startSaysWhereARollbackCopyWasKept();
@@ -1800,6 +1801,65 @@ void TestTicketQueries::aClaimAsTypedIsTakenOrRefused()
     QCOMPARE(dialog.problem(), problem);
     if (problem.isEmpty() && amounts[0] == "$7,500.50")
         QCOMPARE(dialog.record().paid, std::int64_t(750050));
+}
+
+// The record of 2026: the claims of 2026 alone, a W-2G from $2,000 and 300
+// times the $2 wager; the tickets whose first draw is of 2026: three draws
+// of Powerball with Power Play at $3, Mega Millions at $5, $14 in all, and
+// Pick 3, whose price is not known, apart; losses counted at 90%, $12.60,
+// up to the $3,999 won.
+void TestTicketQueries::taxYearIsReadBack()
+{
+    writeBytes(m_dir->filePath("claims.csv"),
+               "\xEF\xBB\xBF"
+               "Claimed,Game,Ticket Date,Numbers,Draw,State,Prize,Wager,Paid,Federal Withheld,"
+               "State Withheld\r\n"
+               "12/01/2026,Powerball,11/28/2026,1 2 3 4 5 PB 6,11/28/2026,TX,2000.00,2.00,"
+               "2000.00,0.00,0.00\r\n"
+               "12/02/2026,Powerball,11/30/2026,1 2 3 4 5 PB 6,11/30/2026,TX,1999.00,2.00,"
+               "1999.00,0.00,0.00\r\n"
+               "12/31/2025,Powerball,12/29/2025,1 2 3 4 5 PB 6,12/29/2025,TX,600.00,2.00,600.00,"
+               "0.00,0.00\r\n");
+    QFile::remove(m_path);
+    m_window = std::make_unique<Form1>(m_random, m_path);
+    for (const auto &[game, date, numbers] :
+         {std::tuple{"Powerball", "11/28/2026 x3", "1 2 3 4 5 PB 6 PP"},
+          {"Mega Millions", "05/01/2026", "1 2 3 4 5 MB 6"},
+          {"Pick 3", "06/01/2026", "1 2 3"},
+          {"Powerball", "12/30/2025 x3", "1 2 3 4 5 PB 6"}}) {
+        for (const auto &[name, text] :
+             {std::pair{"Text8", game}, {"Text9", date}, {"Text10", numbers}})
+            field(name)->setText(text);
+        QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    }
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    const QString csv = m_dir->filePath("tax.csv");
+    QVERIFY(queries.saveTaxYear(2026, csv, false));
+    const QByteArray read = readBytes(csv);
+    for (const QByteArray &line :
+         {QByteArray("12/01/2026,Powerball TX,1 2 3 4 5 PB 6,11/28/2026,\"$2,000\",$2,yes,$0,$0"),
+          QByteArray("12/02/2026,Powerball TX,1 2 3 4 5 PB 6,11/30/2026,\"$1,999\",$2,no,$0,$0"),
+          QByteArray("\"2 tickets of known price cost $14, add-ons included; a ticket counts in the "
+                     "year of its first draw.\""),
+          QByteArray("1 ticket of a game whose price is not known is not counted."),
+          QByteArray("\"For a return that itemizes: $14 of the tickets' cost counts (90%), up to "
+                     "the year's winnings of $3,999: $12.60.\""),
+          QByteArray("No season is checked")})
+        QVERIFY2(read.contains(line), line.constData());
+    QVERIFY(!read.contains("12/31/2025"));
+    const QString pdf = m_dir->filePath("tax.pdf");
+    QVERIFY(queries.saveTaxYear(2026, pdf, true));
+    QVERIFY(readBytes(pdf).startsWith("%PDF"));
+#ifndef Q_OS_WIN
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    if (!text.waitForFinished())
+        QSKIP("SKIPPED: pdftotext (poppler-utils) is not installed to read the PDF back");
+    const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const char *words : {"Prizes claimed in 2026", "12/01/2026 Powerball TX", "$12.60",
+                              "It is not tax advice"})
+        QVERIFY2(page.contains(words), words);
+#endif
 }
 
 // A claims.csv that cannot be read is kept aside whole, said so, and never

@@ -16,6 +16,8 @@
 #include "reportlist.h"
 #include "seasonreport.h"
 #include "seasonwinnings.h"
+#include "taxyearpdf.h"
+#include "taxyearrecord.h"
 #include "textfile.h"
 #include "twips.h"
 #include "usstate.h"
@@ -28,6 +30,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -104,6 +107,12 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     QAction *markClaimed = addAction(QStringLiteral("Mark &Claimed..."), {});
     markClaimed->setObjectName(QStringLiteral("MarkClaimedAction"));
     connect(markClaimed, &QAction::triggered, this, &TicketQueries::markSelected);
+    QAction *taxPdf = addAction(QStringLiteral("Save &Tax Year as PDF..."), {});
+    taxPdf->setObjectName(QStringLiteral("TaxYearPdfAction"));
+    connect(taxPdf, &QAction::triggered, this, [this] { askTaxYear(true); });
+    QAction *taxCsv = addAction(QStringLiteral("Save Tax &Year as CSV..."), {});
+    connect(taxCsv, &QAction::triggered, this, [this] { askTaxYear(false); });
+    m_taxYearActions = {taxPdf, taxCsv};
     QAction *report = addAction(QStringLiteral("Save Report as &PDF..."), {});
     connect(report, &QAction::triggered, this, &TicketQueries::askReport);
     QAction *yourState = addAction(QStringLiteral("Your &State..."), {});
@@ -351,6 +360,7 @@ void TicketQueries::openWinnings()
                 {QKeySequence(Qt::CTRL | Qt::Key_Y),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
         }
+        m_winningsWindow->table()->addActions(m_taxYearActions);
         connect(m_winningsWindow, &WinningsWindow::markAsked, this, [this](int row) {
             if (row >= 0 && row < int(m_winnings.winnings().size()))
                 m_claims->ask(m_winnings.winnings()[std::size_t(row)], m_log);
@@ -735,6 +745,44 @@ bool TicketQueries::saveReport(const QString &path, QString *errorString)
     if (errorString)
         *errorString = reason;
     return false;
+}
+
+bool TicketQueries::saveTaxYear(int year, const QString &path, bool pdf, QString *reason)
+{
+    const int today = Today();
+    std::optional<std::vector<Winning>> winnings;
+    if (const HistoryCheck *season = m_listed.season())
+        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(),
+                                  today, m_listed.claimedOn());
+    const TaxYearRecord record = TaxYearRecord::of(year, m_claims->book(), m_log,
+                                                   winnings ? &*winnings : nullptr, today);
+    return pdf ? TaxYearPdf::write(record, path, reason) : record.writeCsv(path, reason);
+}
+
+// This year first, then the years before it.
+void TicketQueries::askTaxYear(bool pdf)
+{
+    const int thisYear = Today() / 10000;
+    QStringList years;
+    for (int year = thisYear; year > thisYear - 10; --year)
+        years << QString::number(year);
+    bool chosen = false;
+    const QString year = QInputDialog::getItem(m_list.window(), QStringLiteral("Tax Year"),
+                                               QStringLiteral("The record of which year?"), years,
+                                               0, false, &chosen);
+    if (!chosen)
+        return;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString kind = pdf ? QStringLiteral("PDF") : QStringLiteral("CSV");
+    const QString path = QFileDialog::getSaveFileName(
+        m_list.window(), QStringLiteral("Save Tax Year as %1").arg(kind),
+        QDir(documents).filePath(QStringLiteral("ticketwise-tax-%1.%2").arg(year, kind.toLower())),
+        QStringLiteral("%1 files (*.%2)").arg(kind, kind.toLower()));
+    QString reason;
+    if (!path.isEmpty() && !saveTaxYear(year.toInt(), path, pdf, &reason))
+        warn(QStringLiteral("The tax year could not be saved to \"%1\".")
+                 .arg(QDir::toNativeSeparators(path)),
+             reason);
 }
 
 void TicketQueries::askReport()

@@ -69,6 +69,9 @@ public:
     // Reads the claims marked beside the log, whose marks undo as any other
     // step; what to tell the user where they could not be read.
     QString openClaims(const QString &logPath, QUndoStack *undo);
+    // The year's record for taxes, as a PDF or a CSV; false, with the
+    // reason, where it could not be saved.
+    bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr);
 
 signals:
     void resultsFileChecked();
@@ -95,6 +98,7 @@ private:
     void openChart();
     void openWinnings();
     void markSelected();
+    void askTaxYear(bool pdf);
     void showWinnings();
     void askReport();
     void warn(const QString &text, const QString &reason);
@@ -116,6 +120,7 @@ private:
     WinningsModel m_winnings;
     QPointer<WinningsWindow> m_winningsWindow;
     ClaimMarks *m_claims;
+    QList<QAction *> m_taxYearActions;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked
     bool m_readingSeason = false;
