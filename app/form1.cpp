@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "ticketqueries.h"
+
 #include "controls.h"
 #include "formaccessible.h"
 #include "lottopluspage.h"
@@ -119,6 +121,11 @@ void Form1::applyTabOrder()
             setTabOrder(previous, control);
         previous = control;
     }
+}
+
+void Form1::remindOfClaims()
+{
+    m_manager->queries().remindOfClaims();
 }
 
 // Fills the ticket log from the saved-log file.

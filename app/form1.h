@@ -43,6 +43,9 @@ public:
     explicit Form1(RandomSource &random, const LogLocation &log = ChooseLogLocation(),
                    QWidget *parent = nullptr);
 
+    // Once the window stands: the prizes whose claim deadline is near.
+    void remindOfClaims();
+
 private:
     void buildNumberFields();
     void applyTabOrder();

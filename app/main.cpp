@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -31,5 +32,7 @@ int main(int argc, char *argv[])
     Form1 window(random, log);
     instance.raiseOnRequest(&window);
     window.show();
+    // A second after the window stands, so that it never waits for it.
+    QTimer::singleShot(1000, &window, [&window] { window.remindOfClaims(); });
     return app.exec();
 }

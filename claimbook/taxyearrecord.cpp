@@ -49,15 +49,14 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
     std::sort(ofYear.begin(), ofYear.end(),
               [](const ClaimRecord &a, const ClaimRecord &b) { return a.claimed < b.claimed; });
     for (const ClaimRecord &claim : ofYear) {
-        const QString w2g = !rules                                     ? QStringLiteral("not known")
+        const QString w2g = !rules ? QStringLiteral("not known")
                             : NeedsW2G(*rules, claim.prize, claim.wager) ? QStringLiteral("yes")
                                                                          : QStringLiteral("no");
-        claimed.rows.push_back({day(claim.claimed), claim.game + (claim.state.isEmpty()
-                                                                      ? QString()
-                                                                      : u' ' + claim.state),
-                                claim.numbers, day(claim.drawDate), CentsText(claim.prize),
-                                CentsText(claim.wager), w2g, CentsText(claim.federal),
-                                CentsText(claim.stateWithheld)});
+        claimed.rows.push_back(
+            {day(claim.claimed),
+             claim.game + (claim.state.isEmpty() ? QString() : u' ' + claim.state), claim.numbers,
+             day(claim.drawDate), CentsText(claim.prize), CentsText(claim.wager), w2g,
+             CentsText(claim.federal), CentsText(claim.stateWithheld)});
         won += claim.prize;
         federal += claim.federal;
         state += claim.stateWithheld;
@@ -85,6 +84,8 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
                                      winning.prize, winning.claimText(today)});
         }
     }
+    if (notClaimed && open.rows.empty())
+        open.notes << QStringLiteral("None in the season checked.");
     record.sections.push_back(std::move(open));
 
     Section cost{QStringLiteral("What %1's tickets cost").arg(year), {}, {}, {}};
@@ -121,12 +122,12 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
         losses.notes << QString::fromStdString(NoTaxYearText(year)) + u'.';
     } else {
         const std::int64_t counted = spent * rules->lossPercent / 100;
-        losses.notes
-            << QStringLiteral("For a return that itemizes: %1 of the tickets' cost counts (%2%), up "
-                              "to the year's winnings of %3: %4.")
-                   .arg(CentsText(spent))
-                   .arg(rules->lossPercent)
-                   .arg(CentsText(won), CentsText(std::min(counted, won)));
+        losses.notes << QStringLiteral(
+                            "For a return that itemizes: %1 of the tickets' cost counts (%2%), up "
+                            "to the year's winnings of %3: %4.")
+                            .arg(CentsText(spent))
+                            .arg(rules->lossPercent)
+                            .arg(CentsText(won), CentsText(std::min(counted, won)));
         if (!rules->unconfirmed.empty())
             losses.notes << QStringLiteral("Not settled for %1: %2.")
                                 .arg(year)

@@ -55,6 +55,7 @@ private slots:
     void stateIsAskedOnceAndAGameWithoutAFileSaysSo();
     void whatIsStartedDuringAFetchIsKept_data();
     void whatIsStartedDuringAFetchIsKept();
+    void remindsOfPrizesNearTheirDeadline();
 
 private:
     // A certificate and its key, made by openssl as the tests were built, and
@@ -405,6 +406,45 @@ void TestFetch::whatIsStartedDuringAFetchIsKept()
     } else {
         QTRY_COMPARE(imported.count(), 1);
     }
+}
+
+// As of 12/09/2026 in Texas, 180 days a claim: the kept file's 06/20/2026
+// draw is claimed by 12/17/2026, 8 days on; its 05/20/2026 draw expired on
+// 11/16/2026, 23 days ago; the 11/28/2026 draw is far off and the 01/03/2026
+// one long gone. Each ticket is 4 of 5, $100. Nothing is fetched.
+void TestFetch::remindsOfPrizesNearTheirDeadline()
+{
+    SettingsAside aside({"state"});
+    aside.settings().setValue("state", "TX");
+    qputenv("TICKETWISE_TODAY", "20261209");
+    const auto today = qScopeGuard([] { qunsetenv("TICKETWISE_TODAY"); });
+    QVERIFY(kept().keep("Draw Date,Winning Numbers,Multiplier\n06/20/2026,01 02 03 04 10 06,2\n"
+                        "05/20/2026,01 02 03 04 10 06,2\n11/28/2026,01 02 03 04 10 06,2\n"
+                        "01/03/2026,01 02 03 04 10 06,2\n",
+                        {}, {}, nullptr));
+    const QString log = m_dir->filePath("saved.wok");
+    writeBytes(log, "Powerball\r\n06/20/2026\r\n1 2 3 4 5 PB 7\r\nPowerball\r\n05/20/2026\r\n"
+                    "1 2 3 4 5 PB 7\r\nPowerball\r\n11/28/2026\r\n1 2 3 4 5 PB 7\r\n"
+                    "Powerball\r\n01/03/2026\r\n1 2 3 4 5 PB 7\r\n");
+    const auto putBack = qScopeGuard([&] {
+        m_window.reset();
+        writeBytes(log, savedLog);
+    });
+    m_window = std::make_unique<Form1>(m_random, log);
+    m_window->show();
+    m_window->remindOfClaims();
+    QLabel *notice = m_window->findChild<QLabel *>("Notice");
+    QTRY_VERIFY(notice->isVisible());
+    QCOMPARE(notice->accessibleName(),
+             "1 prize to claim by 12/17/2026; 1 prize expired in the last 30 days");
+    QTest::mouseClick(m_window->findChild<QToolButton *>("NoticeButton"), Qt::LeftButton);
+    auto *table = m_window->findChild<QTableView *>("WinningsTable");
+    QVERIFY(table);
+    QCOMPARE(rowsOf(*table->model()), Rows({{"Powerball TX", "06/20/2026", "1 2 3 4 5 PB 7", "$100",
+                                             "by 12/17/2026, 180 days, at a store"},
+                                            {"Powerball TX", "05/20/2026", "1 2 3 4 5 PB 7", "$100",
+                                             "expired 11/16/2026"}}));
+    QVERIFY(m_server->requests.isEmpty());
 }
 
 QTEST_MAIN(TestFetch)

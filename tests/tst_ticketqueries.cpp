@@ -1839,8 +1839,9 @@ void TestTicketQueries::taxYearIsReadBack()
     for (const QByteArray &line :
          {QByteArray("12/01/2026,Powerball TX,1 2 3 4 5 PB 6,11/28/2026,\"$2,000\",$2,yes,$0,$0"),
           QByteArray("12/02/2026,Powerball TX,1 2 3 4 5 PB 6,11/30/2026,\"$1,999\",$2,no,$0,$0"),
-          QByteArray("\"2 tickets of known price cost $14, add-ons included; a ticket counts in the "
-                     "year of its first draw.\""),
+          QByteArray(
+              "\"2 tickets of known price cost $14, add-ons included; a ticket counts in the "
+              "year of its first draw.\""),
           QByteArray("1 ticket of a game whose price is not known is not counted."),
           QByteArray("\"For a return that itemizes: $14 of the tickets' cost counts (90%), up to "
                      "the year's winnings of $3,999: $12.60.\""),
@@ -1856,8 +1857,8 @@ void TestTicketQueries::taxYearIsReadBack()
     if (!text.waitForFinished())
         QSKIP("SKIPPED: pdftotext (poppler-utils) is not installed to read the PDF back");
     const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    for (const char *words : {"Prizes claimed in 2026", "12/01/2026 Powerball TX", "$12.60",
-                              "It is not tax advice"})
+    for (const char *words :
+         {"Prizes claimed in 2026", "12/01/2026 Powerball TX", "$12.60", "It is not tax advice"})
         QVERIFY2(page.contains(words), words);
 #endif
 }

@@ -17,6 +17,15 @@ LogListModel::Batch::~Batch()
     m_model.endResetModel();
 }
 
+std::unique_ptr<LogListModel> LogListModel::copy() const
+{
+    auto copied = std::make_unique<LogListModel>();
+    copied->m_cells = m_cells;
+    copied->m_saved = m_saved;
+    copied->m_typed = m_typed;
+    return copied;
+}
+
 void LogListModel::clear()
 {
     if (!m_inBatch)

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 // The rows of ListView1: the only store of the ticket log while the program
@@ -32,6 +33,10 @@ public:
     private:
         LogListModel &m_model;
     };
+
+    // The rows as they stand, to be read on another thread while these go
+    // on changing: the cells' places copied, the texts shared.
+    std::unique_ptr<LogListModel> copy() const;
 
     void clear() override;
     int size() const override;

@@ -3,7 +3,9 @@
 #include "backgroundwork.h"
 #include "checkbar.h"
 #include "checksummary.h"
+#include "civildate.h"
 #include "claimmarks.h"
+#include "claimreminder.h"
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
@@ -67,7 +69,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
       m_columnWidths(columnWidths.begin(), columnWidths.end()), m_listPlace(list.geometry()),
       m_findBar(&findBar), m_checkBar(&checkBar),
       m_noticeBar(&noticeBar), m_bars{m_findBar, m_checkBar, m_noticeBar},
-      m_claims(new ClaimMarks(list.window(), this))
+      m_claims(new ClaimMarks(list.window(), this)), m_reminder(new ClaimReminder(this))
 {
     m_listed.setClaimedOn([this](const LogList &log, int row, int drawDate) {
         return m_claims->claimedOn(log, row, drawDate);
@@ -243,6 +245,8 @@ void TicketQueries::closeBars()
     relist([this] { m_listed.showAll(); });
     if (hadFocus)
         m_list.setFocus();
+    if (m_pendingReminder)
+        std::exchange(m_pendingReminder, {})();
 }
 
 // Every change of the listing goes through here: the ticket selected stays
@@ -317,6 +321,54 @@ QString TicketQueries::openClaims(const QString &logPath, QUndoStack *undo)
 {
     m_claims->setUndoStack(undo);
     return m_claims->open(logPath);
+}
+
+void TicketQueries::remindOfClaims()
+{
+    const int today = Today();
+    m_reminder->start(
+        m_log, m_claims->book().records(), PlayerState::kept(), KeptDraws::userFolder(), today,
+        [this, today](std::vector<Winning> near) {
+            if (near.empty())
+                return;
+            int soon = 0;
+            int passed = 0;
+            int first = 0;
+            for (const Winning &winning : near) {
+                if (winning.expired(today)) {
+                    ++passed;
+                } else {
+                    ++soon;
+                    first = first ? std::min(first, winning.deadline.lastDay)
+                                  : winning.deadline.lastDay;
+                }
+            }
+            QStringList said;
+            if (soon > 0)
+                said << (soon == 1
+                             ? QStringLiteral("1 prize to claim by %1")
+                             : QStringLiteral("%1 prizes to claim, the first by %2").arg(soon))
+                            .arg(QString::fromStdString(CivilDate::text(first)));
+            if (passed > 0)
+                said << (passed == 1
+                             ? QStringLiteral("1 prize expired in the last 30 days")
+                             : QStringLiteral("%1 prizes expired in the last 30 days").arg(passed));
+            // A bar the user has open is not taken from them: the notice
+            // waits for it to close.
+            const QString text = said.join(QStringLiteral("; "));
+            m_pendingReminder = [this, text, near, today] {
+                m_noticeBar->setText(text, QStringLiteral("List Them"), [this, near, today] {
+                    openWinnings();
+                    m_winnings.setWinnings(near, today);
+                    m_winningsWindow->setLine(QStringLiteral(
+                        "Prizes whose deadline is near, or passed in the last 30 days"));
+                });
+                openBar(m_noticeBar);
+                relist([this] { m_listed.showAll(); });
+            };
+            if (!m_close->isEnabled())
+                std::exchange(m_pendingReminder, {})();
+        });
 }
 
 // The selected ticket's earliest draw still to claim.
@@ -752,10 +804,10 @@ bool TicketQueries::saveTaxYear(int year, const QString &path, bool pdf, QString
     const int today = Today();
     std::optional<std::vector<Winning>> winnings;
     if (const HistoryCheck *season = m_listed.season())
-        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(),
-                                  today, m_listed.claimedOn());
-    const TaxYearRecord record = TaxYearRecord::of(year, m_claims->book(), m_log,
-                                                   winnings ? &*winnings : nullptr, today);
+        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today,
+                                  m_listed.claimedOn());
+    const TaxYearRecord record =
+        TaxYearRecord::of(year, m_claims->book(), m_log, winnings ? &*winnings : nullptr, today);
     return pdf ? TaxYearPdf::write(record, path, reason) : record.writeCsv(path, reason);
 }
 

@@ -20,6 +20,7 @@ class ListedTickets;
 class NumbersWindow;
 class WinningsWindow;
 class ClaimMarks;
+class ClaimReminder;
 class QUndoStack;
 class LogListModel;
 class QAction;
@@ -72,6 +73,9 @@ public:
     // The year's record for taxes, as a PDF or a CSV; false, with the
     // reason, where it could not be saved.
     bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr);
+    // Checks the log against the kept files of past draws in the background,
+    // and tells of the prizes whose deadline is near or just passed.
+    void remindOfClaims();
 
 signals:
     void resultsFileChecked();
@@ -120,6 +124,8 @@ private:
     WinningsModel m_winnings;
     QPointer<WinningsWindow> m_winningsWindow;
     ClaimMarks *m_claims;
+    ClaimReminder *m_reminder;
+    std::function<void()> m_pendingReminder; // shown once the bar open closes
     QList<QAction *> m_taxYearActions;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked

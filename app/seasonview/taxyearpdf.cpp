@@ -42,8 +42,8 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
             const QString about =
                 QStringLiteral("Ticketwise tax year %1, made %2")
                     .arg(record.year)
-                    .arg(QLocale(QLocale::English).toString(QDate::currentDate(),
-                                                             QLocale::LongFormat));
+                    .arg(QLocale(QLocale::English)
+                             .toString(QDate::currentDate(), QLocale::LongFormat));
             const QString number = QStringLiteral("Page %1").arg(pageNumber);
             painter.setPen(Qt::darkGray);
             painter.drawText(page.left(), page.top() + metrics.ascent(), about);
@@ -66,8 +66,8 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
             const QRect bounds = painter.boundingRect(
                 QRect(page.left(), y, page.width(), page.height()), Qt::TextWordWrap, text);
             room(bounds.height());
-            painter.drawText(QRect(page.left(), y, page.width(), bounds.height()),
-                             Qt::TextWordWrap, text);
+            painter.drawText(QRect(page.left(), y, page.width(), bounds.height()), Qt::TextWordWrap,
+                             text);
             y += bounds.height() + 4;
             painter.setFont(font);
         };
