@@ -5,6 +5,7 @@
 // draw and export over 100,000 and 1,000,000 tickets, with the memory a
 // filter or a check adds. Prints a table; checks nothing.
 #include "checksummary.h"
+#include "claimbook.h"
 #include "drawhistory.h"
 #include "form1.h"
 #include "historycheck.h"
@@ -17,10 +18,13 @@
 #include "numbercounts.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
+#include "taxyearpdf.h"
+#include "taxyearrecord.h"
 #include "textfile.h"
 #include "ticketqueries.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
@@ -769,9 +773,53 @@ void benchTicketsAsPrinted(const QString &folder, int rows, int draws)
                 "Power Play or Double Play) against %d draws: %.1f ms, the money summed as they "
                 "are checked; every ticket priced anew, as after an edit, %.1f ms (%s)\n",
                 rows, draws, checked, summed, qPrintable(summary->money()));
+    // What is left to claim, summed as the tickets were checked, is on the
+    // money line already; the Winnings window lists each winning draw.
+    const double winnings = milliseconds(
+        [&] { window.findChild<QAction *>(QStringLiteral("WinningsAction"))->trigger(); });
+    std::printf(
+        "  its Winnings window, %d winning draws each with by when and where to claim "
+        "it: %.1f ms (%s)\n",
+        window.findChild<QTableView *>(QStringLiteral("WinningsTable"))->model()->rowCount(),
+        winnings, qPrintable(window.findChild<QLabel *>(QStringLiteral("WinningsLine"))->text()));
     window.findChild<ManagerPage *>()->queries().closeBars();
     for (const QString &path : {logPath, resultsPath})
         QFile::remove(path);
+}
+
+// The record of a tax year of 10,000 claims, read from claims.csv and saved
+// as a PDF of some 200 pages.
+void benchTaxYear(const QString &folder, int claims)
+{
+    QByteArray csv = "\xEF\xBB\xBF"
+                     "Claimed,Game,Ticket Date,Numbers,Draw,State,Prize,Wager,Paid,"
+                     "Federal Withheld,State Withheld\r\n";
+    for (int claim = 0; claim < claims; ++claim) {
+        const QByteArray day = QDate(2026, 1, 1)
+                                   .addDays(claim % 365)
+                                   .toString(QStringLiteral("MM/dd/yyyy"))
+                                   .toLatin1();
+        csv += day + ",Powerball," + day + ",1 2 3 4 5 PB " + QByteArray::number(claim % 26 + 1) +
+               ',' + day + ",TX," + QByteArray::number(4 + claim % 5000) + ".00,2.00," +
+               QByteArray::number(4 + claim % 5000) + ".00,0.00,0.00\r\n";
+    }
+    const QString path = folder + "/claims.csv";
+    if (!writeFiles({{path, csv}}))
+        return;
+    LogListModel log;
+    bool saved = false;
+    const double ms = milliseconds([&] {
+        ClaimBook book(path);
+        if (book.read() != ClaimBook::Read::Read || int(book.records().size()) != claims)
+            std::printf("claims.csv NOT read whole: %d claims\n", int(book.records().size()));
+        QString reason;
+        saved = TaxYearPdf::write(TaxYearRecord::of(2026, book, log, nullptr, 20261209),
+                                  folder + "/tax.pdf", &reason);
+    });
+    std::printf("A tax year of %d claims read from claims.csv and saved as PDF: %.1f ms (%s, "
+                "%lld KB)\n",
+                claims, ms, saved ? "saved" : "NOT saved",
+                qlonglong(QFileInfo(folder + "/tax.pdf").size() / 1024));
 }
 
 // Get Results of Powerball from an HTTPS server of the bench's own on
@@ -871,6 +919,11 @@ int main(int argc, char *argv[])
         benchTicketsAsPrinted(dir.path(), 1000000, 10000);
         return 0;
     }
+    if (args.size() == 2 && args[1] == "--taxyear") {
+        QTemporaryDir dir;
+        benchTaxYear(dir.path(), 10000);
+        return 0;
+    }
     if (args.size() == 2 && args[1] == "--fetch") {
         QTemporaryDir dir;
         benchFetch(dir.path(), 100000);
@@ -907,6 +960,7 @@ int main(int argc, char *argv[])
     benchGlance(dir.path(), 1000000, 10000);
     benchTicketsAsPrinted(dir.path(), 1000000, 10000);
     benchFetch(dir.path(), 100000);
+    benchTaxYear(dir.path(), 10000);
     benchDrawsFile(dir.path());
     benchOtherTexts();
     return 0;

@@ -93,7 +93,7 @@ std::optional<ClaimRecord> ClaimRecord::of(const QStringList &fields)
 
 QString CentsText(std::int64_t cents)
 {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
     return QStringLiteral("$") + english.toString(qlonglong(cents / 100)) +
            (cents % 100 ? QStringLiteral(".%1").arg(cents % 100, 2, 10, QLatin1Char('0'))
                         : QString());

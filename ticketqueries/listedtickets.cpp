@@ -128,6 +128,7 @@ void ListedTickets::relist()
     }
     m_listed.clear();
     m_seasonMoney.reset();
+    m_seasonClaims.reset();
     const int rows = m_log.size();
     // Room for every ticket, touched only as far as tickets are listed.
     m_listed.reserve(std::size_t(rows));
@@ -154,15 +155,56 @@ void ListedTickets::listSeasonWithMoney()
     MoneySum sum;
     TicketMoney money;
     int held = 0;
+    // What is left to claim, summed as the days are checked, by the rules of
+    // the state of each winning ticket, asked once for each game cell.
+    ClaimsSum claims;
+    const int today = Today();
+    const bool bigJackpots = game.rules() && (game.rules()->name == "Powerball" ||
+                                              game.rules()->name == "Mega Millions");
+    std::vector<std::pair<QByteArray, const ClaimRule *>> rulesOfCells;
+    int row = 0;
+    std::optional<const ClaimRule *> rule; // the ticket's, once it wins
+    const auto ruleOfRow = [&]() -> const ClaimRule * {
+        const std::optional<QByteArrayView> bytes = m_log.savedBytes(row, 0);
+        if (bytes) {
+            for (const auto &[cell, known] : rulesOfCells) {
+                if (cell == *bytes)
+                    return known;
+            }
+        }
+        const UsState *state = ClaimStateOf(m_log.text(row, 0), m_player);
+        const ClaimRule *found = state ? ClaimRuleOf(state->code) : nullptr;
+        if (bytes && rulesOfCells.size() < 16)
+            rulesOfCells.emplace_back(bytes->toByteArray(), found);
+        return found;
+    };
     const auto addDay = [&](const HistoryCheck::Day &day) {
+        const std::int64_t before = money.won;
+        const std::size_t namedBefore = money.named.size();
         CheckSummary::addDay(money, game, game.play(), day, draws);
         ++held;
+        if (!CheckSummary::wins(day.best(), game))
+            return;
+        if (!rule)
+            rule = ruleOfRow();
+        Winning winning;
+        winning.drawDate = draws.date(day.draw);
+        winning.dollars = money.won - before;
+        winning.rule = *rule;
+        winning.claimedOn = m_claimedOn ? m_claimedOn(m_log, row, winning.drawDate) : 0;
+        const bool jackpot = std::find(money.named.begin() + std::ptrdiff_t(namedBefore),
+                                       money.named.end(), "jackpot") != money.named.end();
+        if (*rule)
+            winning.deadline =
+                DeadlineOf(**rule, winning.drawDate, winning.dollars, jackpot && bigJackpots);
+        claims.add(winning, today);
     };
-    for (int row = 0, rows = m_log.size(); row < rows; ++row) {
+    for (int rows = m_log.size(); row < rows; ++row) {
         if (!m_history->concerns(m_log, row))
             continue;
         money = {};
         held = 0;
+        rule.reset();
         const Listed listed = m_history->match(m_log, row, addDay);
         m_listed.push_back(listed);
         // A ticket with no numbers, or no draw, is no play.
@@ -175,6 +217,7 @@ void ListedTickets::listSeasonWithMoney()
         sum.add(money);
     }
     m_seasonMoney = std::move(sum);
+    m_seasonClaims = claims;
 }
 
 // Best first, in log order among equals. Results rank in few ways: each
@@ -249,6 +292,7 @@ void ListedTickets::place(int row)
     });
     const int index = int(at - m_listed.begin());
     m_seasonMoney.reset();
+    m_seasonClaims.reset();
     beginInsertRows({}, index, index);
     m_listed.insert(at, *listed);
     endInsertRows();
@@ -260,6 +304,8 @@ void ListedTickets::unlist(int first, int last)
         const int row = m_listed[std::size_t(at)].row;
         if (row >= first && row <= last) {
             m_seasonMoney.reset();
+            m_seasonClaims.reset();
+            m_seasonClaims.reset();
             beginRemoveRows({}, at, at);
             m_listed.erase(m_listed.begin() + at);
             endRemoveRows();

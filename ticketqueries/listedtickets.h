@@ -55,6 +55,10 @@ public:
     // The money of a season's listed tickets, summed as they were listed;
     // nothing once a ticket came or went since.
     const MoneySum *seasonMoney() const { return m_seasonMoney ? &*m_seasonMoney : nullptr; }
+    // What is left to claim of them, likewise.
+    const ClaimsSum *seasonClaims() const { return m_seasonClaims ? &*m_seasonClaims : nullptr; }
+    // A claim marked, or the player's state changed: summed anew when asked.
+    void forgetSeasonClaims() { m_seasonClaims.reset(); }
     // The state where the player buys tickets, where known: a season's
     // PRIZE says by when and where a ticket that names none is claimed.
     void setPlayerState(const UsState *state) { m_player = state; }
@@ -111,4 +115,5 @@ private:
     std::optional<MoneySum> m_seasonMoney;
     const UsState *m_player = nullptr;
     ClaimedOn m_claimedOn;
+    std::optional<ClaimsSum> m_seasonClaims;
 };

@@ -67,18 +67,35 @@ const UsState *ClaimStateOf(QStringView game, const UsState *player)
 
 std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
                                     std::span<const ListedTicket> listed, const UsState *player,
-                                    int today, const ClaimedOn &claimedOn)
+                                    int today, const ClaimedOn &claimedOn, bool texts)
 {
     const DrawCheck &game = season.game();
     const DrawList &draws = season.draws();
     const bool bigJackpots = game.rules() && (game.rules()->name == "Powerball" ||
                                               game.rules()->name == "Mega Millions");
+    // A log names few games, many times: the state of each asked once.
+    struct Named
+    {
+        QString cell;
+        const UsState *state;
+    };
+    std::vector<Named> named;
+    const auto stateOf = [&](const QString &cell) {
+        for (const Named &known : named) {
+            if (known.cell == cell)
+                return known.state;
+        }
+        const UsState *state = ClaimStateOf(cell, player);
+        if (named.size() < 16)
+            named.push_back({cell, state});
+        return state;
+    };
     std::vector<Winning> winnings;
     for (const ListedTicket &ticket : listed) {
         if (ticket.match.kind == DrawMatch::NoDraw || !CheckSummary::wins(ticket.match, game))
             continue;
         const QString cell = log.text(ticket.row, 0);
-        const UsState *state = ClaimStateOf(cell, player);
+        const UsState *state = stateOf(cell);
         const ClaimRule *rule = state ? ClaimRuleOf(state->code) : nullptr;
         const TicketPlay play = game.readPlay(log, ticket.row);
         season.forEachDay(log, ticket.row, [&](const HistoryCheck::Day &day) {
@@ -89,17 +106,20 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
             Winning winning;
             winning.row = ticket.row;
             winning.drawDate = draws.date(day.draw);
-            winning.game = textOf(game.rules() ? game.rules()->name : std::string_view()) +
-                           (state ? QStringLiteral(" ") + textOf(state->code) : QString());
-            if (!game.rules())
-                winning.game = cell;
-            winning.numbers = log.text(ticket.row, 2);
-            winning.prize = CheckSummary::prizeText(money);
+            if (texts) {
+                winning.game =
+                    !game.rules()
+                        ? cell
+                        : textOf(game.rules()->name) +
+                              (state ? QStringLiteral(" ") + textOf(state->code) : QString());
+                winning.numbers = log.text(ticket.row, 2);
+                winning.prize = CheckSummary::prizeText(money);
+                winning.state = state ? textOf(state->name) : QStringLiteral("your state");
+            }
             winning.dollars = money.won;
             winning.wager = money.spent;
             winning.claimedOn = claimedOn ? claimedOn(log, ticket.row, winning.drawDate) : 0;
             winning.rule = rule;
-            winning.state = state ? textOf(state->name) : QStringLiteral("your state");
             const bool jackpot =
                 std::find(money.named.begin(), money.named.end(), "jackpot") != money.named.end();
             if (rule)
@@ -108,6 +128,8 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
             winnings.push_back(std::move(winning));
         });
     }
+    if (!texts)
+        return winnings;
     std::stable_sort(winnings.begin(), winnings.end(), [today](const Winning &a, const Winning &b) {
         const auto key = [today](const Winning &w) {
             const int kind = w.open(today) && w.rule ? 0 : w.open(today) ? 1 : w.claimedOn ? 2 : 3;
@@ -118,26 +140,23 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
     return winnings;
 }
 
-QString WinningsLine(const std::vector<Winning> &winnings, int today)
+void ClaimsSum::add(const Winning &winning, int today)
 {
-    int open = 0;
-    int expired = 0;
-    std::int64_t openDollars = 0;
-    std::int64_t expiredDollars = 0;
-    int first = 0;
-    for (const Winning &winning : winnings) {
-        if (winning.claimedOn)
-            continue;
-        if (winning.expired(today)) {
-            ++expired;
-            expiredDollars += winning.dollars;
-            continue;
-        }
-        ++open;
-        openDollars += winning.dollars;
-        if (winning.rule && (first == 0 || winning.deadline.lastDay < first))
-            first = winning.deadline.lastDay;
+    if (winning.claimedOn)
+        return;
+    if (winning.expired(today)) {
+        ++expired;
+        expiredDollars += winning.dollars;
+        return;
     }
+    ++open;
+    openDollars += winning.dollars;
+    if (winning.rule && (first == 0 || winning.deadline.lastDay < first))
+        first = winning.deadline.lastDay;
+}
+
+QString ClaimsSum::text(int today) const
+{
     QStringList parts;
     if (open > 0) {
         QString part = QStringLiteral("%1 to claim, %2").arg(open).arg(dollarsText(openDollars));
@@ -154,6 +173,14 @@ QString WinningsLine(const std::vector<Winning> &winnings, int today)
     if (expired > 0)
         parts << QStringLiteral("%1 expired, %2").arg(expired).arg(dollarsText(expiredDollars));
     return parts.join(QStringLiteral("; "));
+}
+
+QString WinningsLine(const std::vector<Winning> &winnings, int today)
+{
+    ClaimsSum sum;
+    for (const Winning &winning : winnings)
+        sum.add(winning, today);
+    return sum.text(today);
 }
 
 int Today()

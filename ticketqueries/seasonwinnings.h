@@ -46,13 +46,28 @@ const UsState *ClaimStateOf(QStringView game, const UsState *player);
 using ClaimedOn = std::function<int(const LogList &log, int row, int drawDate)>;
 
 // The winning draws of the listed tickets of a season, the soonest deadline
-// first, then those claimed, then those expired.
+// first, then those claimed, then those expired; without texts, in the
+// listing's order, with no text made, as the money line sums them.
 std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,
                                     std::span<const ListedTicket> listed, const UsState *player,
-                                    int today, const ClaimedOn &claimedOn = {});
+                                    int today, const ClaimedOn &claimedOn = {}, bool texts = true);
 
-// The line beside the money: "3 to claim, $50,021, the first by 01/05/2027
-// in 28 days; 1 expired, $4"; nothing where nothing was won.
+// What is left to claim and what expired, summed a winning draw at a time.
+struct ClaimsSum
+{
+    int open = 0;
+    std::int64_t openDollars = 0;
+    int first = 0; // the soonest last day of those to claim, yyyymmdd
+    int expired = 0;
+    std::int64_t expiredDollars = 0;
+
+    void add(const Winning &winning, int today);
+    // "3 to claim, $50,021, the first by 01/05/2027 in 28 days; 1 expired,
+    // $4"; nothing where nothing was won.
+    QString text(int today) const;
+};
+
+// The same line of the winnings given.
 QString WinningsLine(const std::vector<Winning> &winnings, int today);
 
 // Today, as yyyymmdd; TICKETWISE_TODAY=yyyymmdd gives another.

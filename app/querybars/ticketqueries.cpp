@@ -75,6 +75,8 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         return m_claims->claimedOn(log, row, drawDate);
     });
     connect(m_claims, &ClaimMarks::changed, this, [this](const QString &problem) {
+        m_claimsLine.reset();
+        m_listed.forgetSeasonClaims();
         showSummary();
         if (m_winningsWindow && m_winningsWindow->isVisible())
             showWinnings();
@@ -119,7 +121,14 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(report, &QAction::triggered, this, &TicketQueries::askReport);
     QAction *yourState = addAction(QStringLiteral("Your &State..."), {});
     yourState->setObjectName(QStringLiteral("YourStateAction"));
-    connect(yourState, &QAction::triggered, this, [this] { PlayerState::ask(m_list.window()); });
+    connect(yourState, &QAction::triggered, this, [this] {
+        if (!PlayerState::ask(m_list.window()))
+            return;
+        m_listed.setPlayerState(PlayerState::kept());
+        m_listed.forgetSeasonClaims();
+        m_claimsLine.reset();
+        showSummary();
+    });
     m_exportListed = addAction(QStringLiteral("Export &Listed Tickets..."), {});
     m_exportListed->setObjectName(QStringLiteral("ExportListed"));
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
@@ -160,6 +169,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
                                             static_cast<const QAbstractItemModel *>(&m_listed)}) {
         for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
             connect(model, changed, this, [this] {
+                m_claimsLine.reset();
                 m_findBar->showCount(m_listed.rowCount(), m_log.size());
                 if (m_listed.isChecking())
                     showSummary();
@@ -254,6 +264,7 @@ void TicketQueries::closeBars()
 // and what can be exported follow what is listed.
 void TicketQueries::relist(const std::function<void()> &change)
 {
+    m_claimsLine.reset();
     const QModelIndexList selected = m_list.selectionModel()->selectedRows();
     const int logRow = selected.isEmpty() ? -1 : m_listed.logRow(selected.first().row());
     change();
@@ -306,13 +317,19 @@ void TicketQueries::showSummary()
                                m_listed.seasonMoney());
     QString money = summary.money();
     if (const HistoryCheck *season = m_listed.season()) {
-        const int today = Today();
-        const QString claims =
-            WinningsLine(SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(),
-                                        today, m_listed.claimedOn()),
-                         today);
-        if (!claims.isEmpty())
-            money += (money.isEmpty() ? QString() : QStringLiteral("; ")) + claims;
+        // Once for each listing: the line is shown again as the rest of it
+        // follows the typing.
+        if (!m_claimsLine) {
+            const int today = Today();
+            m_claimsLine = m_listed.seasonClaims()
+                               ? m_listed.seasonClaims()->text(today)
+                               : WinningsLine(SeasonWinnings(m_log, *season, m_listed.listed(),
+                                                             m_listed.playerState(), today,
+                                                             m_listed.claimedOn(), false),
+                                              today);
+        }
+        if (!m_claimsLine->isEmpty())
+            money += (money.isEmpty() ? QString() : QStringLiteral("; ")) + *m_claimsLine;
     }
     m_checkBar->showSummary(summary.results(), money);
 }

@@ -9,6 +9,7 @@
 #include "winningsmodel.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -126,6 +127,7 @@ private:
     ClaimMarks *m_claims;
     ClaimReminder *m_reminder;
     std::function<void()> m_pendingReminder; // shown once the bar open closes
+    std::optional<QString> m_claimsLine;     // of the listing as it stands
     QList<QAction *> m_taxYearActions;
     QTimer m_chartUpdate;
     QString m_drawsFile; // the season's file, while one is checked

@@ -76,15 +76,24 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
             y += line / 2;
             paragraph(section.title, true);
             if (!section.columns.isEmpty() && !section.rows.empty()) {
-                std::vector<int> widths;
-                for (int column = 0; column < section.columns.size(); ++column) {
-                    int widest = metrics.horizontalAdvance(section.columns[column]);
-                    for (const QStringList &row : section.rows)
-                        widest = std::max(widest, metrics.horizontalAdvance(row.value(column)));
-                    widths.push_back(widest + 8);
+                // Each cell measured once: its column's width, and whether
+                // it must be cut to fit.
+                const qsizetype columns = section.columns.size();
+                std::vector<int> widths(std::size_t(columns), 0);
+                std::vector<int> advances;
+                advances.reserve(section.rows.size() * std::size_t(columns));
+                for (qsizetype column = 0; column < columns; ++column)
+                    widths[std::size_t(column)] =
+                        metrics.horizontalAdvance(section.columns[column]) + 8;
+                for (const QStringList &row : section.rows) {
+                    for (qsizetype column = 0; column < columns; ++column) {
+                        advances.push_back(metrics.horizontalAdvance(row.value(column)));
+                        widths[std::size_t(column)] =
+                            std::max(widths[std::size_t(column)], advances.back() + 8);
+                    }
                 }
                 FitColumns(widths, page.width());
-                const auto cells = [&](const QStringList &texts, bool bold) {
+                const auto cells = [&](const QStringList &texts, bool bold, const int *measured) {
                     room(line);
                     QFont face = font;
                     face.setBold(bold);
@@ -92,17 +101,19 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
                     int x = page.left();
                     for (std::size_t column = 0; column < widths.size(); ++column) {
                         const int width = widths[column];
-                        painter.drawText(QRect(x, y, width - 4, line), Qt::AlignVCenter,
-                                         metrics.elidedText(texts.value(int(column)),
-                                                            Qt::ElideRight, width - 6));
+                        const QString &text = texts.value(int(column));
+                        const bool fits = measured && measured[column] <= width - 6;
+                        painter.drawText(
+                            QRect(x, y, width - 4, line), Qt::AlignVCenter,
+                            fits ? text : metrics.elidedText(text, Qt::ElideRight, width - 6));
                         x += width;
                     }
                     painter.setFont(font);
                     y += line;
                 };
-                cells(section.columns, true);
-                for (const QStringList &row : section.rows)
-                    cells(row, false);
+                cells(section.columns, true, nullptr);
+                for (std::size_t row = 0; row < section.rows.size(); ++row)
+                    cells(section.rows[row], false, &advances[row * std::size_t(columns)]);
                 y += 4;
             }
             for (const QString &note : section.notes)
