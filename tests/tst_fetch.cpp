@@ -436,7 +436,7 @@ void TestFetch::remindsOfPrizesNearTheirDeadline()
     QLabel *notice = m_window->findChild<QLabel *>("Notice");
     QTRY_VERIFY(notice->isVisible());
     QCOMPARE(notice->accessibleName(),
-             "1 prize to claim by 12/17/2026; 1 prize expired in the last 30 days");
+             "1 prize to claim by 12/17/2026; 1 just expired");
     QTest::mouseClick(m_window->findChild<QToolButton *>("NoticeButton"), Qt::LeftButton);
     auto *table = m_window->findChild<QTableView *>("WinningsTable");
     QVERIFY(table);

@@ -78,8 +78,20 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         m_claimsLine.reset();
         m_listed.forgetSeasonClaims();
         showSummary();
-        if (m_winningsWindow && m_winningsWindow->isVisible())
-            showWinnings();
+        if (m_winningsWindow && m_winningsWindow->isVisible()) {
+            if (m_listed.season()) {
+                showWinnings();
+            } else {
+                // The reminder's list, with the mark on it.
+                std::vector<Winning> shown = m_winnings.winnings();
+                for (Winning &winning : shown) {
+                    if (winning.row < m_log.size())
+                        winning.claimedOn =
+                            m_claims->claimedOn(m_log, winning.row, winning.drawDate);
+                }
+                m_winnings.setWinnings(std::move(shown), Today());
+            }
+        }
         if (!problem.isEmpty())
             warn(QStringLiteral("The claim could not be saved to claims.csv."), problem);
     });
@@ -360,16 +372,14 @@ void TicketQueries::remindOfClaims()
                                   : winning.deadline.lastDay;
                 }
             }
+            // Short enough for the bar beside its button.
             QStringList said;
             if (soon > 0)
-                said << (soon == 1
-                             ? QStringLiteral("1 prize to claim by %1")
-                             : QStringLiteral("%1 prizes to claim, the first by %2").arg(soon))
+                said << (soon == 1 ? QStringLiteral("1 prize to claim by %1")
+                                   : QStringLiteral("%1 to claim, first by %2").arg(soon))
                             .arg(QString::fromStdString(CivilDate::text(first)));
             if (passed > 0)
-                said << (passed == 1
-                             ? QStringLiteral("1 prize expired in the last 30 days")
-                             : QStringLiteral("%1 prizes expired in the last 30 days").arg(passed));
+                said << QStringLiteral("%1 just expired").arg(passed);
             // A bar the user has open is not taken from them: the notice
             // waits for it to close.
             const QString text = said.join(QStringLiteral("; "));

@@ -53,7 +53,7 @@ WinningsWindow::WinningsWindow(WinningsModel &model, QWidget *parent) : QWidget(
     layout->addWidget(m_table, 1);
     layout->addWidget(mark, 0, Qt::AlignLeft);
     layout->addWidget(note);
-    resize(640, 360);
+    resize(780, 360);
 }
 
 void WinningsWindow::setLine(const QString &line)
