@@ -49,6 +49,15 @@ void FitColumns(std::vector<int> &widths, int room)
         width = std::min(width, cap);
 }
 
+void SetUpPdfPages(QPdfWriter &pdf)
+{
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                  QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                  QPageLayout::Millimeter));
+    pdf.setResolution(96);
+}
+
 bool SeasonReport::write(const QString &path, QString *errorString) const
 {
     QSaveFile file(path);
@@ -58,11 +67,7 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
     }
     {
         QPdfWriter pdf(&file);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                      QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-        pdf.setResolution(96);
+        SetUpPdfPages(pdf);
         pdf.setTitle(QStringLiteral("Ticketwise report: %1").arg(game));
         pdf.setCreator(QStringLiteral("Ticketwise"));
         QPainter painter;

@@ -17,11 +17,7 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
     }
     {
         QPdfWriter pdf(&file);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                      QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-        pdf.setResolution(96);
+        SetUpPdfPages(pdf);
         pdf.setTitle(QStringLiteral("Ticketwise tax year %1").arg(record.year));
         pdf.setCreator(QStringLiteral("Ticketwise"));
         QPainter painter;
