@@ -113,6 +113,8 @@ void ClaimReminder::start(const LogListModel &log, std::vector<ClaimRecord> clai
         QMetaObject::invokeMethod(
             this, [found, near = std::move(near)] { found(near); }, Qt::QueuedConnection);
     });
+    // Deleted with the reminder, once it has waited for it, if not before.
+    m_thread->setParent(this);
     connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
     m_thread->start(QThread::LowPriority);
 }
