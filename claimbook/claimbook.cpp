@@ -84,6 +84,8 @@ ClaimBook::Read ClaimBook::read()
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     bool whole = file.error() == QFileDevice::NoError;
+    // Closed before it may be moved: Windows moves no file that is open.
+    file.close();
     if (bytes.startsWith(byteOrderMark))
         bytes.remove(0, 3);
     const std::optional<std::vector<QStringList>> lines =
