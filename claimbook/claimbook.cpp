@@ -1,7 +1,11 @@
 #include "claimbook.h"
 
+#include "claimcolumns.h"
 #include "csvexport.h"
+#include "delimitedtext.h"
+#include "ticketcopies.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,54 +18,30 @@ namespace {
 
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
-// The records of the file as this program writes them: quoted fields, a
-// quote doubled; a leading ' that kept a formula from running is taken off.
-std::optional<std::vector<QStringList>> linesOf(const QString &text)
+QByteArray digestOf(const QByteArray &bytes)
 {
-    std::vector<QStringList> lines;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    bool inQuotes = false;
-    const auto endField = [&] {
-        static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-        if (field.size() > 1 && field[0] == u'\'' && formulaStarts.contains(field[1]))
-            field.remove(0, 1);
-        fields << field;
-        field.clear();
-        quoted = false;
-    };
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar c = text[at];
-        if (inQuotes) {
-            if (c == u'"' && at + 1 < text.size() && text[at + 1] == u'"') {
-                field += c;
-                ++at;
-            } else if (c == u'"') {
-                inQuotes = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"' && field.isEmpty() && !quoted) {
-            inQuotes = quoted = true;
-        } else if (c == u',') {
-            endField();
-        } else if (c == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') {
-            continue;
-        } else if (c == u'\n') {
-            endField();
-            lines.push_back(std::exchange(fields, {}));
-        } else {
-            field += c;
-        }
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// A line as it stood, from its fields: quoted where a field holds the
+// separator, a quote or a line break.
+QString lineOf(const QList<QStringView> &fields, QChar separator)
+{
+    QStringList cells;
+    for (const QStringView field : fields) {
+        QString cell = field.toString();
+        if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\n') ||
+            cell.contains(u'\r'))
+            cell = u'"' + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+        cells << cell;
     }
-    if (inQuotes)
-        return std::nullopt;
-    if (!field.isEmpty() || !fields.isEmpty()) {
-        endField();
-        lines.push_back(fields);
-    }
-    return lines;
+    return cells.join(separator);
+}
+
+bool blank(const QList<QStringView> &fields)
+{
+    return std::all_of(fields.begin(), fields.end(),
+                       [](QStringView field) { return field.trimmed().isEmpty(); });
 }
 
 } // namespace
@@ -76,6 +56,10 @@ QString ClaimBook::besideLog(const QString &logPath)
 ClaimBook::Read ClaimBook::read()
 {
     m_records.clear();
+    m_extraTitles.clear();
+    m_unreadable.clear();
+    m_unreadableLines.clear();
+    m_onDisk.clear();
     m_blocked = false;
     QFile file(m_path);
     if (!file.exists())
@@ -83,25 +67,36 @@ ClaimBook::Read ClaimBook::read()
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
-    bool whole = file.error() == QFileDevice::NoError;
+    const bool whole = file.error() == QFileDevice::NoError;
     // Closed before it may be moved: Windows moves no file that is open.
     file.close();
-    if (bytes.startsWith(byteOrderMark))
-        bytes.remove(0, 3);
-    const std::optional<std::vector<QStringList>> lines =
-        whole ? linesOf(QString::fromUtf8(bytes)) : std::nullopt;
-    whole = lines && !lines->empty() && lines->front() == ClaimRecord::titles();
-    std::vector<ClaimRecord> records;
-    for (std::size_t at = 1; whole && at < lines->size(); ++at) {
-        const std::optional<ClaimRecord> record = ClaimRecord::of((*lines)[at]);
-        whole = record.has_value();
-        if (record)
-            records.push_back(*record);
-    }
+    std::optional<ClaimColumns> columns;
     if (whole) {
-        m_records = std::move(records);
+        DelimitedText text(bytes, DelimitedText::Separators::Csv);
+        TextRecord line;
+        if (text.next(line) && !line.unclosedQuote)
+            columns = ClaimColumns::of(line.fields);
+        while (columns && text.next(line)) {
+            if (blank(line.fields))
+                continue;
+            std::optional<ClaimRecord> record =
+                line.unclosedQuote ? std::nullopt : columns->read(line.fields);
+            if (record) {
+                m_records.push_back(std::move(*record));
+            } else {
+                m_unreadable << lineOf(line.fields, text.separator());
+                m_unreadableLines.push_back(line.line);
+            }
+        }
+    }
+    if (columns) {
+        m_extraTitles = columns->extraTitles();
+        m_onDisk = digestOf(bytes);
         return Read::Read;
     }
+    m_records.clear();
+    m_unreadable.clear();
+    m_unreadableLines.clear();
     // Kept whole under a name of its own; the next claim starts a new file.
     const QFileInfo info(m_path);
     m_keptAside = info.dir().filePath(
@@ -114,6 +109,19 @@ ClaimBook::Read ClaimBook::read()
     return Read::KeptAside;
 }
 
+void ClaimBook::followDisk()
+{
+    QFile file(m_path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    const bool there = file.exists();
+    file.close();
+    if (m_blocked || (!there && m_onDisk.isEmpty()) || (there && digestOf(bytes) == m_onDisk))
+        return;
+    read();
+}
+
 const ClaimRecord *ClaimBook::find(const ClaimRecord &draw) const
 {
     const auto found =
@@ -122,17 +130,43 @@ const ClaimRecord *ClaimBook::find(const ClaimRecord &draw) const
     return found == m_records.end() ? nullptr : &*found;
 }
 
+int ClaimBook::claimedOn(const std::vector<ClaimRecord> &records, const LogList &log, int row,
+                         int drawDate)
+{
+    std::optional<TicketCopy> ticket; // counted only where a claim has its cells
+    for (const ClaimRecord &claim : records) {
+        if (claim.drawDate != drawDate || claim.numbers != log.text(row, 2) ||
+            claim.game != log.text(row, 0) || claim.ticketDate != log.text(row, 1))
+            continue;
+        if (!ticket)
+            ticket = TicketCopy::of(log, row);
+        if (claim.copy == ticket->copy)
+            return claim.claimed;
+    }
+    return 0;
+}
+
 bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 {
+    followDisk();
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(record); };
-    records.erase(std::remove_if(records.begin(), records.end(), same), records.end());
-    records.push_back(record);
+    const auto at = std::find_if(records.begin(), records.end(), same);
+    // In its place where it replaces one, with the cells a spreadsheet added.
+    if (at != records.end()) {
+        QStringList extra = at->extra;
+        *at = record;
+        if (at->extra.isEmpty())
+            at->extra = extra;
+    } else {
+        records.push_back(record);
+    }
     return write(records, reason);
 }
 
 bool ClaimBook::remove(const ClaimRecord &draw, QString *reason)
 {
+    followDisk();
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(draw); };
     records.erase(std::remove_if(records.begin(), records.end(), same), records.end());
@@ -148,6 +182,8 @@ bool ClaimBook::write(const std::vector<ClaimRecord> &records, QString *reason)
                           .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
+    const bool copies = std::any_of(records.begin(), records.end(),
+                                    [](const ClaimRecord &record) { return record.copy != 1; });
     QByteArray bytes(byteOrderMark);
     const auto line = [&bytes](const QStringList &fields) {
         QByteArrayList cells;
@@ -155,12 +191,15 @@ bool ClaimBook::write(const std::vector<ClaimRecord> &records, QString *reason)
             cells << CsvField(field);
         bytes += cells.join(',') + "\r\n";
     };
-    line(ClaimRecord::titles());
+    line(ClaimColumns::titlesWritten(copies, m_extraTitles));
     for (const ClaimRecord &record : records)
-        line(record.fields());
+        line(ClaimColumns::fieldsWritten(record, copies, int(m_extraTitles.size())));
+    for (const QString &kept : m_unreadable)
+        bytes += kept.toUtf8() + "\r\n";
     QSaveFile file(m_path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
         m_records = records;
+        m_onDisk = digestOf(bytes);
         return true;
     }
     if (reason)

@@ -4,41 +4,37 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <optional>
 
 // A prize marked claimed: the ticket's three cells as the log holds them,
-// the draw it won, when it was claimed, and what was paid and withheld, in
-// cents. It stays when its ticket leaves the log: it is a tax record.
+// which copy of those cells it is where the log holds the same ticket more
+// than once, the draw it won, when it was claimed, and what was paid and
+// withheld, in cents. It stays when its ticket leaves the log: it is a tax
+// record.
 struct ClaimRecord
 {
     QString game;
     QString ticketDate;
     QString numbers;
+    int copy = 1;     // the first, second ... ticket of these cells in the log
     int drawDate = 0; // yyyymmdd
     int claimed = 0;  // yyyymmdd
     QString state;    // its code, where known
-    std::int64_t prize = 0;
+    std::int64_t prize = 0; // as worked out from the rules, 0 where not known
     std::int64_t wager = 0;
-    std::int64_t paid = 0;
+    std::int64_t paid = 0; // as the player typed it: what the tax year counts
     std::int64_t federal = 0;
     std::int64_t stateWithheld = 0;
+    QStringList extra; // cells of columns a spreadsheet added, kept as they were
 
     // The same ticket's same draw.
     bool sameDraw(const ClaimRecord &other) const
     {
         return game == other.game && ticketDate == other.ticketDate && numbers == other.numbers &&
-               drawDate == other.drawDate;
+               copy == other.copy && drawDate == other.drawDate;
     }
 
-    // Its fields as claims.csv writes them, and read back; nothing where a
-    // line is not one of them.
+    // The titles and fields claims.csv has always written; the copy and any
+    // extra cells follow them where there are any.
     static QStringList titles();
     QStringList fields() const;
-    static std::optional<ClaimRecord> of(const QStringList &fields);
 };
-
-// Cents as a player writes them: "$1,200.24".
-QString CentsText(std::int64_t cents);
-// An amount as typed, with or without $ and the locale's group separators;
-// nothing where it is none.
-std::optional<std::int64_t> CentsOf(const QString &typed);

@@ -1,5 +1,6 @@
 #include "taxyearrecord.h"
 
+#include "amounttext.h"
 #include "civildate.h"
 #include "csvexport.h"
 #include "ticketcost.h"
@@ -33,7 +34,7 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
 
     Section claimed{QStringLiteral("Prizes claimed in %1").arg(year),
                     {QStringLiteral("Claimed"), QStringLiteral("Game"), QStringLiteral("Numbers"),
-                     QStringLiteral("Draw"), QStringLiteral("Prize"), QStringLiteral("Wager"),
+                     QStringLiteral("Draw"), QStringLiteral("Paid"), QStringLiteral("Wager"),
                      QStringLiteral("W-2G"), QStringLiteral("Federal Withheld"),
                      QStringLiteral("State Withheld")},
                     {},
@@ -48,16 +49,22 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
     }
     std::sort(ofYear.begin(), ofYear.end(),
               [](const ClaimRecord &a, const ClaimRecord &b) { return a.claimed < b.claimed; });
+    // What was paid, as the player typed it, is what the year counts.
     for (const ClaimRecord &claim : ofYear) {
         const QString w2g = !rules ? QStringLiteral("not known")
-                            : NeedsW2G(*rules, claim.prize, claim.wager) ? QStringLiteral("yes")
-                                                                         : QStringLiteral("no");
-        claimed.rows.push_back(
-            {day(claim.claimed),
-             claim.game + (claim.state.isEmpty() ? QString() : u' ' + claim.state), claim.numbers,
-             day(claim.drawDate), CentsText(claim.prize), CentsText(claim.wager), w2g,
-             CentsText(claim.federal), CentsText(claim.stateWithheld)});
-        won += claim.prize;
+                            : NeedsW2G(*rules, claim.paid, claim.wager) ? QStringLiteral("yes")
+                                                                        : QStringLiteral("no");
+        const UsState *named = ClaimStateOf(claim.game, nullptr);
+        const bool stateNamed =
+            claim.state.isEmpty() || (named && claim.state.compare(QLatin1StringView(
+                                                   named->code.data(), qsizetype(named->code.size())),
+                                               Qt::CaseInsensitive) == 0);
+        claimed.rows.push_back({day(claim.claimed),
+                                claim.game + (stateNamed ? QString() : u' ' + claim.state),
+                                claim.numbers, day(claim.drawDate), CentsText(claim.paid),
+                                CentsText(claim.wager), w2g, CentsText(claim.federal),
+                                CentsText(claim.stateWithheld)});
+        won += claim.paid;
         federal += claim.federal;
         state += claim.stateWithheld;
     }

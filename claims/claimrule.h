@@ -5,6 +5,13 @@
 #include <string>
 #include <string_view>
 
+// Where prizes up to an amount are claimed, above what a store pays.
+struct ClaimPlace
+{
+    std::int64_t upTo = 0; // dollars; 0 for any larger prize, and a jackpot
+    std::string_view where;
+};
+
 // How a state's lottery has a draw-game prize claimed: within how long of
 // the draw, how its last day is told, what a store may pay, and where a
 // larger prize goes. The README's table gives the source of each figure.
@@ -25,7 +32,7 @@ struct ClaimRule
     LastDay lastDay = LastDay::Calendar;
     int jackpotYears = 0;         // Powerball's and Mega Millions' jackpots, where longer
     std::int64_t storeLimit = 0;  // the most a store pays, dollars; 0 where not known
-    std::string_view larger;      // where a larger prize is claimed: "at a lottery office"
+    std::span<const ClaimPlace> places; // where larger prizes go, by amount, the smallest first
     std::string_view unconfirmed; // what of the rule is not settled, where anything
 };
 
@@ -45,10 +52,15 @@ std::span<const ClaimRule> ClaimRules();
 // nothing where the table does not know it.
 const ClaimRule *ClaimRuleOf(std::string_view state);
 
-// The deadline of a prize of the draw of a day: jackpot, a Powerball or Mega
-// Millions jackpot, where California gives a year.
+// The deadline of a prize of the draw of a day, in dollars: jackpot, a
+// Powerball or Mega Millions jackpot, where California gives a year. A prize
+// whose amount is not known (a jackpot, "$1,000 a day for life", a prize
+// table not kept) goes where the largest do, never to a store.
 ClaimDeadline DeadlineOf(const ClaimRule &rule, int drawDate, std::int64_t prize,
-                         bool jackpot = false);
+                         bool jackpot = false, bool amountKnown = true);
+
+// Where a prize of the amount is claimed by the rule.
+std::string_view ClaimPlaceOf(const ClaimRule &rule, std::int64_t prize, bool amountKnown);
 
 // What a player reads of a deadline on a day: "by 06/06/2027, 180 days, at a
 // store", "expired 06/06/2026".

@@ -30,22 +30,22 @@ constexpr auto years = std::to_array<TaxYear>({
 // Rates withheld by each state's lottery in 2026, as gathered; a state with
 // no income tax on its prizes withholds nothing.
 constexpr auto states = std::to_array<StateWithholding>({
-    {"NY", 1090, dollars(5000), false, true, 0, 0, "10.9% or 8.82%: the sources disagree"},
-    {"CA", 0, 0, false, false, 0, 0, {}},
-    {"TX", 0, 0, false, false, 0, 0, {}},
-    {"FL", 0, 0, false, false, 0, 0, {}},
-    {"WA", 0, 0, false, false, 0, 0, {}},
-    {"SD", 0, 0, false, false, 0, 0, {}},
-    {"PA", 307, dollars(5000), false, false, 0, 0, {}},
-    {"OH", 275, dollars(5000), true, false, 0, 0, "from $5,000, or from the federal line"},
-    {"MI", 425, dollars(5000), false, false, 0, 0, "4.25% or 4.35%"},
-    {"IL", 495, dollars(1000), true, false, 0, 0, {}},
-    {"GA", 499, dollars(5000), false, false, 0, 0, "the 2026 rate"},
-    {"NJ", 500, dollars(10000), false, false, 800, dollars(500000), {}},
-    {"MA", 500, dollars(600), false, false, 0, 0, {}},
-    {"NC", 399, dollars(600), true, false, 0, 0, "the 2026 rate"},
-    {"VA", 400, dollars(5000), false, false, 0, 0, {}},
-    {"AZ", 480, dollars(5000), false, true, 0, 0, {}},
+    {"NY", 1090, dollars(5000), false, true, true, 0, 0, "10.9% or 8.82%: the sources disagree"},
+    {"CA", 0, 0, false, false, false, 0, 0, {}},
+    {"TX", 0, 0, false, false, false, 0, 0, {}},
+    {"FL", 0, 0, false, false, false, 0, 0, {}},
+    {"WA", 0, 0, false, false, false, 0, 0, {}},
+    {"SD", 0, 0, false, false, false, 0, 0, {}},
+    {"PA", 307, dollars(5000), false, false, false, 0, 0, {}},
+    {"OH", 275, dollars(5000), true, false, false, 0, 0, "from $5,000, or from the federal line"},
+    {"MI", 425, dollars(5000), false, false, false, 0, 0, "4.25% or 4.35%"},
+    {"IL", 495, dollars(1000), true, false, false, 0, 0, {}},
+    {"GA", 499, dollars(5000), false, false, false, 0, 0, "the 2026 rate"},
+    {"NJ", 500, dollars(10000), false, false, false, 800, dollars(500000), {}},
+    {"MA", 500, dollars(600), false, false, false, 0, 0, {}},
+    {"NC", 399, dollars(600), true, false, false, 0, 0, "the 2026 rate"},
+    {"VA", 400, dollars(5000), false, false, true, 0, 0, {}},
+    {"AZ", 480, dollars(5000), false, true, true, 0, 0, {}},
 });
 
 // Half a cent and up rounds up.
@@ -98,7 +98,8 @@ const StateWithholding *StateWithholdingOf(std::string_view code, int year)
 std::int64_t StateWithheld(const StateWithholding &state, std::int64_t prize, std::int64_t wager)
 {
     const std::int64_t amount = state.netOfWager ? prize - wager : prize;
-    const bool withheld = state.orEqual ? amount >= state.above : amount > state.above;
+    const std::int64_t tested = state.testsNetOfWager ? prize - wager : prize;
+    const bool withheld = state.orEqual ? tested >= state.above : tested > state.above;
     if (!withheld || state.hundredthsPercent == 0)
         return 0;
     const int rate = state.higherAbove > 0 && amount > state.higherAbove ? state.higherHundredths

@@ -33,7 +33,9 @@ struct StateWithholding
     int hundredthsPercent;        // 1090 for 10.9%
     std::int64_t above;           // withheld where the amount is above this, cents
     bool orEqual;                 // ... or equal to it
-    bool netOfWager;              // the amount is the prize less the wager
+    bool netOfWager;              // the rate is of the prize less the wager ...
+    bool testsNetOfWager;         // ... and the line is tested on it (Virginia: the
+                                  // proceeds are tested, the whole prize is withheld on)
     int higherHundredths = 0;     // New Jersey: a higher rate ...
     std::int64_t higherAbove = 0; // ... above this
     std::string_view unconfirmed;

@@ -56,6 +56,32 @@ void TestClaims::deadlines_data()
     QTest::newRow("california's other prizes")
         << "CA" << 20261209 << qint64(1000) << false << 20261210
         << "by 06/07/2027, 180 days, at a District Office";
+    // Above a store, each state's places by amount; a prize whose amount is
+    // not known (-1 here: a jackpot of Lotto Texas, $1,000 a day for life)
+    // goes where the largest do, never to a store.
+    QTest::newRow("texas, $2.5 million") << "TX" << 20261209 << qint64(2'500'000) << false
+                                         << 20261210 << "by 06/07/2027, 180 days, at a claim center";
+    QTest::newRow("texas, $2.5 million and $1")
+        << "TX" << 20261209 << qint64(2'500'001) << false << 20261210
+        << "by 06/07/2027, 180 days, at a claim center in Austin, Dallas, Fort Worth, Houston or "
+           "San Antonio";
+    QTest::newRow("texas, not known") << "TX" << 20261209 << qint64(-1) << false << 20261210
+                                      << "by 06/07/2027, 180 days, at the Austin headquarters, by "
+                                         "appointment";
+    QTest::newRow("illinois, $1 million") << "IL" << 20261209 << qint64(1'000'000) << false
+                                          << 20261210
+                                          << "by 12/09/2027, 365 days, at the Springfield Claims "
+                                             "Department";
+    QTest::newRow("michigan, $99,999") << "MI" << 20261209 << qint64(99'999) << false << 20261210
+                                       << "by 12/09/2027, 365 days, at a claim center";
+    QTest::newRow("massachusetts, $103,001")
+        << "MA" << 20261209 << qint64(103'001) << false << 20261210
+        << "by 12/09/2027, 365 days, at the Dorchester headquarters";
+    QTest::newRow("north carolina, $100,000")
+        << "NC" << 20261209 << qint64(100'000) << false << 20261210
+        << "by 06/07/2027, 180 days, at the Raleigh headquarters";
+    QTest::newRow("new york, not known") << "NY" << 20261209 << qint64(-1) << false << 20261210
+                                         << "by 12/09/2027, 365 days, at a lottery office";
     QTest::newRow("a state not known") << "Montana" << 20261209 << qint64(4) << false << 20261210
                                        << "no claim rule known for Montana: see the back of the "
                                           "ticket";
@@ -72,7 +98,9 @@ void TestClaims::deadlines()
     const std::string name = state.toStdString();
     const ClaimRule *rule = ClaimRuleOf(name);
     const std::string said =
-        rule ? DeadlineText(DeadlineOf(*rule, draw, prize, jackpot), today) : NoClaimRuleText(name);
+        rule ? DeadlineText(DeadlineOf(*rule, draw, std::max(prize, qint64(0)), jackpot, prize >= 0),
+                            today)
+             : NoClaimRuleText(name);
     QCOMPARE(QString::fromStdString(said), text);
 }
 
@@ -132,8 +160,11 @@ void TestClaims::stateWithholding_data()
     // Illinois: 4.95% from $1,000.
     QTest::newRow("il, $999") << "IL" << qint64(99900) << qint64(0);
     QTest::newRow("il, $1,000") << "IL" << qint64(100000) << qint64(4950);
-    // Virginia: 4% of the whole prize above $5,000.
-    QTest::newRow("va, $5,001") << "VA" << qint64(500100) << qint64(20004);
+    // Virginia: 4% of the whole prize where the proceeds, less the $2
+    // wager, are above $5,000: $5,001 is $4,999 of proceeds; $5,003 is
+    // $5,001, and 4% of $5,003 is $200.12.
+    QTest::newRow("va, $5,001") << "VA" << qint64(500100) << qint64(0);
+    QTest::newRow("va, $5,003") << "VA" << qint64(500300) << qint64(20012);
     QTest::newRow("texas withholds none") << "TX" << qint64(100000000) << qint64(0);
     QTest::newRow("a state not known") << "MT" << qint64(100000) << qint64(-1);
 }

@@ -12,6 +12,8 @@
 #include "testfiles.h"
 #include "ticketqueries.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <optional>
@@ -55,6 +58,7 @@ private slots:
     void stateIsAskedOnceAndAGameWithoutAFileSaysSo();
     void whatIsStartedDuringAFetchIsKept_data();
     void whatIsStartedDuringAFetchIsKept();
+    void remindsOfPrizesNearTheirDeadline_data();
     void remindsOfPrizesNearTheirDeadline();
 
 private:
@@ -411,9 +415,19 @@ void TestFetch::whatIsStartedDuringAFetchIsKept()
 // As of 12/09/2026 in Texas, 180 days a claim: the kept file's 06/20/2026
 // draw is claimed by 12/17/2026, 8 days on; its 05/20/2026 draw expired on
 // 11/16/2026, 23 days ago; the 11/28/2026 draw is far off and the 01/03/2026
-// one long gone. Each ticket is 4 of 5, $100. Nothing is fetched.
+// one long gone. Each ticket is 4 of 5, $100. Nothing is fetched. A ticket
+// deleted while the notice shows leaves the list, and a mark made there is
+// of the ticket it shows, wherever its row went.
+void TestFetch::remindsOfPrizesNearTheirDeadline_data()
+{
+    QTest::addColumn<bool>("deleteFirst");
+    QTest::newRow("as found") << false;
+    QTest::newRow("the first ticket deleted meanwhile") << true;
+}
+
 void TestFetch::remindsOfPrizesNearTheirDeadline()
 {
+    QFETCH(bool, deleteFirst);
     SettingsAside aside({"state"});
     aside.settings().setValue("state", "TX");
     qputenv("TICKETWISE_TODAY", "20261209");
@@ -437,14 +451,35 @@ void TestFetch::remindsOfPrizesNearTheirDeadline()
     QTRY_VERIFY(notice->isVisible());
     QCOMPARE(notice->accessibleName(),
              "1 prize to claim by 12/17/2026; 1 just expired");
+    if (deleteFirst) {
+        m_window->findChild<QTableView *>("ListView1")->selectRow(0);
+        QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    }
     QTest::mouseClick(m_window->findChild<QToolButton *>("NoticeButton"), Qt::LeftButton);
     auto *table = m_window->findChild<QTableView *>("WinningsTable");
     QVERIFY(table);
-    QCOMPARE(rowsOf(*table->model()), Rows({{"Powerball TX", "06/20/2026", "1 2 3 4 5 PB 7", "$100",
-                                             "by 12/17/2026, 180 days, at a store"},
-                                            {"Powerball TX", "05/20/2026", "1 2 3 4 5 PB 7", "$100",
-                                             "expired 11/16/2026"}}));
+    Rows listed = {{"Powerball TX", "06/20/2026", "1 2 3 4 5 PB 7", "$100",
+                    "by 12/17/2026, 180 days, at a store"},
+                   {"Powerball TX", "05/20/2026", "1 2 3 4 5 PB 7", "$100", "expired 11/16/2026"}};
+    if (deleteFirst)
+        listed.removeFirst();
+    QCOMPARE(rowsOf(*table->model()), listed);
     QVERIFY(m_server->requests.isEmpty());
+    // The expired one marked: on its own ticket, of 05/20/2026.
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    answering.start(20);
+    table->selectRow(int(listed.size()) - 1);
+    QTest::mouseClick(table->window()->findChild<QPushButton *>("WinningsMarkClaimed"),
+                      Qt::LeftButton);
+    const QString claims = m_dir->filePath("claims.csv");
+    const auto removeClaims = qScopeGuard([&] { QFile::remove(claims); });
+    QTRY_VERIFY(readBytes(claims).contains(",Powerball,05/20/2026,1 2 3 4 5 PB 7,05/20/2026,TX,"));
+    QCOMPARE(table->model()->index(int(listed.size()) - 1, 4).data().toString(),
+             "claimed 12/09/2026");
 }
 
 QTEST_MAIN(TestFetch)

@@ -1690,7 +1690,7 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
     queries.checkResultsFile(results);
     QTRY_COMPARE(checked.count(), 1);
     QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
-             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104, the first by "
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the first by "
              "05/27/2027 in 169 days; 1 expired, $1,000,000");
     const int row = int(shown().indexOf(QStringList{"Powerball", "11/28/2026", "2 4 6 8 9 10",
                                                     "4 of 5", "2 4 6 8 10 PB 9", "$100"}));
@@ -1746,7 +1746,7 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
                                "1000000.00,2.00,1000000.00,239999.52,0.00\r\n";
     QCOMPARE(readBytes(claims), claimed);
     QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
-             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104, the first by "
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the first by "
              "05/27/2027 in 169 days");
     // Undone, redone; kept when its ticket leaves the log, and read back.
     table->window()->activateWindow();
@@ -1782,7 +1782,7 @@ void TestTicketQueries::aClaimAsTypedIsTakenOrRefused_data()
         << QDate(2026, 12, 10) << QStringList{"100", "90", "$10.01"}
         << "More tax is withheld than the prize paid.";
     QTest::newRow("no sum") << QDate(2026, 12, 10) << QStringList{"a lot", "0", "0"}
-                            << "An amount is not a sum of dollars, such as $1,200.24.";
+                            << "\"a lot\" is not a sum of dollars, such as $1,200.24.";
 }
 
 void TestTicketQueries::aClaimAsTypedIsTakenOrRefused()

@@ -181,6 +181,7 @@ void ListedTickets::listSeasonWithMoney()
     const auto addDay = [&](const HistoryCheck::Day &day) {
         const std::int64_t before = money.won;
         const std::size_t namedBefore = money.named.size();
+        const int unknownBefore = money.unknown;
         CheckSummary::addDay(money, game, game.play(), day, draws);
         ++held;
         if (!CheckSummary::wins(day.best(), game))
@@ -192,11 +193,14 @@ void ListedTickets::listSeasonWithMoney()
         winning.dollars = money.won - before;
         winning.rule = *rule;
         winning.claimedOn = m_claimedOn ? m_claimedOn(m_log, row, winning.drawDate) : 0;
+        if (money.named.size() > namedBefore)
+            winning.named = money.named[namedBefore];
+        winning.amountKnown = money.named.size() == namedBefore && money.unknown == unknownBefore;
         const bool jackpot = std::find(money.named.begin() + std::ptrdiff_t(namedBefore),
                                        money.named.end(), "jackpot") != money.named.end();
         if (*rule)
-            winning.deadline =
-                DeadlineOf(**rule, winning.drawDate, winning.dollars, jackpot && bigJackpots);
+            winning.deadline = DeadlineOf(**rule, winning.drawDate, winning.dollars,
+                                          jackpot && bigJackpots, winning.amountKnown);
         claims.add(winning, today);
     };
     for (int rows = m_log.size(); row < rows; ++row) {
@@ -382,26 +386,38 @@ QVariant ListedTickets::data(const QModelIndex &index, int role) const
     if (prize &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {
         const Listed &listed = m_listed[std::size_t(index.row())];
-        // By when and where its earliest draw still to claim is claimed.
+        // By when and where its earliest draw still to claim is claimed;
+        // where none is left, the one that expired.
         QString claim;
-        if (m_history && role != Qt::DisplayRole) {
+        bool expired = false;
+        if (m_history) {
             const int today = Today();
+            // What is painted needs no texts: only whether a prize expired.
             for (const Winning &winning :
-                 SeasonWinnings(m_log, *m_history, {&listed, 1}, m_player, today, m_claimedOn)) {
+                 SeasonWinnings(m_log, *m_history, {&listed, 1}, m_player, today, m_claimedOn,
+                                role != Qt::DisplayRole)) {
                 if (winning.open(today)) {
-                    claim = QStringLiteral("claim ") + winning.claimText(today);
+                    expired = false;
+                    claim = (winning.rule ? QStringLiteral("claim ") : QString()) +
+                            winning.claimText(today);
                     break;
+                }
+                if (winning.expired(today) && claim.isEmpty()) {
+                    claim = winning.claimText(today);
+                    expired = true;
                 }
             }
         }
         if (role == Qt::ToolTipRole)
             return claim.isEmpty() ? QVariant() : QVariant(claim);
-        const QString text =
+        QString text =
             CheckSummary::prizeText(CheckSummary::moneyOf(m_log, *checkedGame(), listed, season()));
+        if (expired)
+            text += QStringLiteral(", ") + claim;
         if (role == Qt::DisplayRole)
             return text;
-        return claim.isEmpty() ? QStringLiteral("Prize: %1").arg(text)
-                               : QStringLiteral("Prize: %1; %2").arg(text, claim);
+        return claim.isEmpty() || expired ? QStringLiteral("Prize: %1").arg(text)
+                                          : QStringLiteral("Prize: %1; %2").arg(text, claim);
     }
     if ((result || draw) &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {

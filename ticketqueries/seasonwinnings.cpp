@@ -49,6 +49,9 @@ QString Winning::claimText(int today) const
 {
     if (claimedOn)
         return QStringLiteral("claimed ") + QString::fromStdString(CivilDate::text(claimedOn));
+    if (!rule && state.isEmpty())
+        return QStringLiteral("no state chosen: choose Your State..., or see the back of the "
+                              "ticket");
     if (!rule)
         return QString::fromStdString(NoClaimRuleText(state.toStdString()));
     return QString::fromStdString(DeadlineText(deadline, today));
@@ -98,6 +101,7 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
         const UsState *state = stateOf(cell);
         const ClaimRule *rule = state ? ClaimRuleOf(state->code) : nullptr;
         const TicketPlay play = game.readPlay(log, ticket.row);
+        std::optional<TicketCopy> copy; // counted once a draw of it wins
         season.forEachDay(log, ticket.row, [&](const HistoryCheck::Day &day) {
             if (!CheckSummary::wins(day.best(), game))
                 return;
@@ -113,18 +117,23 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
                         : textOf(game.rules()->name) +
                               (state ? QStringLiteral(" ") + textOf(state->code) : QString());
                 winning.numbers = log.text(ticket.row, 2);
+                if (!copy)
+                    copy = TicketCopy::of(log, ticket.row);
+                winning.ticket = *copy;
                 winning.prize = CheckSummary::prizeText(money);
-                winning.state = state ? textOf(state->name) : QStringLiteral("your state");
+                winning.state = state ? textOf(state->name) : QString();
             }
             winning.dollars = money.won;
             winning.wager = money.spent;
             winning.claimedOn = claimedOn ? claimedOn(log, ticket.row, winning.drawDate) : 0;
             winning.rule = rule;
+            winning.named = money.named.empty() ? std::string_view() : money.named.front();
+            winning.amountKnown = money.named.empty() && money.unknown == 0;
             const bool jackpot =
                 std::find(money.named.begin(), money.named.end(), "jackpot") != money.named.end();
             if (rule)
-                winning.deadline =
-                    DeadlineOf(*rule, winning.drawDate, money.won, jackpot && bigJackpots);
+                winning.deadline = DeadlineOf(*rule, winning.drawDate, money.won,
+                                              jackpot && bigJackpots, winning.amountKnown);
             winnings.push_back(std::move(winning));
         });
     }
@@ -140,17 +149,54 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
     return winnings;
 }
 
+void ClaimsSum::Part::add(const Winning &winning)
+{
+    ++count;
+    dollars += winning.dollars;
+    if (winning.amountKnown)
+        return;
+    if (winning.named.empty()) {
+        ++notKnown;
+        return;
+    }
+    for (auto &[name, times] : named) {
+        if (name == winning.named) {
+            ++times;
+            return;
+        }
+    }
+    named.emplace_back(winning.named, 1);
+}
+
+// "$50,021 and a jackpot": a prize whose amount is not known is named,
+// never summed as $0.
+QString ClaimsSum::Part::text() const
+{
+    QStringList amounts;
+    if (dollars > 0 || (named.empty() && notKnown == 0))
+        amounts << dollarsText(dollars);
+    for (const auto &[name, times] : named) {
+        const QString text = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        amounts << (name == "jackpot" ? (times == 1 ? QStringLiteral("a jackpot")
+                                                    : QStringLiteral("%1 jackpots").arg(times))
+                    : times == 1      ? text
+                                      : QStringLiteral("%1 × %2").arg(times).arg(text));
+    }
+    if (notKnown > 0)
+        amounts << (notKnown == 1 ? QStringLiteral("1 prize of an amount not known")
+                                  : QStringLiteral("%1 prizes of amounts not known").arg(notKnown));
+    return amounts.join(QStringLiteral(" and "));
+}
+
 void ClaimsSum::add(const Winning &winning, int today)
 {
     if (winning.claimedOn)
         return;
     if (winning.expired(today)) {
-        ++expired;
-        expiredDollars += winning.dollars;
+        expired.add(winning);
         return;
     }
-    ++open;
-    openDollars += winning.dollars;
+    open.add(winning);
     if (winning.rule && (first == 0 || winning.deadline.lastDay < first))
         first = winning.deadline.lastDay;
 }
@@ -158,8 +204,8 @@ void ClaimsSum::add(const Winning &winning, int today)
 QString ClaimsSum::text(int today) const
 {
     QStringList parts;
-    if (open > 0) {
-        QString part = QStringLiteral("%1 to claim, %2").arg(open).arg(dollarsText(openDollars));
+    if (open.count > 0) {
+        QString part = QStringLiteral("%1 to claim, %2").arg(open.count).arg(open.text());
         if (first != 0) {
             const int days = CivilDate::daysOf(first) - CivilDate::daysOf(today);
             part += QStringLiteral(", the first by %1 %2")
@@ -170,8 +216,8 @@ QString ClaimsSum::text(int today) const
         }
         parts << part;
     }
-    if (expired > 0)
-        parts << QStringLiteral("%1 expired, %2").arg(expired).arg(dollarsText(expiredDollars));
+    if (expired.count > 0)
+        parts << QStringLiteral("%1 expired, %2").arg(expired.count).arg(expired.text());
     return parts.join(QStringLiteral("; "));
 }
 

@@ -4,6 +4,7 @@
 #include "historycheck.h"
 #include "listedticket.h"
 #include "loglist.h"
+#include "ticketcopies.h"
 #include "usstate.h"
 
 #include <QString>
@@ -19,14 +20,17 @@
 // winning draw counts from its own day.
 struct Winning
 {
-    int row = 0;      // the ticket's, in the log
+    int row = 0;       // the ticket's, in the log as it was checked
+    TicketCopy ticket; // the ticket, wherever its row is now
     int drawDate = 0; // yyyymmdd
     QString game;     // "Powerball TX": the game and its state
     QString numbers;  // the ticket's numbers cell
     QString prize;    // "$50,000", "jackpot"
-    std::int64_t dollars = 0;
+    std::int64_t dollars = 0;   // summed where known
+    std::string_view named;     // "jackpot": a top prize, never summed
+    bool amountKnown = true;    // false for a named prize, or one of a table not kept
     const ClaimRule *rule = nullptr; // nothing where the state's rule is not known
-    QString state;                   // its name, where the rule is not known
+    QString state;                   // its name, where the rule is not known; empty for none
     ClaimDeadline deadline;
     std::int64_t wager = 0; // what its play cost, add-ons included, dollars
     int claimedOn = 0;      // yyyymmdd, where marked claimed
@@ -55,15 +59,22 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
 // What is left to claim and what expired, summed a winning draw at a time.
 struct ClaimsSum
 {
-    int open = 0;
-    std::int64_t openDollars = 0;
+    struct Part
+    {
+        int count = 0;
+        std::int64_t dollars = 0;
+        std::vector<std::pair<std::string_view, int>> named; // "jackpot", how many
+        int notKnown = 0; // prizes of a table not kept
+        void add(const Winning &winning);
+        QString text() const;
+    };
+    Part open;
     int first = 0; // the soonest last day of those to claim, yyyymmdd
-    int expired = 0;
-    std::int64_t expiredDollars = 0;
+    Part expired;
 
     void add(const Winning &winning, int today);
-    // "3 to claim, $50,021, the first by 01/05/2027 in 28 days; 1 expired,
-    // $4"; nothing where nothing was won.
+    // "3 to claim, $50,021 and a jackpot, the first by 01/05/2027 in 28
+    // days; 1 expired, $4"; nothing where nothing was won.
     QString text(int today) const;
 };
 

@@ -1,9 +1,9 @@
 #include "claimmarks.h"
 
 #include "civildate.h"
+#include "claimwithholding.h"
 #include "markclaimeddialog.h"
 #include "markclaimedstep.h"
-#include "taxyear.h"
 
 #include <QDir>
 #include <QUndoStack>
@@ -16,8 +16,21 @@ ClaimMarks::ClaimMarks(QWidget *window, QObject *parent)
 QString ClaimMarks::open(const QString &logPath)
 {
     m_book = ClaimBook(ClaimBook::besideLog(logPath));
-    if (m_book.read() != ClaimBook::Read::KeptAside)
-        return {};
+    if (m_book.read() != ClaimBook::Read::KeptAside) {
+        const std::vector<int> &lines = m_book.unreadableLines();
+        if (lines.empty())
+            return {};
+        QStringList numbers;
+        for (const int line : lines)
+            numbers << QString::number(line);
+        return QStringLiteral("%1 of your claims, %2, could not be read: %3 kept as %4, and "
+                              "the rest is used.")
+            .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(numbers[0])
+                                   : QStringLiteral("Lines %1").arg(numbers.join(u", ")),
+                 QDir::toNativeSeparators(m_book.path()),
+                 lines.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"),
+                 lines.size() == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
+    }
     if (m_book.keptAside().isEmpty())
         return QStringLiteral("Your claims, %1, could not be read; it is left as it is, and no "
                               "claim can be marked until it is mended or moved.")
@@ -29,23 +42,22 @@ QString ClaimMarks::open(const QString &logPath)
 
 int ClaimMarks::claimedOn(const LogList &log, int row, int drawDate) const
 {
-    if (m_book.records().empty())
-        return 0;
-    ClaimRecord draw;
-    draw.game = log.text(row, 0);
-    draw.ticketDate = log.text(row, 1);
-    draw.numbers = log.text(row, 2);
-    draw.drawDate = drawDate;
-    const ClaimRecord *found = m_book.find(draw);
-    return found ? found->claimed : 0;
+    return ClaimBook::claimedOn(m_book.records(), log, row, drawDate);
 }
 
 void ClaimMarks::ask(const Winning &winning, const LogList &log)
 {
+    // The row the winning was found at may hold another ticket by now.
+    if (!winning.ticket.rowIn(log)) {
+        emit refused(QStringLiteral("The ticket %1, %2 is no longer in the log")
+                         .arg(winning.ticket.game, winning.ticket.numbers));
+        return;
+    }
     ClaimRecord suggested;
-    suggested.game = log.text(winning.row, 0);
-    suggested.ticketDate = log.text(winning.row, 1);
-    suggested.numbers = log.text(winning.row, 2);
+    suggested.game = winning.ticket.game;
+    suggested.ticketDate = winning.ticket.date;
+    suggested.numbers = winning.ticket.numbers;
+    suggested.copy = winning.ticket.copy;
     suggested.drawDate = winning.drawDate;
     suggested.claimed = std::max(Today(), winning.drawDate);
     suggested.state = winning.rule ? QLatin1StringView(winning.rule->code.data(), 2) : QString();
@@ -53,11 +65,7 @@ void ClaimMarks::ask(const Winning &winning, const LogList &log)
     suggested.wager = winning.wager * 100;
     suggested.paid = suggested.prize;
     // Filled in from the rules of the year it is claimed in, where known.
-    const int year = suggested.claimed / 10000;
-    if (const TaxYear *tax = TaxYearOf(year))
-        suggested.federal = FederalWithholding(*tax, suggested.prize, suggested.wager);
-    if (const StateWithholding *state = StateWithholdingOf(suggested.state.toStdString(), year))
-        suggested.stateWithheld = StateWithheld(*state, suggested.prize, suggested.wager);
+    FillWithholding(suggested);
     MarkClaimedDialog dialog(suggested,
                              QStringLiteral("%1, the draw of %2: %3, %4")
                                  .arg(winning.game,

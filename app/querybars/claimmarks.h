@@ -26,13 +26,17 @@ public:
     const ClaimBook &book() const { return m_book; }
 
     int claimedOn(const LogList &log, int row, int drawDate) const;
-    // Asks how the draw was claimed, and marks it so.
+    // Asks how the draw was claimed, and marks it so: on the winning
+    // ticket wherever its row is now; refused, with the reason, where the
+    // log no longer holds it.
     void ask(const Winning &winning, const LogList &log);
 
 signals:
     // A mark was made or taken back; problem says where claims.csv could
     // not be written.
     void changed(const QString &problem);
+    // The ticket asked of is no longer in the log.
+    void refused(const QString &why);
 
 private:
     QWidget *m_window;

@@ -1,6 +1,7 @@
 #include "claimreminder.h"
 
 #include "civildate.h"
+#include "claimbook.h"
 #include "drawhistory.h"
 #include "historycheck.h"
 #include "keptdraws.h"
@@ -50,12 +51,7 @@ std::vector<Winning> nearDeadlines(const LogListModel &log, const std::vector<Cl
             games.insert(textOf(game->name));
     }
     const ClaimedOn claimedOn = [&claims](const LogList &list, int row, int drawDate) {
-        for (const ClaimRecord &claim : claims) {
-            if (claim.drawDate == drawDate && claim.game == list.text(row, 0) &&
-                claim.ticketDate == list.text(row, 1) && claim.numbers == list.text(row, 2))
-                return claim.claimed;
-        }
-        return 0;
+        return ClaimBook::claimedOn(claims, list, row, drawDate);
     };
     std::vector<Winning> near;
     for (const QString &game : games) {

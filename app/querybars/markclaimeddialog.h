@@ -1,20 +1,21 @@
 #pragma once
 
 #include "claimrecord.h"
-#include "seasonwinnings.h"
 
 #include <QDialog>
-
-#include <optional>
 
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 
 // Asks how a winning draw was claimed: the day (today first), the prize
-// paid and the federal and state tax withheld, each filled in from the
-// rules and editable. A day before the draw, an amount below zero or more
-// withheld than the prize is refused in plain words.
+// paid, the wager and the federal and state tax withheld, each filled in
+// from the rules where they are known and editable. A prize the program
+// knows no amount of is asked for; the tax withheld follows the day and the
+// amounts until it is typed. Amounts are read as the dialog writes them, as
+// a ticket prints them, or in the locale's form where it cannot be
+// mistaken. A day before the draw, an amount below zero or read two ways,
+// or more withheld than the prize is refused in plain words.
 class MarkClaimedDialog : public QDialog
 {
     Q_OBJECT
@@ -30,10 +31,17 @@ public:
     void accept() override;
 
 private:
+    int claimedDay() const;
+    // The tax withheld as the rules give it, where the player typed none.
+    void followRules();
+
     ClaimRecord m_record;
     QDateEdit *m_day;
     QLineEdit *m_paid;
+    QLineEdit *m_wager;
     QLineEdit *m_federal;
     QLineEdit *m_state;
+    QLabel *m_note;
     QLabel *m_problem;
+    bool m_withheldTyped = false;
 };

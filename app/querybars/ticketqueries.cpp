@@ -5,6 +5,8 @@
 #include "checksummary.h"
 #include "civildate.h"
 #include "claimmarks.h"
+#include "contextmenukeys.h"
+#include "windowplacement.h"
 #include "claimreminder.h"
 #include "csvexport.h"
 #include "drawhistory.h"
@@ -78,23 +80,23 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         m_claimsLine.reset();
         m_listed.forgetSeasonClaims();
         showSummary();
-        if (m_winningsWindow && m_winningsWindow->isVisible()) {
-            if (m_listed.season()) {
-                showWinnings();
-            } else {
-                // The reminder's list, with the mark on it.
-                std::vector<Winning> shown = m_winnings.winnings();
-                for (Winning &winning : shown) {
-                    if (winning.row < m_log.size())
-                        winning.claimedOn =
-                            m_claims->claimedOn(m_log, winning.row, winning.drawDate);
-                }
-                m_winnings.setWinnings(std::move(shown), Today());
-            }
-        }
+        if (m_winningsWindow && m_winningsWindow->isVisible() && !m_showsReminded)
+            showWinnings();
+        else
+            followLog();
         if (!problem.isEmpty())
             warn(QStringLiteral("The claim could not be saved to claims.csv."), problem);
     });
+    connect(m_claims, &ClaimMarks::refused, this, [this](const QString &why) {
+        m_checkBar->showStatus(QStringLiteral("Not marked"), why);
+        followLog();
+    });
+    // The reminder's list follows the log: a ticket deleted or changed
+    // meanwhile leaves it, and every other keeps its own.
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_log, changed, this, &TicketQueries::followLog);
+    connect(&m_log, &QAbstractItemModel::modelReset, this, &TicketQueries::followLog);
+    connect(&m_log, &QAbstractItemModel::dataChanged, this, &TicketQueries::followLog);
     QAction *find = addAction(QStringLiteral("&Find"), QKeySequence::Find);
     connect(find, &QAction::triggered, this, &TicketQueries::openFind);
     QAction *check = addAction(QStringLiteral("&Check a Draw"), QKeySequence(Qt::CTRL | Qt::Key_K));
@@ -120,7 +122,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     QAction *winnings = addAction(QStringLiteral("&Winnings..."), {});
     winnings->setObjectName(QStringLiteral("WinningsAction"));
     connect(winnings, &QAction::triggered, this, &TicketQueries::openWinnings);
-    QAction *markClaimed = addAction(QStringLiteral("Mark &Claimed..."), {});
+    QAction *markClaimed = addAction(QStringLiteral("&Mark Claimed..."), {});
     markClaimed->setObjectName(QStringLiteral("MarkClaimedAction"));
     connect(markClaimed, &QAction::triggered, this, &TicketQueries::markSelected);
     QAction *taxPdf = addAction(QStringLiteral("Save &Tax Year as PDF..."), {});
@@ -146,6 +148,7 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(m_exportListed, &QAction::triggered, this, [this] { askExport(true); });
     m_exportListed->setEnabled(false);
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    OpenContextMenuOnShiftF10(&m_list);
     m_barKeys = {find, check, exportLog, chart};
     // The chart follows the listing, once a burst of changes has passed.
     m_chartUpdate.setSingleShot(true);
@@ -153,7 +156,9 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     connect(&m_chartUpdate, &QTimer::timeout, this, [this] {
         if (m_chart && m_chart->isVisible())
             m_chart->setCounts(NumberCounts::of(m_listed));
-        if (m_winningsWindow && m_winningsWindow->isVisible())
+        // The season's winnings follow its listing; the reminder's list, the
+        // log, and no listing empties it.
+        if (m_winningsWindow && m_winningsWindow->isVisible() && !m_showsReminded)
             showWinnings();
     });
     const auto followChart = [this] { m_chartUpdate.start(); };
@@ -307,8 +312,7 @@ void TicketQueries::openChart()
 {
     if (!m_chart) {
         m_chart = new NumbersWindow(m_list.window());
-        const QRect main = m_list.window()->frameGeometry();
-        m_chart->move(main.right() + 8, main.top());
+        PlaceBeside(m_chart, m_list.window());
     }
     m_chart->setCounts(NumberCounts::of(m_listed));
     m_chart->show();
@@ -383,10 +387,13 @@ void TicketQueries::remindOfClaims()
             // A bar the user has open is not taken from them: the notice
             // waits for it to close.
             const QString text = said.join(QStringLiteral("; "));
-            m_pendingReminder = [this, text, near, today] {
-                m_noticeBar->setText(text, QStringLiteral("List Them"), [this, near, today] {
+            m_reminded = std::move(near);
+            followLog(); // the log may have changed while it was checked
+            m_pendingReminder = [this, text, today] {
+                m_noticeBar->setText(text, QStringLiteral("List Them"), [this, today] {
                     openWinnings();
-                    m_winnings.setWinnings(near, today);
+                    m_showsReminded = true;
+                    m_winnings.setWinnings(m_reminded, today);
                     m_winningsWindow->setLine(QStringLiteral(
                         "Prizes whose deadline is near, or passed in the last 30 days"));
                 });
@@ -396,6 +403,27 @@ void TicketQueries::remindOfClaims()
             if (!m_close->isEnabled())
                 std::exchange(m_pendingReminder, {})();
         });
+}
+
+void TicketQueries::followLog()
+{
+    const auto follow = [this](std::vector<Winning> &winnings) {
+        std::erase_if(winnings, [this](Winning &winning) {
+            const std::optional<int> row = winning.ticket.rowIn(m_log);
+            if (!row)
+                return true;
+            winning.row = *row;
+            winning.claimedOn = m_claims->claimedOn(m_log, *row, winning.drawDate);
+            return false;
+        });
+    };
+    follow(m_reminded);
+    // The season's list follows its listing; the reminder's, the log.
+    if (m_winningsWindow && m_showsReminded) {
+        std::vector<Winning> shown = m_winnings.winnings();
+        follow(shown);
+        m_winnings.setWinnings(std::move(shown), Today());
+    }
 }
 
 // The selected ticket's earliest draw still to claim.
@@ -444,8 +472,7 @@ void TicketQueries::openWinnings()
             if (row >= 0 && row < int(m_winnings.winnings().size()))
                 m_claims->ask(m_winnings.winnings()[std::size_t(row)], m_log);
         });
-        const QRect main = m_list.window()->frameGeometry();
-        m_winningsWindow->move(main.right() + 8, main.top());
+        PlaceBeside(m_winningsWindow, m_list.window());
     }
     showWinnings();
     m_winningsWindow->show();
@@ -455,6 +482,7 @@ void TicketQueries::openWinnings()
 
 void TicketQueries::showWinnings()
 {
+    m_showsReminded = false;
     const int today = Today();
     const HistoryCheck *season = m_listed.season();
     std::vector<Winning> winnings;

@@ -105,6 +105,7 @@ private:
     void markSelected();
     void askTaxYear(bool pdf);
     void showWinnings();
+    void followLog();
     void askReport();
     void warn(const QString &text, const QString &reason);
 
@@ -127,6 +128,8 @@ private:
     ClaimMarks *m_claims;
     ClaimReminder *m_reminder;
     std::function<void()> m_pendingReminder; // shown once the bar open closes
+    std::vector<Winning> m_reminded;         // what the reminder found, as the log is now
+    bool m_showsReminded = false;            // the Winnings window lists it
     std::optional<QString> m_claimsLine;     // of the listing as it stands
     QList<QAction *> m_taxYearActions;
     QTimer m_chartUpdate;

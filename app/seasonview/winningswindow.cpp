@@ -1,5 +1,6 @@
 #include "winningswindow.h"
 
+#include "contextmenukeys.h"
 #include "winningsmodel.h"
 
 #include <QAction>
@@ -43,10 +44,11 @@ WinningsWindow::WinningsWindow(WinningsModel &model, QWidget *parent) : QWidget(
             emit markAsked(rows.first().row());
     };
     connect(mark, &QPushButton::clicked, this, markSelected);
-    auto *markAction = new QAction(QStringLiteral("Mark &Claimed..."), m_table);
+    auto *markAction = new QAction(QStringLiteral("&Mark Claimed..."), m_table);
     connect(markAction, &QAction::triggered, this, markSelected);
     m_table->addAction(markAction);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    OpenContextMenuOnShiftF10(m_table);
     connect(m_table, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { emit markAsked(index.row()); });
     layout->addWidget(m_line);
