@@ -21,8 +21,8 @@ std::optional<std::int64_t> readForm(QStringView text, QChar group, QChar point)
         return std::nullopt;
     const auto isGroup = [group](QChar c) { return c == group || (isSpace(group) && isSpace(c)); };
     std::int64_t dollars = 0;
-    int run = 0;     // digits since the last group mark
-    int groups = 0;  // group marks seen
+    int run = 0;    // digits since the last group mark
+    int groups = 0; // group marks seen
     for (const QChar c : whole) {
         if (isGroup(c) && !group.isNull()) {
             if (run == 0 || run > 3 || (groups > 0 && run != 3))

@@ -61,6 +61,6 @@ private:
     QStringList m_extraTitles;
     QStringList m_unreadable; // kept word for word
     std::vector<int> m_unreadableLines;
-    QByteArray m_onDisk; // a digest of the file as last read or written
+    QByteArray m_onDisk;    // a digest of the file as last read or written
     bool m_blocked = false; // unreadable and not moved aside
 };

@@ -15,10 +15,10 @@ struct ClaimRecord
     QString game;
     QString ticketDate;
     QString numbers;
-    int copy = 1;     // the first, second ... ticket of these cells in the log
-    int drawDate = 0; // yyyymmdd
-    int claimed = 0;  // yyyymmdd
-    QString state;    // its code, where known
+    int copy = 1;           // the first, second ... ticket of these cells in the log
+    int drawDate = 0;       // yyyymmdd
+    int claimed = 0;        // yyyymmdd
+    QString state;          // its code, where known
     std::int64_t prize = 0; // as worked out from the rules, 0 where not known
     std::int64_t wager = 0;
     std::int64_t paid = 0; // as the player typed it: what the tax year counts

@@ -56,14 +56,14 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
                                                                         : QStringLiteral("no");
         const UsState *named = ClaimStateOf(claim.game, nullptr);
         const bool stateNamed =
-            claim.state.isEmpty() || (named && claim.state.compare(QLatin1StringView(
-                                                   named->code.data(), qsizetype(named->code.size())),
-                                               Qt::CaseInsensitive) == 0);
-        claimed.rows.push_back({day(claim.claimed),
-                                claim.game + (stateNamed ? QString() : u' ' + claim.state),
-                                claim.numbers, day(claim.drawDate), CentsText(claim.paid),
-                                CentsText(claim.wager), w2g, CentsText(claim.federal),
-                                CentsText(claim.stateWithheld)});
+            claim.state.isEmpty() ||
+            (named && claim.state.compare(
+                          QLatin1StringView(named->code.data(), qsizetype(named->code.size())),
+                          Qt::CaseInsensitive) == 0);
+        claimed.rows.push_back(
+            {day(claim.claimed), claim.game + (stateNamed ? QString() : u' ' + claim.state),
+             claim.numbers, day(claim.drawDate), CentsText(claim.paid), CentsText(claim.wager), w2g,
+             CentsText(claim.federal), CentsText(claim.stateWithheld)});
         won += claim.paid;
         federal += claim.federal;
         state += claim.stateWithheld;

@@ -25,7 +25,8 @@ constexpr ClaimPlace pennsylvania[] = {{0, "at an Area Office or by mail"}};
 constexpr ClaimPlace ohio[] = {{5'000, "with a pay-to-bearer slip at a bank"},
                                {25'000, "at a racino"},
                                {0, "at a Regional Office"}};
-constexpr ClaimPlace michigan[] = {{99'999, "at a claim center"}, {0, "in Lansing, by appointment"}};
+constexpr ClaimPlace michigan[] = {{99'999, "at a claim center"},
+                                   {0, "in Lansing, by appointment"}};
 constexpr ClaimPlace illinois[] = {{999'999, "at a Prize Claim Center"},
                                    {0, "at the Springfield Claims Department"}};
 constexpr ClaimPlace georgia[] = {{25'000, "at a District Office"},
@@ -50,15 +51,13 @@ constexpr auto rules = std::to_array<ClaimRule>({
     {"Florida", "FL", 180, 0, LastDay::Calendar, 0, 599, florida, {}},
     {"Pennsylvania", "PA", 0, 1, LastDay::Calendar, 0, 2500, pennsylvania, {}},
     {"Ohio", "OH", 180, 0, LastDay::Calendar, 0, 599, ohio, {}},
-    {"Michigan", "MI", 0, 1, LastDay::Calendar, 0, 599, michigan,
-     "a store's limit: $599 or $600"},
+    {"Michigan", "MI", 0, 1, LastDay::Calendar, 0, 599, michigan, "a store's limit: $599 or $600"},
     {"Illinois", "IL", 0, 1, LastDay::Calendar, 0, 599, illinois, {}},
     {"Georgia", "GA", 180, 0, LastDay::Calendar, 0, 600, georgia, {}},
     {"New Jersey", "NJ", 0, 1, LastDay::Anniversary, 0, 599, newJersey, {}},
     {"Massachusetts", "MA", 0, 1, LastDay::Calendar, 0, 600, massachusetts, {}},
     {"North Carolina", "NC", 180, 0, LastDay::Calendar, 0, 599, northCarolina, {}},
-    {"Virginia", "VA", 180, 0, LastDay::FivePm, 0, 600, virginia,
-     "the 5 p.m. end of the last day"},
+    {"Virginia", "VA", 180, 0, LastDay::FivePm, 0, 600, virginia, "the 5 p.m. end of the last day"},
     {"Arizona", "AZ", 180, 0, LastDay::FivePm, 0, 599, arizona, {}},
     {"Washington", "WA", 180, 0, LastDay::FivePm, 0, 600, washington, {}},
     {"South Dakota",

@@ -30,10 +30,10 @@ struct ClaimRule
     int days = 0;           // the period in days from the draw, or
     int years = 0;          // in years: the same day, one year on
     LastDay lastDay = LastDay::Calendar;
-    int jackpotYears = 0;         // Powerball's and Mega Millions' jackpots, where longer
-    std::int64_t storeLimit = 0;  // the most a store pays, dollars; 0 where not known
+    int jackpotYears = 0;               // Powerball's and Mega Millions' jackpots, where longer
+    std::int64_t storeLimit = 0;        // the most a store pays, dollars; 0 where not known
     std::span<const ClaimPlace> places; // where larger prizes go, by amount, the smallest first
-    std::string_view unconfirmed; // what of the rule is not settled, where anything
+    std::string_view unconfirmed;       // what of the rule is not settled, where anything
 };
 
 // What claiming one prize of a draw asks: its last day, the period it

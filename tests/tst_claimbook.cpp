@@ -1,6 +1,7 @@
 #include "amounttext.h"
 #include "claimbook.h"
 #include "loglistmodel.h"
+#include "taxyearrecord.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>
@@ -26,6 +27,7 @@ private slots:
     void aSpreadsheetsFileIsRead();
     void noLineIsLost();
     void twoCopiesOfATicketAreTwoClaims();
+    void theTaxYearCountsWhatWasPaid();
 
 private:
     QString path() const { return m_dir.filePath("claims.csv"); }
@@ -57,23 +59,37 @@ void TestClaimBook::amountsAreReadAsWritten_data()
         QTest::addRow("%s, $11,999.52", locale) << locale << "$11,999.52" << qint64(1199952);
         QTest::addRow("%s, 1200", locale) << locale << " 1200 " << qint64(120000);
     }
-    QTest::newRow("german, its own") << "de_DE" << "1.234,56" << qint64(123456);
-    QTest::newRow("german, a comma's cents") << "de_DE" << "1,5" << qint64(150);
-    QTest::newRow("german, groups only") << "de_DE" << "1.234" << qint64(123400);
-    QTest::newRow("german, 50,000 two ways") << "de_DE" << "50,000" << qint64(-2);
-    QTest::newRow("german, 1.230 two ways") << "de_DE" << "1.230" << qint64(-2);
+    QTest::newRow("german, its own") << "de_DE"
+                                     << "1.234,56" << qint64(123456);
+    QTest::newRow("german, a comma's cents") << "de_DE"
+                                             << "1,5" << qint64(150);
+    QTest::newRow("german, groups only") << "de_DE"
+                                         << "1.234" << qint64(123400);
+    QTest::newRow("german, 50,000 two ways") << "de_DE"
+                                             << "50,000" << qint64(-2);
+    QTest::newRow("german, 1.230 two ways") << "de_DE"
+                                            << "1.230" << qint64(-2);
     QTest::newRow("french, narrow space")
         << "fr_FR" << QString::fromUtf8("1\u202F234,56") << qint64(123456);
-    QTest::newRow("french, a space") << "fr_FR" << "1 234,56" << qint64(123456);
-    QTest::newRow("american, 1,230") << "en_US" << "1,230" << qint64(123000);
-    QTest::newRow("japanese, 1,200") << "ja_JP" << "1,200" << qint64(120000);
-    QTest::newRow("below zero") << "en_US" << "-$5" << qint64(-500);
-    QTest::newRow("part of a cent") << "en_US" << "12.345" << qint64(-1);
-    QTest::newRow("groups of two") << "en_US" << "$1,20" << qint64(-1);
-    QTest::newRow("words") << "de_DE" << "a lot" << qint64(-1);
-    QTest::newRow("the most") << "en_US" << "92233720368547758.07"
+    QTest::newRow("french, a space") << "fr_FR"
+                                     << "1 234,56" << qint64(123456);
+    QTest::newRow("american, 1,230") << "en_US"
+                                     << "1,230" << qint64(123000);
+    QTest::newRow("japanese, 1,200") << "ja_JP"
+                                     << "1,200" << qint64(120000);
+    QTest::newRow("below zero") << "en_US"
+                                << "-$5" << qint64(-500);
+    QTest::newRow("part of a cent") << "en_US"
+                                    << "12.345" << qint64(-1);
+    QTest::newRow("groups of two") << "en_US"
+                                   << "$1,20" << qint64(-1);
+    QTest::newRow("words") << "de_DE"
+                           << "a lot" << qint64(-1);
+    QTest::newRow("the most") << "en_US"
+                              << "92233720368547758.07"
                               << qint64(std::numeric_limits<qint64>::max());
-    QTest::newRow("past the most") << "en_US" << "92233720368547758.08" << qint64(-1);
+    QTest::newRow("past the most") << "en_US"
+                                   << "92233720368547758.08" << qint64(-1);
 }
 
 void TestClaimBook::amountsAreReadAsWritten()
@@ -112,16 +128,17 @@ void TestClaimBook::aSpreadsheetsFileIsRead_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("records");
-    QTest::addColumn<QString>("game");  // of the first
-    QTest::addColumn<int>("claimed");   // of the first
-    QTest::addColumn<qint64>("paid");   // of the first
+    QTest::addColumn<QString>("game"); // of the first
+    QTest::addColumn<int>("claimed");  // of the first
+    QTest::addColumn<qint64>("paid");  // of the first
     QTest::addColumn<QList<int>>("unreadable");
     const QByteArray line = "12/10/2026,Powerball,11/28/2026,1 2 3 4 5 PB 6,11/28/2026,TX,"
                             "100.00,2.00,100.00,0.00,0.00\r\n";
     QTest::newRow("as written") << mark + titles + line << 1 << "Powerball" << 20261210
                                 << qint64(10000) << QList<int>{};
-    QTest::newRow("blank lines after") << mark + titles + line + "\r\n,,,,,,,,,,\r\n\r\n" << 1
-                                       << "Powerball" << 20261210 << qint64(10000) << QList<int>{};
+    QTest::newRow("blank lines after")
+        << mark + titles + line + "\r\n,,,,,,,,,,\r\n\r\n"
+        << 1 << "Powerball" << 20261210 << qint64(10000) << QList<int>{};
     QTest::newRow("as a spreadsheet saves it")
         << titles + "6/6/2027,Mega Millions,6/5/2027,1 2 3 4 5 MB 6,2027-06-05,NY,100,2,"
                     "\"$1,200.24\",0,0\r\n"
@@ -222,6 +239,35 @@ void TestClaimBook::twoCopiesOfATicketAreTwoClaims()
     first.copy = 1;
     QVERIFY(again.add(first, nullptr));
     QCOMPARE(again.records().size(), std::size_t(2));
+}
+
+// A Lucky for Life top prize, worked out as $0, claimed for $5,750,000: the
+// year counts what was paid, with its W-2G, and the losses up to it; a game
+// that names its state is not named twice.
+void TestClaimBook::theTaxYearCountsWhatWasPaid()
+{
+    writeBytes(path(), mark + titles +
+                           "12/01/2026,Lucky for Life,11/30/2026,1 2 3 4 5 LB 6,11/30/2026,NY,0.00,"
+                           "2.00,5750000.00,1379999.52,0.00\r\n"
+                           "12/02/2026,Powerball NY,11/30/2026,1 2 3 4 5 PB 6,11/30/2026,NY,"
+                           "100.00,2.00,100.00,0.00,0.00\r\n");
+    ClaimBook book(path());
+    QCOMPARE(book.read(), ClaimBook::Read::Read);
+    LogListModel log;
+    log.append(u"Powerball");
+    log.setSubItem(0, 1, u"11/30/2026");
+    log.setSubItem(0, 2, u"1 2 3 4 5 PB 6");
+    const TaxYearRecord record = TaxYearRecord::of(2026, book, log, nullptr, 20261209);
+    const TaxYearRecord::Section &claimed = record.sections[0];
+    QCOMPARE(claimed.rows.size(), std::size_t(2));
+    QCOMPARE(claimed.rows[0],
+             QStringList({"12/01/2026", "Lucky for Life NY", "1 2 3 4 5 LB 6", "11/30/2026",
+                          "$5,750,000", "$2", "yes", "$1,379,999.52", "$0"}));
+    QCOMPARE(claimed.rows[1][1], "Powerball NY");
+    QCOMPARE(claimed.notes[0], "2 claimed: $5,750,100 won, $1,379,999.52 federal and $0 state tax "
+                               "withheld.");
+    QVERIFY(record.sections.back().notes[0].endsWith("up to the year's winnings of $5,750,100: "
+                                                     "$1.80."));
 }
 
 QTEST_GUILESS_MAIN(TestClaimBook)

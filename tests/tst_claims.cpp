@@ -59,8 +59,9 @@ void TestClaims::deadlines_data()
     // Above a store, each state's places by amount; a prize whose amount is
     // not known (-1 here: a jackpot of Lotto Texas, $1,000 a day for life)
     // goes where the largest do, never to a store.
-    QTest::newRow("texas, $2.5 million") << "TX" << 20261209 << qint64(2'500'000) << false
-                                         << 20261210 << "by 06/07/2027, 180 days, at a claim center";
+    QTest::newRow("texas, $2.5 million")
+        << "TX" << 20261209 << qint64(2'500'000) << false << 20261210
+        << "by 06/07/2027, 180 days, at a claim center";
     QTest::newRow("texas, $2.5 million and $1")
         << "TX" << 20261209 << qint64(2'500'001) << false << 20261210
         << "by 06/07/2027, 180 days, at a claim center in Austin, Dallas, Fort Worth, Houston or "
@@ -68,10 +69,10 @@ void TestClaims::deadlines_data()
     QTest::newRow("texas, not known") << "TX" << 20261209 << qint64(-1) << false << 20261210
                                       << "by 06/07/2027, 180 days, at the Austin headquarters, by "
                                          "appointment";
-    QTest::newRow("illinois, $1 million") << "IL" << 20261209 << qint64(1'000'000) << false
-                                          << 20261210
-                                          << "by 12/09/2027, 365 days, at the Springfield Claims "
-                                             "Department";
+    QTest::newRow("illinois, $1 million")
+        << "IL" << 20261209 << qint64(1'000'000) << false << 20261210
+        << "by 12/09/2027, 365 days, at the Springfield Claims "
+           "Department";
     QTest::newRow("michigan, $99,999") << "MI" << 20261209 << qint64(99'999) << false << 20261210
                                        << "by 12/09/2027, 365 days, at a claim center";
     QTest::newRow("massachusetts, $103,001")
@@ -98,8 +99,8 @@ void TestClaims::deadlines()
     const std::string name = state.toStdString();
     const ClaimRule *rule = ClaimRuleOf(name);
     const std::string said =
-        rule ? DeadlineText(DeadlineOf(*rule, draw, std::max(prize, qint64(0)), jackpot, prize >= 0),
-                            today)
+        rule ? DeadlineText(
+                   DeadlineOf(*rule, draw, std::max(prize, qint64(0)), jackpot, prize >= 0), today)
              : NoClaimRuleText(name);
     QCOMPARE(QString::fromStdString(said), text);
 }

@@ -449,8 +449,7 @@ void TestFetch::remindsOfPrizesNearTheirDeadline()
     m_window->remindOfClaims();
     QLabel *notice = m_window->findChild<QLabel *>("Notice");
     QTRY_VERIFY(notice->isVisible());
-    QCOMPARE(notice->accessibleName(),
-             "1 prize to claim by 12/17/2026; 1 just expired");
+    QCOMPARE(notice->accessibleName(), "1 prize to claim by 12/17/2026; 1 just expired");
     if (deleteFirst) {
         m_window->findChild<QTableView *>("ListView1")->selectRow(0);
         QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "backgroundwork.h"
 #include "checksummary.h"
 #include "claimbook.h"
+#include "claimwithholding.h"
 #include "csvexport.h"
 #include "drawcheck.h"
 #include "drawhistory.h"
@@ -34,11 +35,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -46,6 +49,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -140,6 +145,10 @@ private slots:
     void winningsSayByWhenAndWhere();
     void aClaimAsTypedIsTakenOrRefused_data();
     void aClaimAsTypedIsTakenOrRefused();
+    void aClaimIsReadInEveryLocale_data();
+    void aClaimIsReadInEveryLocale();
+    void aPrizeNotKnownIsAskedFor();
+    void menusAndWindowsAsBothPlatformsExpect();
     void unreadableClaimsAreKeptAside();
     void taxYearIsReadBack();
     void longReadShowsProgressAndCancels();
@@ -1690,7 +1699,8 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
     queries.checkResultsFile(results);
     QTRY_COMPARE(checked.count(), 1);
     QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
-             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the first by "
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the "
+             "first by "
              "05/27/2027 in 169 days; 1 expired, $1,000,000");
     const int row = int(shown().indexOf(QStringList{"Powerball", "11/28/2026", "2 4 6 8 9 10",
                                                     "4 of 5", "2 4 6 8 10 PB 9", "$100"}));
@@ -1699,6 +1709,13 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
     QCOMPARE(prize.data(Qt::ToolTipRole).toString(), "claim by 05/27/2027, 180 days, at a store");
     QCOMPARE(prize.data(Qt::AccessibleTextRole).toString(),
              "Prize: $100; claim by 05/27/2027, 180 days, at a store");
+    // The list says so where a prize expired, in its words and to a screen reader.
+    const int expired =
+        int(shown().indexOf(QStringList{"Powerball", "05/02/2026", "1 2 3 4 5 PB 7", "5 of 5",
+                                        "1 2 3 4 5 PB 6", "$1,000,000, expired 10/29/2026"}));
+    QVERIFY(expired >= 0);
+    QCOMPARE(list()->model()->index(expired, 5).data(Qt::AccessibleTextRole).toString(),
+             "Prize: $1,000,000, expired 10/29/2026");
 
     m_window->findChild<QAction *>("WinningsAction")->trigger();
     auto *table = m_window->findChild<QTableView *>("WinningsTable");
@@ -1746,7 +1763,8 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
                                "1000000.00,2.00,1000000.00,239999.52,0.00\r\n";
     QCOMPARE(readBytes(claims), claimed);
     QCOMPARE(m_window->findChild<QLabel *>("CheckMoney")->accessibleName(),
-             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the first by "
+             "4 plays, $8 spent, $1,000,104 won and a jackpot; 3 to claim, $104 and a jackpot, the "
+             "first by "
              "05/27/2027 in 169 days");
     // Undone, redone; kept when its ticket leaves the log, and read back.
     table->window()->activateWindow();
@@ -1755,10 +1773,12 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
     QCOMPARE(readBytes(claims), claimed.left(claimed.indexOf("10/20/2026")));
     QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(readBytes(claims), claimed);
-    list()->selectRow(
-        int(shown().indexOf(QStringList{"Powerball", "05/02/2026", "1 2 3 4 5 PB 7", "5 of 5 + PB",
-                                        "1 2 3 4 5 PB 6", "$1,000,000"})));
+    list()->selectRow(int(shown().indexOf(QStringList{"Powerball", "05/02/2026", "1 2 3 4 5 PB 7",
+                                                      "5 of 5", "1 2 3 4 5 PB 6", "$1,000,000"})));
+    QCOMPARE(selected().value(1), "05/02/2026");
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    QVERIFY(!shown().contains(QStringList{"Powerball", "05/02/2026", "1 2 3 4 5 PB 7", "5 of 5",
+                                          "1 2 3 4 5 PB 6", "$1,000,000"}));
     QCOMPARE(readBytes(claims), claimed);
     ClaimBook book(claims);
     QCOMPARE(book.read(), ClaimBook::Read::Read);
@@ -1801,6 +1821,132 @@ void TestTicketQueries::aClaimAsTypedIsTakenOrRefused()
     QCOMPARE(dialog.problem(), problem);
     if (problem.isEmpty() && amounts[0] == "$7,500.50")
         QCOMPARE(dialog.record().paid, std::int64_t(750050));
+}
+
+void TestTicketQueries::aClaimIsReadInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paid"); // as typed; empty: as filled in
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QString>("problem");
+    // "$50,000" as the dialog fills it in was $50 in German and French.
+    for (const char *locale : {"en_US", "de_DE", "fr_FR", "ja_JP"})
+        QTest::addRow("%s, as filled in", locale) << locale << "" << qint64(5000000) << "";
+    QTest::newRow("german, its own") << "de_DE"
+                                     << "50.000,00" << qint64(5000000) << "";
+    QTest::newRow("french, its own") << "fr_FR"
+                                     << "50 000" << qint64(5000000) << "";
+    QTest::newRow("german, two ways")
+        << "de_DE"
+        << "50,000" << qint64(0)
+        << "\"50,000\" could be read two ways: write it with a $ as a ticket prints it, such as "
+           "$1,200.24, or with no separator, such as 1200.";
+}
+
+void TestTicketQueries::aClaimIsReadInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, paid);
+    QFETCH(qint64, cents);
+    QFETCH(QString, problem);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const auto putBack = qScopeGuard([&] { QLocale::setDefault(before); });
+    ClaimRecord suggested;
+    suggested.drawDate = 20261128;
+    suggested.claimed = 20261209;
+    suggested.state = "TX";
+    suggested.prize = suggested.paid = 5000000;
+    suggested.wager = 200;
+    FillWithholding(suggested);
+    MarkClaimedDialog dialog(suggested, "Powerball TX", nullptr);
+    if (!paid.isEmpty())
+        dialog.findChild<QLineEdit *>("ClaimedPaid")->setText(paid);
+    QCOMPARE(dialog.problem(), problem);
+    if (problem.isEmpty()) {
+        QCOMPARE(dialog.record().paid, cents);
+        QCOMPARE(dialog.record().federal, qint64(1199952)); // 24% of $49,998
+    }
+}
+
+// A Lucky for Life top prize, whose amount Ticketwise does not know, claimed
+// in 2027, whose rules it does not know either: both are said, and the tax
+// withheld follows what is typed and the day.
+void TestTicketQueries::aPrizeNotKnownIsAskedFor()
+{
+    ClaimRecord suggested;
+    suggested.drawDate = 20261201;
+    suggested.claimed = 20270105;
+    suggested.state = "TX";
+    suggested.wager = 200;
+    MarkClaimedDialog dialog(suggested, "Lucky for Life TX", nullptr);
+    QVERIFY(dialog.findChild<QLabel *>("ClaimUnknownPrize"));
+    auto *paid = dialog.findChild<QLineEdit *>("ClaimedPaid");
+    auto *federal = dialog.findChild<QLineEdit *>("ClaimedFederal");
+    auto *note = dialog.findChild<QLabel *>("ClaimTaxNote");
+    QCOMPARE(paid->text(), "");
+    QCOMPARE(dialog.problem(), "Type the prize paid.");
+    QCOMPARE(note->text(), "Not known: the federal tax rule of 2027 and TX's withholding in 2027. "
+                           "Type what was withheld, as the lottery's statement says.");
+    QTest::keyClicks(paid, "$5,750,000");
+    QCOMPARE(federal->text(), "$0");
+    dialog.findChild<QDateEdit *>("ClaimedDay")->setDate(QDate(2026, 12, 10));
+    QCOMPARE(federal->text(), "$1,379,999.52"); // 24% of $5,749,998
+    QCOMPARE(note->text(), "");
+    QCOMPARE(dialog.problem(), "");
+    QCOMPARE(dialog.record().paid, qint64(575000000));
+    QCOMPARE(dialog.record().claimed, 20261210);
+}
+
+// Shift+F10 opens the list's and the Winnings window's menus, as the Menu
+// key does, each entry with a letter of its own; a window of the program's
+// opens wholly on the main window's screen, even with the main window at
+// its right edge.
+void TestTicketQueries::menusAndWindowsAsBothPlatformsExpect()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QRect room = m_window->screen()->availableGeometry();
+    m_window->move(room.right() - m_window->frameGeometry().width() + 1, room.top());
+    m_window->findChild<QAction *>("WinningsAction")->trigger();
+    m_window->findChild<QAction *>("NumbersChartAction")->trigger();
+    auto *winnings = m_window->findChild<QTableView *>("WinningsTable");
+    QVERIFY(winnings);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            QVERIFY2(room.contains(window->frameGeometry()), qPrintable(window->objectName()));
+    }
+    for (QAbstractItemView *view :
+         {static_cast<QAbstractItemView *>(list()), static_cast<QAbstractItemView *>(winnings)}) {
+        QStringList entries;
+        QTimer closing;
+        connect(&closing, &QTimer::timeout, this, [&entries] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *action : menu->actions()) {
+                    if (!action->isSeparator())
+                        entries << action->text();
+                }
+                menu->close();
+            }
+        });
+        closing.start(10);
+#ifdef Q_OS_WIN
+        // What Windows makes of Shift+F10 itself.
+        QContextMenuEvent asked(QContextMenuEvent::Keyboard, view->rect().center(),
+                                view->mapToGlobal(view->rect().center()));
+        QApplication::sendEvent(view, &asked);
+#else
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+#endif
+        QTRY_VERIFY(!entries.isEmpty());
+        QSet<QChar> letters;
+        for (const QString &entry : entries) {
+            const qsizetype at = entry.indexOf(u'&');
+            QVERIFY2(at >= 0 && at + 1 < entry.size(), qPrintable(entry));
+            QVERIFY2(!letters.contains(entry[at + 1].toLower()), qPrintable(entry));
+            letters.insert(entry[at + 1].toLower());
+        }
+    }
 }
 
 // The record of 2026: the claims of 2026 alone, a W-2G from $2,000 and 300

@@ -20,15 +20,15 @@
 // winning draw counts from its own day.
 struct Winning
 {
-    int row = 0;       // the ticket's, in the log as it was checked
-    TicketCopy ticket; // the ticket, wherever its row is now
-    int drawDate = 0; // yyyymmdd
-    QString game;     // "Powerball TX": the game and its state
-    QString numbers;  // the ticket's numbers cell
-    QString prize;    // "$50,000", "jackpot"
-    std::int64_t dollars = 0;   // summed where known
-    std::string_view named;     // "jackpot": a top prize, never summed
-    bool amountKnown = true;    // false for a named prize, or one of a table not kept
+    int row = 0;                     // the ticket's, in the log as it was checked
+    TicketCopy ticket;               // the ticket, wherever its row is now
+    int drawDate = 0;                // yyyymmdd
+    QString game;                    // "Powerball TX": the game and its state
+    QString numbers;                 // the ticket's numbers cell
+    QString prize;                   // "$50,000", "jackpot"
+    std::int64_t dollars = 0;        // summed where known
+    std::string_view named;          // "jackpot": a top prize, never summed
+    bool amountKnown = true;         // false for a named prize, or one of a table not kept
     const ClaimRule *rule = nullptr; // nothing where the state's rule is not known
     QString state;                   // its name, where the rule is not known; empty for none
     ClaimDeadline deadline;
@@ -64,7 +64,7 @@ struct ClaimsSum
         int count = 0;
         std::int64_t dollars = 0;
         std::vector<std::pair<std::string_view, int>> named; // "jackpot", how many
-        int notKnown = 0; // prizes of a table not kept
+        int notKnown = 0;                                    // prizes of a table not kept
         void add(const Winning &winning);
         QString text() const;
     };

@@ -24,6 +24,7 @@ void PlaceBeside(QWidget *window, const QWidget *main)
     if (at.x() < room.left())
         at.setX(room.right() - frame.width() + 1);
     at.setX(std::max(at.x(), room.left()));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+    at.setY(
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
     window->move(at);
 }

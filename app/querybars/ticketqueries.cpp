@@ -5,9 +5,8 @@
 #include "checksummary.h"
 #include "civildate.h"
 #include "claimmarks.h"
-#include "contextmenukeys.h"
-#include "windowplacement.h"
 #include "claimreminder.h"
+#include "contextmenukeys.h"
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
@@ -25,6 +24,7 @@
 #include "textfile.h"
 #include "twips.h"
 #include "usstate.h"
+#include "windowplacement.h"
 #include "winningswindow.h"
 
 #include <QAction>
