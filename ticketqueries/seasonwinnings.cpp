@@ -93,6 +93,17 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
             named.push_back({cell, state});
         return state;
     };
+    // Which copy of its cells each winning ticket is: counted among the
+    // winners, as a ticket's copies win alike.
+    std::unordered_map<int, TicketCopy> copies;
+    if (texts && listed.size() > 1) {
+        std::vector<int> rows;
+        for (const ListedTicket &ticket : listed) {
+            if (ticket.match.kind != DrawMatch::NoDraw && CheckSummary::wins(ticket.match, game))
+                rows.push_back(ticket.row);
+        }
+        copies = TicketCopy::ofRows(log, std::move(rows));
+    }
     std::vector<Winning> winnings;
     for (const ListedTicket &ticket : listed) {
         if (ticket.match.kind == DrawMatch::NoDraw || !CheckSummary::wins(ticket.match, game))
@@ -117,8 +128,11 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
                         : textOf(game.rules()->name) +
                               (state ? QStringLiteral(" ") + textOf(state->code) : QString());
                 winning.numbers = log.text(ticket.row, 2);
-                if (!copy)
-                    copy = TicketCopy::of(log, ticket.row);
+                if (!copy) {
+                    const auto counted = copies.find(ticket.row);
+                    copy =
+                        counted != copies.end() ? counted->second : TicketCopy::of(log, ticket.row);
+                }
                 winning.ticket = *copy;
                 winning.prize = CheckSummary::prizeText(money);
                 winning.state = state ? textOf(state->name) : QString();

@@ -1,5 +1,9 @@
 #include "ticketcopies.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace {
 
 // Two rows' cells alike: as the file's bytes where both were read from it,
@@ -25,6 +29,21 @@ TicketCopy TicketCopy::of(const LogList &log, int row)
             ++ticket.copy;
     }
     return ticket;
+}
+
+std::unordered_map<int, TicketCopy> TicketCopy::ofRows(const LogList &log, std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::unordered_map<int, TicketCopy> copies;
+    copies.reserve(rows.size());
+    QHash<QString, int> seen;
+    for (const int row : rows) {
+        TicketCopy ticket{log.text(row, 0), log.text(row, 1), log.text(row, 2), 1};
+        ticket.copy = ++seen[ticket.game + u'\n' + ticket.date + u'\n' + ticket.numbers];
+        copies.emplace(row, std::move(ticket));
+    }
+    return copies;
 }
 
 bool TicketCopy::cellsOf(const LogList &log, int row) const
