@@ -70,6 +70,11 @@ ClaimBook::Read ClaimBook::read()
     const bool whole = file.error() == QFileDevice::NoError;
     // Closed before it may be moved: Windows moves no file that is open.
     file.close();
+    // Emptied by hand: no claims, as where there is no file.
+    if (whole && (bytes.startsWith(byteOrderMark) ? bytes.mid(3) : bytes).trimmed().isEmpty()) {
+        m_onDisk = digestOf(bytes);
+        return Read::Read;
+    }
     std::optional<ClaimColumns> columns;
     if (whole) {
         DelimitedText text(bytes, DelimitedText::Separators::Csv);
