@@ -114,7 +114,7 @@ ClaimBook::Read ClaimBook::read()
     return Read::KeptAside;
 }
 
-void ClaimBook::followDisk()
+bool ClaimBook::followDisk(QString *reason)
 {
     QFile file(m_path);
     QByteArray bytes;
@@ -123,8 +123,20 @@ void ClaimBook::followDisk()
     const bool there = file.exists();
     file.close();
     if (m_blocked || (!there && m_onDisk.isEmpty()) || (there && digestOf(bytes) == m_onDisk))
-        return;
-    read();
+        return true;
+    if (read() == Read::Read)
+        return true;
+    // Changed into something that is no claims file: the player is told
+    // before anything is written in its place.
+    if (reason)
+        *reason =
+            m_keptAside.isEmpty()
+                ? QStringLiteral("%1 was changed and can no longer be read")
+                      .arg(QDir::toNativeSeparators(m_path))
+                : QStringLiteral("%1 was changed and can no longer be read: it is kept as "
+                                 "%2, and a claim marked again starts a new one")
+                      .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(m_keptAside));
+    return false;
 }
 
 const ClaimRecord *ClaimBook::find(const ClaimRecord &draw) const
@@ -153,7 +165,8 @@ int ClaimBook::claimedOn(const std::vector<ClaimRecord> &records, const LogList 
 
 bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 {
-    followDisk();
+    if (!followDisk(reason))
+        return false;
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(record); };
     const auto at = std::find_if(records.begin(), records.end(), same);
@@ -171,7 +184,8 @@ bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 
 bool ClaimBook::remove(const ClaimRecord &draw, QString *reason)
 {
-    followDisk();
+    if (!followDisk(reason))
+        return false;
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(draw); };
     records.erase(std::remove_if(records.begin(), records.end(), same), records.end());

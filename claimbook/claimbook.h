@@ -51,8 +51,9 @@ public:
     QString path() const { return m_path; }
 
 private:
-    // Reads the file again where it changed since it was read or written.
-    void followDisk();
+    // Reads the file again where it changed since it was read or written;
+    // false, with the reason, where it became no claims file.
+    bool followDisk(QString *reason);
     bool write(const std::vector<ClaimRecord> &records, QString *reason);
 
     QString m_path;

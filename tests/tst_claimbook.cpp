@@ -201,6 +201,13 @@ void TestClaimBook::noLineIsLost()
           QByteArray("12/09/2026,Mega Millions,"), QByteArray("\r\n12/10/2026,Powerball,,\r\n")})
         QVERIFY2(written.contains(line), line.constData());
     QCOMPARE(book.records().size(), std::size_t(3));
+    // Changed into no claims file: kept aside, and said, before a new one.
+    writeBytes(path(), "not, a, claims file\r\n");
+    QString reason;
+    QVERIFY(!book.add(claim, &reason));
+    QVERIFY2(reason.contains("can no longer be read: it is kept as"), qPrintable(reason));
+    QVERIFY(book.add(claim, nullptr));
+    QCOMPARE(book.records().size(), std::size_t(1));
 }
 
 void TestClaimBook::twoCopiesOfATicketAreTwoClaims()

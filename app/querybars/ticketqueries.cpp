@@ -87,9 +87,13 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
         if (!problem.isEmpty())
             warn(QStringLiteral("The claim could not be saved to claims.csv."), problem);
     });
+    // Said where it was asked: the Winnings window, or the check bar.
     connect(m_claims, &ClaimMarks::refused, this, [this](const QString &why) {
-        m_checkBar->showStatus(QStringLiteral("Not marked"), why);
         followLog();
+        if (m_winningsWindow && m_winningsWindow->isVisible())
+            m_winningsWindow->setLine(QStringLiteral("Not marked: ") + why);
+        else
+            m_checkBar->showStatus(QStringLiteral("Not marked"), why);
     });
     // The reminder's list follows the log: a ticket deleted or changed
     // meanwhile leaves it, and every other keeps its own.
