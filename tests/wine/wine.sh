@@ -57,6 +57,10 @@ if [[ "$(basename "$1")" == tst_*.exe ]]; then
     status=0
     "$WINE" "$@" -o "$report,txt" || status=$?
     cat "$report"
+    # A process that ends badly after its report says so: which status.
+    if [ "$status" -ne 0 ]; then
+        echo "wine.sh: $(basename "$1") ended with status $status" >&2
+    fi
     exit "$status"
 fi
 if [ -n "${TICKETWISE_TLS_FRONT:-}" ]; then
