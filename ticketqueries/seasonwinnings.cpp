@@ -95,14 +95,14 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
     };
     // Which copy of its cells each winning ticket is: counted among the
     // winners, as a ticket's copies win alike.
-    std::unordered_map<int, TicketCopy> copies;
+    std::vector<std::pair<int, int>> copies; // (row, copy), by row
     if (texts && listed.size() > 1) {
         std::vector<int> rows;
         for (const ListedTicket &ticket : listed) {
             if (ticket.match.kind != DrawMatch::NoDraw && CheckSummary::wins(ticket.match, game))
                 rows.push_back(ticket.row);
         }
-        copies = TicketCopy::ofRows(log, std::move(rows));
+        copies = TicketCopy::copiesOf(log, std::move(rows));
     }
     std::vector<Winning> winnings;
     for (const ListedTicket &ticket : listed) {
@@ -129,9 +129,12 @@ std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &seas
                               (state ? QStringLiteral(" ") + textOf(state->code) : QString());
                 winning.numbers = log.text(ticket.row, 2);
                 if (!copy) {
-                    const auto counted = copies.find(ticket.row);
-                    copy =
-                        counted != copies.end() ? counted->second : TicketCopy::of(log, ticket.row);
+                    const auto counted =
+                        std::lower_bound(copies.begin(), copies.end(), std::pair(ticket.row, 0));
+                    copy = counted == copies.end() || counted->first != ticket.row
+                               ? TicketCopy::of(log, ticket.row)
+                               : TicketCopy{cell, log.text(ticket.row, 1), winning.numbers,
+                                            counted->second};
                 }
                 winning.ticket = *copy;
                 winning.prize = CheckSummary::prizeText(money);

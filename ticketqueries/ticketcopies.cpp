@@ -1,8 +1,9 @@
 #include "ticketcopies.h"
 
-#include <QHash>
-
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
 
 namespace {
 
@@ -31,18 +32,49 @@ TicketCopy TicketCopy::of(const LogList &log, int row)
     return ticket;
 }
 
-std::unordered_map<int, TicketCopy> TicketCopy::ofRows(const LogList &log, std::vector<int> rows)
+std::vector<std::pair<int, int>> TicketCopy::copiesOf(const LogList &log, std::vector<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    std::unordered_map<int, TicketCopy> copies;
-    copies.reserve(rows.size());
-    QHash<QString, int> seen;
+    // Rows grouped by their numbers cell, hashed a character at a time as
+    // the file's bytes or the typed text, alike for ASCII: no text is made
+    // of a row whose numbers are its own.
+    const auto hashOf = [](const auto &units) {
+        std::uint64_t hash = 14695981039346656037u;
+        for (const auto unit : units)
+            hash =
+                (hash ^ std::uint64_t(std::make_unsigned_t<decltype(unit)>(unit))) * 1099511628211u;
+        return hash;
+    };
+    std::vector<std::pair<std::uint64_t, int>> keyed;
+    keyed.reserve(rows.size());
     for (const int row : rows) {
-        TicketCopy ticket{log.text(row, 0), log.text(row, 1), log.text(row, 2), 1};
-        ticket.copy = ++seen[ticket.game + u'\n' + ticket.date + u'\n' + ticket.numbers];
-        copies.emplace(row, std::move(ticket));
+        const std::optional<QByteArrayView> saved = log.savedBytes(row, 2);
+        const QString typed = saved ? QString() : log.text(row, 2);
+        keyed.emplace_back(
+            saved ? hashOf(std::string_view(saved->data(), std::size_t(saved->size())))
+                  : hashOf(std::u16string_view(reinterpret_cast<const char16_t *>(typed.utf16()),
+                                               std::size_t(typed.size()))),
+            row);
     }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::pair<int, int>> copies;
+    copies.reserve(rows.size());
+    for (std::size_t first = 0; first < keyed.size();) {
+        std::size_t end = first + 1;
+        while (end < keyed.size() && keyed[end].first == keyed[first].first)
+            ++end;
+        for (std::size_t at = first; at < end; ++at) {
+            int copy = 1;
+            for (std::size_t above = first; above < at; ++above) {
+                if (sameCells(log, keyed[at].second, keyed[above].second))
+                    ++copy;
+            }
+            copies.emplace_back(keyed[at].second, copy);
+        }
+        first = end;
+    }
+    std::sort(copies.begin(), copies.end());
     return copies;
 }
 

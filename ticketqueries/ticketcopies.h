@@ -5,7 +5,7 @@
 #include <QString>
 
 #include <optional>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // A ticket as its three cells, and which of the log's tickets with those
@@ -21,10 +21,10 @@ struct TicketCopy
     int copy = 1; // from 1, in the order of the log
 
     static TicketCopy of(const LogList &log, int row);
-    // Of many rows in one pass, where every row with the same cells as one
-    // of them is among them (a season's winners: the same cells win the
-    // same), by row.
-    static std::unordered_map<int, TicketCopy> ofRows(const LogList &log, std::vector<int> rows);
+    // Which copy each of many rows is, in one pass, where every row with the
+    // same cells as one of them is among them (a season's winners: the same
+    // cells win the same): (row, copy), by row.
+    static std::vector<std::pair<int, int>> copiesOf(const LogList &log, std::vector<int> rows);
     // Whether the row holds this ticket's cells, whichever copy.
     bool cellsOf(const LogList &log, int row) const;
     // Its row in the log as it is now; nothing where it is no longer there.
