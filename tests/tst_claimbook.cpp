@@ -3,6 +3,7 @@
 #include "loglistmodel.h"
 #include "taxyearrecord.h"
 #include "testfiles.h"
+#include "ticketcopies.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -218,6 +219,9 @@ void TestClaimBook::twoCopiesOfATicketAreTwoClaims()
         log.setSubItem(copy, 1, u"11/28/2026");
         log.setSubItem(copy, 2, u"1 2 3 4 5 PB 6");
     }
+    // A season's winners counted at once, as one at a time.
+    QCOMPARE(TicketCopy::copiesOf(log, {1, 0}), (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
+    QCOMPARE(TicketCopy::of(log, 1).copy, 2);
     ClaimRecord second;
     second.game = "Powerball";
     second.ticketDate = "11/28/2026";
