@@ -49,7 +49,10 @@ std::vector<std::pair<int, int>> TicketCopy::copiesOf(const LogList &log, std::v
     std::vector<std::pair<std::uint64_t, int>> keyed;
     keyed.reserve(rows.size());
     for (const int row : rows) {
-        const std::optional<QByteArrayView> saved = log.savedBytes(row, 2);
+        // Bytes beyond ASCII are of the log's code page: hashed as text.
+        std::optional<QByteArrayView> saved = log.savedBytes(row, 2);
+        if (saved && std::any_of(saved->begin(), saved->end(), [](char c) { return c & 0x80; }))
+            saved.reset();
         const QString typed = saved ? QString() : log.text(row, 2);
         keyed.emplace_back(
             saved ? hashOf(std::string_view(saved->data(), std::size_t(saved->size())))
