@@ -91,3 +91,13 @@ std::vector<const ResultSource *> ResultSourcesOf(std::u16string_view key)
     }
     return found;
 }
+
+const ResultSource *ResultSourceOf(std::u16string_view key, const UsState *player)
+{
+    const bool statesOwn = !StateNamedBy(key).empty();
+    for (const ResultSource *source : ResultSourcesOf(key)) {
+        if (source->state.empty() || statesOwn || (player && source->state == player->name))
+            return source;
+    }
+    return nullptr;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "usstate.h"
+
 #include <span>
 #include <string_view>
 #include <vector>
@@ -28,3 +30,8 @@ std::vector<const ResultSource *> ResultSourcesOf(std::u16string_view key);
 // The state whose own name for its game the folded name is ("numbers" and
 // "win4" are New York's); empty for a name several states give.
 std::string_view StateNamedBy(std::u16string_view key);
+
+// The one source that answers a game's tickets without asking: the game's
+// own, or the player's state's where states draw it apart; nothing where
+// neither is known.
+const ResultSource *ResultSourceOf(std::u16string_view key, const UsState *player);

@@ -9,6 +9,7 @@
 #include "drawhistory.h"
 #include "form1.h"
 #include "fuzz/textfilechecks.h"
+#include "gamekey.h"
 #include "gamename.h"
 #include "inplacesave.h"
 #include "listedtickets.h"

@@ -2,6 +2,7 @@
 
 #include "delimitedtext.h"
 #include "drawcheck.h"
+#include "gamekey.h"
 #include "gamename.h"
 
 #include <QStringBuilder>

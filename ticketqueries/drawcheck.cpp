@@ -1,5 +1,6 @@
 #include "drawcheck.h"
 
+#include "gamekey.h"
 #include "gamename.h"
 #include "ticketdates.h"
 
@@ -49,17 +50,6 @@ QString DrawMatch::text(QStringView extra) const
         break;
     }
     return QStringLiteral("%1 of %2").arg(count).arg(total);
-}
-
-QString GameKey(QStringView name)
-{
-    QString key;
-    key.reserve(name.size());
-    for (const QChar character : name) {
-        if (!character.isSpace() && character != u'-' && character != u'.' && character != u'_')
-            key.append(character.toCaseFolded());
-    }
-    return key;
 }
 
 namespace {
@@ -135,11 +125,6 @@ bool drawsDigits(const LotteryGame *rules)
 
 } // namespace
 
-const LotteryGame *LotteryGameOf(QStringView name)
-{
-    return FindLotteryGame(viewOf(GameKey(name)));
-}
-
 void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &numbers)
 {
     readNumbers(bytes, digitsAlone, numbers);
@@ -148,11 +133,6 @@ void ReadNumbersIn(QByteArrayView bytes, bool digitsAlone, std::vector<int> &num
 void ReadNumbersIn(QStringView text, bool digitsAlone, std::vector<int> &numbers)
 {
     readNumbers(text, digitsAlone, numbers);
-}
-
-bool IsDigitGame(QStringView name)
-{
-    return drawsDigits(LotteryGameOf(name));
 }
 
 DrawCheck::DrawCheck(QStringView game)

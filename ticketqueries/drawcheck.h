@@ -64,18 +64,6 @@ struct DrawMatch
     QString text(QStringView extra = {}) const;
 };
 
-// A game as players write its name, whatever the case, the spaces and the
-// dashes: "pick 3", "PICK3" and "Pick-3" are one game, "pick3".
-QString GameKey(QStringView name);
-
-// The rules of a game the table of games knows, by its name as players
-// write it; nothing for another game.
-const LotteryGame *LotteryGameOf(QStringView name);
-
-// Pick 3 and Pick 4 and the like, whose numbers are single digits, played
-// straight or box.
-bool IsDigitGame(QStringView name);
-
 // The numbers a text holds, with any separators: "07 12 33" is 7, 12, 33.
 // Where each digit is a number of its own, as in Pick 3 and Pick 4, "371"
 // is 3, 7, 1.

@@ -1,5 +1,6 @@
 #include "numbercounts.h"
 
+#include "gamekey.h"
 #include "listedtickets.h"
 
 #include <algorithm>

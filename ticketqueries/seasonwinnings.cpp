@@ -3,19 +3,14 @@
 #include "checksummary.h"
 #include "civildate.h"
 #include "drawcheck.h"
-#include "gamename.h"
-#include "resultsource.h"
+#include "gamekey.h"
+#include "ticketgame.h"
 
 #include <QDate>
 
 #include <algorithm>
 
 namespace {
-
-std::u16string_view viewOf(const QString &text)
-{
-    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
-}
 
 QString textOf(std::string_view ascii)
 {
@@ -25,22 +20,6 @@ QString textOf(std::string_view ascii)
 QString dollarsText(std::int64_t dollars)
 {
     return QStringLiteral("$") + QLocale(QLocale::English).toString(qlonglong(dollars));
-}
-
-// States' own games, whose prizes that state pays.
-const UsState *ownStateOf(const GameName &name, std::u16string_view key)
-{
-    if (const std::string_view named = StateNamedBy(key); !named.empty())
-        return UsStateOf(named);
-    if (!name.game)
-        return nullptr;
-    if (name.game->name == "Lotto Texas")
-        return UsStateOf("TX");
-    if (name.game->name == "Florida Lotto")
-        return UsStateOf("FL");
-    if (name.game->name == "Take 5")
-        return UsStateOf("NY");
-    return nullptr;
 }
 
 } // namespace
@@ -59,13 +38,8 @@ QString Winning::claimText(int today) const
 
 const UsState *ClaimStateOf(QStringView game, const UsState *player)
 {
-    const QString key = GameKey(game);
-    const GameName name(viewOf(key));
-    if (name.state)
-        return name.state;
-    if (const UsState *own = ownStateOf(name, viewOf(key)))
-        return own;
-    return player;
+    const TicketGame named = TicketGame::of(KeyView(GameKey(game)));
+    return named.state ? named.state : player;
 }
 
 std::vector<Winning> SeasonWinnings(const LogList &log, const HistoryCheck &season,

@@ -1,6 +1,7 @@
 #include "ticketcost.h"
 
 #include "drawcheck.h"
+#include "gamekey.h"
 #include "ticketdates.h"
 
 #include <QString>

@@ -1,5 +1,6 @@
 #include "ticketorder.h"
 
+#include "gamekey.h"
 #include "ticketdates.h"
 
 #include <QHash>

@@ -30,10 +30,6 @@ public:
                const QString &drawsFolder, int today,
                std::function<void(std::vector<Winning>)> found);
 
-    // Whether a winning draw is one to remind of: not claimed, and its last
-    // day 30 days off or less, or passed in the last 30.
-    static bool isNear(const Winning &winning, int today);
-
 private:
     QPointer<QThread> m_thread;
 };

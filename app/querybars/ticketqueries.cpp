@@ -10,6 +10,7 @@
 #include "csvexport.h"
 #include "drawhistory.h"
 #include "findbar.h"
+#include "gamekey.h"
 #include "gamename.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
