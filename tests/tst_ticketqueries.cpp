@@ -18,6 +18,7 @@
 #include "markclaimeddialog.h"
 #include "noticebar.h"
 #include "numbercounts.h"
+#include "pdfpages.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"

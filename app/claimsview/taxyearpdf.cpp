@@ -1,6 +1,6 @@
 #include "taxyearpdf.h"
 
-#include "seasonreport.h"
+#include "pdfpages.h"
 
 #include <QDate>
 #include <QLocale>
