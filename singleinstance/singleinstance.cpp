@@ -1,5 +1,5 @@
 #include "singleinstance.h"
-#include "singleinstance_p.h"
+#include "instanceplatform.h"
 #include "startanswerer.h"
 
 #include <QCoreApplication>

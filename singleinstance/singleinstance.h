@@ -1,5 +1,7 @@
 #pragma once
 
+#include "namefolder.h"
+
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -22,14 +24,7 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
-    // A folder where the name may lie, on a system that names a local server
-    // by a path; empty on one that does not. made: the program makes it,
-    // private, where it is missing; a folder the system makes is only used.
-    struct NameFolder
-    {
-        QString path;
-        bool made = false;
-    };
+    using NameFolder = ::NameFolder;
     // Where this user's copies may hold the name, in the order a first start
     // takes them. They follow from who the user is alone, never from the
     // environment a start was given, so starts from a desktop, a shell

@@ -1,5 +1,5 @@
 #include "startanswerer.h"
-#include "singleinstance_p.h"
+#include "instanceplatform.h"
 
 #include <QLocalSocket>
 

@@ -1,5 +1,6 @@
 #include "filesteps.h"
 #include "inplacesave.h"
+#include "logbytes.h"
 #include "logfile.h"
 #include "loglistmodel.h"
 #include "testfiles.h"

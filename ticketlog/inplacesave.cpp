@@ -1,7 +1,8 @@
 #include "inplacesave.h"
 
+#include "datedfreepath.h"
 #include "disksync.h"
-#include "logfile.h"
+#include "logbytes.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "logfile.h"
 
-#include "codepage.h"
+#include "datedfreepath.h"
 #include "inplacesave.h"
+#include "logbytes.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr qsizetype blockLength = 64 * 1024;
-
 // Just past the last line end among the bytes: what a read cut short at that
 // point holds whole.
 qsizetype completeLinesEnd(QByteArrayView bytes)
@@ -28,39 +26,6 @@ qsizetype completeLinesEnd(QByteArrayView bytes)
     const qsizetype cr = bytes.lastIndexOf('\r');
     return std::max(lf, cr) + 1;
 }
-
-// Gathers the bytes of a log and writes them a block at a time, so that a
-// large log is never held twice over.
-class BlockWriter
-{
-public:
-    explicit BlockWriter(QIODevice &file) : m_file(file), m_block(blockLength, Qt::Uninitialized) {}
-
-    void put(QByteArrayView bytes)
-    {
-        if (m_used + bytes.size() > m_block.size() && !flush())
-            return;
-        if (bytes.size() > m_block.size()) {
-            m_ok = m_file.write(bytes.data(), bytes.size()) == bytes.size();
-            return;
-        }
-        std::memcpy(m_block.data() + m_used, bytes.data(), std::size_t(bytes.size()));
-        m_used += bytes.size();
-    }
-    bool flush()
-    {
-        m_ok = m_ok && m_file.write(m_block.constData(), m_used) == m_used;
-        m_used = 0;
-        return m_ok;
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    QIODevice &m_file;
-    QByteArray m_block;
-    qsizetype m_used = 0;
-    bool m_ok = true;
-};
 
 // Calls found(offset) for every CR and LF among the bytes, in order. Eight
 // bytes are tested at once: a saved log is mostly short lines, for which a
@@ -95,45 +60,6 @@ QString LogFilePath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/saved.wok");
 }
 
-namespace {
-
-// Writes the list to the device, one line per cell, CR LF after each. Cells
-// read from the file go back as the bytes they were.
-bool writeLog(QIODevice &device, const LogList &list)
-{
-    BlockWriter writer(device);
-    CodePageEncoder encoder;
-    QByteArray typed;
-    const int rows = list.size();
-    const int columns = list.columns();
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            if (const auto saved = list.savedBytes(row, column)) {
-                writer.put(*saved);
-            } else {
-                typed.resize(0);
-                encoder.appendTo(typed, list.text(row, column));
-                writer.put(typed);
-            }
-            writer.put("\r\n");
-        }
-        if (!writer.ok())
-            return false;
-    }
-    return writer.flush();
-}
-
-} // namespace
-
-QByteArray LogFileBytes(const LogList &list)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeLog(buffer, list);
-    return bytes;
-}
-
 bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -150,7 +76,7 @@ bool SaveLogFile(const LogList &list, const QString &path, QString *errorString)
     // QSaveFile::commit() alone can report success after a short write or a
     // failed flush, so every step is checked before the old file is replaced.
     const bool written =
-        writeLog(file, list) && file.flush() && file.error() == QFileDevice::NoError;
+        WriteLogBytes(file, list) && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
 
@@ -217,16 +143,6 @@ void AppendLogRows(LogList &list, QByteArray bytes)
 {
     std::vector<CellSpan> cells = SplitSavedLog(bytes, list.columns());
     list.appendSaved(std::move(bytes), std::move(cells));
-}
-
-QString DatedFreePath(const QString &stem)
-{
-    const QString dated =
-        stem + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = dated;
-    for (int number = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++number)
-        path = dated + QStringLiteral("-%1").arg(number);
-    return path;
 }
 
 QString KeepUnreadLogAside(const QString &path, QString *errorString)

@@ -20,9 +20,6 @@ QString LogFilePath();
 bool SaveLogFile(const LogList &list, const QString &path = LogFilePath(),
                  QString *errorString = nullptr);
 
-// The bytes SaveLogFile writes for the list.
-QByteArray LogFileBytes(const LogList &list);
-
 enum class LogFileRead
 {
     Missing, // nothing there: an empty log
@@ -49,7 +46,3 @@ void AppendLogRows(LogList &list, QByteArray bytes);
 // read whole, such as "saved.wok.unread-20261207-113000". Returns that name,
 // or an empty text and the system's reason when it could not be moved.
 QString KeepUnreadLogAside(const QString &path, QString *errorString = nullptr);
-
-// stem followed by the day and time, yyyyMMdd-HHmmss, and a number where a
-// file or link of that name is there already: a name to keep a file under.
-QString DatedFreePath(const QString &stem);

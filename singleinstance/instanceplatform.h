@@ -4,7 +4,7 @@
 #include <QLocalSocket>
 #include <QString>
 
-#include "singleinstance.h"
+#include "namefolder.h"
 
 #include <optional>
 #include <vector>
@@ -16,16 +16,15 @@ namespace SingleInstancePlatform {
 QString userKey();
 // Where this user's copies may hold the name, in order: see
 // SingleInstance::nameFolders.
-std::vector<SingleInstance::NameFolder> nameFolders();
+std::vector<NameFolder> nameFolders();
 // Whether the name may lie in the folder: one that only this user can make
 // or enter, made so first where make is true and the program makes it.
-bool holdsNames(const SingleInstance::NameFolder &folder, bool make);
+bool holdsNames(const NameFolder &folder, bool make);
 // Whether this start is this user's first on the log, decided at once where
 // no other user can reach, and held until the copy ends: two starts at the
 // same moment never both see themselves first. Nothing where no such place
 // can be had, and the name itself decides.
-std::optional<bool> claimFirst(const QString &name,
-                               const std::vector<SingleInstance::NameFolder> &folders);
+std::optional<bool> claimFirst(const QString &name, const std::vector<NameFolder> &folders);
 // Lets the claim go: the copy ends, or it found another copy after all.
 void releaseClaim(const QString &name);
 // Makes the name reachable by this user alone, and where the system allows,

@@ -1,4 +1,4 @@
-#include "singleinstance_p.h"
+#include "instanceplatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,10 +61,10 @@ QString userKey()
 // launchers may drop; then a folder in their home, as the password database
 // names it; then one in /tmp, where another user may have made it first and
 // it is not taken.
-std::vector<SingleInstance::NameFolder> nameFolders()
+std::vector<NameFolder> nameFolders()
 {
     const QString uid = userKey();
-    std::vector<SingleInstance::NameFolder> folders = {{QStringLiteral("/run/user/") + uid, false}};
+    std::vector<NameFolder> folders = {{QStringLiteral("/run/user/") + uid, false}};
     std::vector<char> buffer(16384);
     passwd entry = {};
     passwd *found = nullptr;
@@ -76,7 +76,7 @@ std::vector<SingleInstance::NameFolder> nameFolders()
     return folders;
 }
 
-bool holdsNames(const SingleInstance::NameFolder &folder, bool make)
+bool holdsNames(const NameFolder &folder, bool make)
 {
     if (QFile::encodeName(folder.path).size() > longestFolder)
         return false;
@@ -90,11 +90,10 @@ bool holdsNames(const SingleInstance::NameFolder &folder, bool make)
 // the same moment takes the name too. The kernel lets the lock go when the
 // copy ends however it ends; a program the copy starts (a browser) does not
 // inherit it.
-std::optional<bool> claimFirst(const QString &name,
-                               const std::vector<SingleInstance::NameFolder> &folders)
+std::optional<bool> claimFirst(const QString &name, const std::vector<NameFolder> &folders)
 {
     const QString lockName = QFileInfo(name).fileName() + QStringLiteral(".lock");
-    for (const SingleInstance::NameFolder &folder : folders) {
+    for (const NameFolder &folder : folders) {
         if (!folder.made || !holdsNames(folder, true))
             continue;
         const QByteArray path = QFile::encodeName(folder.path + u'/' + lockName);

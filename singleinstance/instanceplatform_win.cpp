@@ -1,4 +1,4 @@
-#include "singleinstance_p.h"
+#include "instanceplatform.h"
 
 #include <windows.h>
 
@@ -23,12 +23,12 @@ std::map<QString, std::pair<HANDLE, HANDLE>> &claims()
 } // namespace
 
 // A pipe's name is not a path.
-std::vector<SingleInstance::NameFolder> nameFolders()
+std::vector<NameFolder> nameFolders()
 {
     return {{}};
 }
 
-bool holdsNames(const SingleInstance::NameFolder &, bool)
+bool holdsNames(const NameFolder &, bool)
 {
     return true;
 }
@@ -100,7 +100,7 @@ bool heldByThisUser(QLocalSocket &socket)
 // first nor see it. Where the system lacks such namespaces (Wine), a mutex
 // of the session's own namespace that only this user may open; one another
 // user made first leaves the name to decide.
-std::optional<bool> claimFirst(const QString &name, const std::vector<SingleInstance::NameFolder> &)
+std::optional<bool> claimFirst(const QString &name, const std::vector<NameFolder> &)
 {
     const std::unique_ptr<char[]> user = tokenUser(GetCurrentProcess());
     LPWSTR sidText = nullptr;
