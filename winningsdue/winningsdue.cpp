@@ -4,7 +4,6 @@
 #include "claimbook.h"
 #include "drawhistory.h"
 #include "gamekey.h"
-#include "historycheck.h"
 #include "keptdraws.h"
 #include "resultsource.h"
 #include "textfile.h"
@@ -21,9 +20,6 @@ std::vector<Winning> WinningsDue(const LogList &log, const QString &drawsFolder,
         if (const LotteryGame *game = LotteryGameOf(log.text(row, 0)))
             games.insert(QString::fromLatin1(game->name.data(), qsizetype(game->name.size())));
     }
-    const ClaimedOn claimedOn = [&claims](const LogList &list, int row, int drawDate) {
-        return ClaimBook::claimedOn(claims, list, row, drawDate);
-    };
     std::vector<Winning> won;
     for (const QString &game : games) {
         const ResultSource *source = ResultSourceOf(KeyView(GameKey(game)), player);
@@ -41,10 +37,21 @@ std::vector<Winning> WinningsDue(const LogList &log, const QString &drawsFolder,
             if (season.concerns(log, row))
                 listed.push_back(season.match(log, row));
         }
-        for (Winning &winning : SeasonWinnings(log, season, listed, player, today, claimedOn))
+        for (Winning &winning : WinningsDue(log, season, listed, claims, player, today))
             won.push_back(std::move(winning));
     }
     return won;
+}
+
+std::vector<Winning> WinningsDue(const LogList &log, const HistoryCheck &season,
+                                 std::span<const ListedTicket> listed,
+                                 const std::vector<ClaimRecord> &claims, const UsState *player,
+                                 int today)
+{
+    const ClaimedOn claimedOn = [&claims](const LogList &list, int row, int drawDate) {
+        return ClaimBook::claimedOn(claims, list, row, drawDate);
+    };
+    return SeasonWinnings(log, season, listed, player, today, claimedOn);
 }
 
 bool IsNearItsDeadline(const Winning &winning, int today)

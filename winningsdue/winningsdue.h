@@ -1,12 +1,15 @@
 #pragma once
 
 #include "claimrecord.h"
+#include "historycheck.h"
+#include "listedticket.h"
 #include "loglist.h"
 #include "seasonwinnings.h"
 #include "usstate.h"
 
 #include <QString>
 
+#include <span>
 #include <vector>
 
 // What a log won and what is still due: each winning draw of its tickets in
@@ -16,6 +19,13 @@
 // asking: its own, or the player's state's. No network and no widgets, so
 // that it runs on a thread of its own.
 std::vector<Winning> WinningsDue(const LogList &log, const QString &drawsFolder,
+                                 const std::vector<ClaimRecord> &claims, const UsState *player,
+                                 int today);
+
+// The same of a season listed: the winning draws of its listed tickets,
+// where deadlines tie in the listing's order.
+std::vector<Winning> WinningsDue(const LogList &log, const HistoryCheck &season,
+                                 std::span<const ListedTicket> listed,
                                  const std::vector<ClaimRecord> &claims, const UsState *player,
                                  int today);
 

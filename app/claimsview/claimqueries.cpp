@@ -11,10 +11,10 @@
 #include "loglistmodel.h"
 #include "playerstate.h"
 #include "reportlist.h"
-#include "seasonwinnings.h"
 #include "taxyearpdf.h"
 #include "taxyearrecord.h"
 #include "windowplacement.h"
+#include "winningsdue.h"
 #include "winningswindow.h"
 
 #include <QAction>
@@ -158,8 +158,9 @@ void ClaimQueries::markSelected()
     }
     const ListedTicket &ticket = m_listed.listed()[std::size_t(selected.first().row())];
     const int today = Today();
-    for (const Winning &winning : SeasonWinnings(
-             m_log, *season, {&ticket, 1}, m_listed.playerState(), today, m_listed.claimedOn())) {
+    for (const Winning &winning :
+         WinningsDue(m_log, *season, {&ticket, 1}, m_claims->book().records(),
+                     m_listed.playerState(), today)) {
         if (!winning.claimedOn) {
             m_claims->ask(winning, m_log);
             return;
@@ -206,8 +207,8 @@ void ClaimQueries::showWinnings()
     const HistoryCheck *season = m_listed.season();
     std::vector<Winning> winnings;
     if (season)
-        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today,
-                                  m_listed.claimedOn());
+        winnings = WinningsDue(m_log, *season, m_listed.listed(), m_claims->book().records(),
+                               m_listed.playerState(), today);
     const QString line = WinningsLine(winnings, today);
     m_winnings.setWinnings(std::move(winnings), today);
     m_winningsWindow->setLine(
@@ -221,8 +222,8 @@ bool ClaimQueries::saveTaxYear(int year, const QString &path, bool pdf, QString 
     const int today = Today();
     std::optional<std::vector<Winning>> winnings;
     if (const HistoryCheck *season = m_listed.season())
-        winnings = SeasonWinnings(m_log, *season, m_listed.listed(), m_listed.playerState(), today,
-                                  m_listed.claimedOn());
+        winnings = WinningsDue(m_log, *season, m_listed.listed(), m_claims->book().records(),
+                               m_listed.playerState(), today);
     const TaxYearRecord record =
         TaxYearRecord::of(year, m_claims->book(), m_log, winnings ? &*winnings : nullptr, today);
     return pdf ? TaxYearPdf::write(record, path, reason) : record.writeCsv(path, reason);
