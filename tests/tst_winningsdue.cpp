@@ -1,7 +1,10 @@
 #include "civildate.h"
+#include "gamekey.h"
 #include "keptdraws.h"
 #include "logfile.h"
 #include "loglistmodel.h"
+#include "resultsource.h"
+#include "ticketgame.h"
 #include "winningsdue.h"
 
 #include <QTemporaryDir>
@@ -14,9 +17,69 @@ class TestWinningsDue : public QObject
     Q_OBJECT
 
 private slots:
+    void whoPaysAndWhichFileAnswers_data();
+    void whoPaysAndWhichFileAnswers();
     void winningsOfTheKeptFiles_data();
     void winningsOfTheKeptFiles();
 };
+
+// The state a ticket's GAME cell makes pay it, and the kept file that
+// answers it without asking the player.
+void TestWinningsDue::whoPaysAndWhichFileAnswers_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("pays");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("a state after the game") << "Powerball TX"
+                                            << ""
+                                            << "TX"
+                                            << "powerball.csv";
+    QTest::newRow("one file for every state") << "Powerball"
+                                              << "TX"
+                                              << ""
+                                              << "powerball.csv";
+    QTest::newRow("a state's own game") << "Lotto Texas"
+                                        << ""
+                                        << "TX"
+                                        << "lotto-tx.csv";
+    QTest::newRow("a game states draw apart") << "Lotto"
+                                              << "TX"
+                                              << ""
+                                              << "lotto-tx.csv";
+    QTest::newRow("whose, not known") << "Lotto"
+                                      << ""
+                                      << ""
+                                      << "";
+    QTest::newRow("New York's own name") << "Numbers Evening"
+                                         << "TX"
+                                         << "NY"
+                                         << "numbers-win4-ny.csv";
+    QTest::newRow("the player's state's") << "pick-3"
+                                          << "TX"
+                                          << ""
+                                          << "pick3-tx.csv";
+    QTest::newRow("no file known") << "Florida Lotto"
+                                   << "FL"
+                                   << "FL"
+                                   << "";
+}
+
+void TestWinningsDue::whoPaysAndWhichFileAnswers()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, player);
+    QFETCH(QString, pays);
+    QFETCH(QString, file);
+    const QString key = GameKey(cell);
+    const TicketGame named = TicketGame::of(KeyView(key));
+    QCOMPARE(named.state ? QString::fromLatin1(named.state->code.data(), 2) : QString(), pays);
+    const ResultSource *source =
+        ResultSourceOf(KeyView(key), player.isEmpty() ? nullptr : UsStateOf(player.toStdString()));
+    QCOMPARE(source ? QString::fromLatin1(source->file.data(), qsizetype(source->file.size()))
+                    : QString(),
+             file);
+}
 
 void TestWinningsDue::winningsOfTheKeptFiles_data()
 {
