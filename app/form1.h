@@ -3,14 +3,17 @@
 // Form1 is the program's one window: the tab control SSTab1 with its three
 // pages, each a class of its own, and the hidden number fields the picker
 // keeps its numbers in. It runs the load step and holds the undo keys.
-//   ManagerPage       ListView1, ADD, DELETE, CLEAR, and the find and check
-//                     bars (querybars/) over what the list shows, with the
-//                     numbers chart and the report of a season (seasonview/)
+//   ManagerPage       ListView1, ADD, DELETE, CLEAR, and the list's menu
+//                     (TicketQueries): the find and check bars over what the
+//                     list shows (querybars/), a season and its chart
+//                     (seasonview/), what was won and what to claim
+//                     (claimsview/), and the CSV and PDF saved (exports/)
 //   LuckyNumbersPage  "Enter" and the combination fields
 //   LottoPlusPage     the link labels and pictures
 // The pages are made of the controls in controls/, and call into:
 //   ticketlog/      the rows of ListView1, the saved-log file, ADD and DELETE
 //   ticketqueries/  the rules of find, check, sort and export, and their listing
+//   winningsdue/    what a log won and what is due, from the kept files of draws
 //   games/          the table of the games lotteries draw, and their balls
 //   prizes/         what a play of Powerball or Mega Millions costs and wins
 //   textfiles/      the files other programs write: tickets to import, past draws
