@@ -18,7 +18,7 @@
 #include "numbercounts.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
-#include "taxyearpdf.h"
+#include "recordpdf.h"
 #include "taxyearrecord.h"
 #include "textfile.h"
 #include "ticketqueries.h"
@@ -813,8 +813,8 @@ void benchTaxYear(const QString &folder, int claims)
         if (book.read() != ClaimBook::Read::Read || int(book.records().size()) != claims)
             std::printf("claims.csv NOT read whole: %d claims\n", int(book.records().size()));
         QString reason;
-        saved = TaxYearPdf::write(TaxYearRecord::of(2026, book, log, nullptr, 20261209),
-                                  folder + "/tax.pdf", &reason);
+        const TaxYearRecord record = TaxYearRecord::of(2026, book, log, nullptr, 20261209);
+        saved = RecordPdf::write(record.heading(), record.sections, folder + "/tax.pdf", &reason);
     });
     std::printf("A tax year of %d claims read from claims.csv and saved as PDF: %.1f ms (%s, "
                 "%lld KB)\n",

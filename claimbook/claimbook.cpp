@@ -1,11 +1,10 @@
 #include "claimbook.h"
 
 #include "claimcolumns.h"
-#include "csvexport.h"
+#include "csvlines.h"
 #include "delimitedtext.h"
 #include "ticketcopies.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,37 +13,7 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-// A line as it stood, from its fields: quoted where a field holds the
-// separator, a quote or a line break.
-QString lineOf(const QList<QStringView> &fields, QChar separator)
-{
-    QStringList cells;
-    for (const QStringView field : fields) {
-        QString cell = field.toString();
-        if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\n') ||
-            cell.contains(u'\r'))
-            cell = u'"' + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-        cells << cell;
-    }
-    return cells.join(separator);
-}
-
-bool blank(const QList<QStringView> &fields)
-{
-    return std::all_of(fields.begin(), fields.end(),
-                       [](QStringView field) { return field.trimmed().isEmpty(); });
-}
-
-} // namespace
+using namespace CsvLines;
 
 ClaimBook::ClaimBook(const QString &path) : m_path(path) {}
 
@@ -71,7 +40,7 @@ ClaimBook::Read ClaimBook::read()
     // Closed before it may be moved: Windows moves no file that is open.
     file.close();
     // Emptied by hand: no claims, as where there is no file.
-    if (whole && (bytes.startsWith(byteOrderMark) ? bytes.mid(3) : bytes).trimmed().isEmpty()) {
+    if (whole && empty(bytes)) {
         m_onDisk = digestOf(bytes);
         return Read::Read;
     }
@@ -204,15 +173,9 @@ bool ClaimBook::write(const std::vector<ClaimRecord> &records, QString *reason)
     const bool copies = std::any_of(records.begin(), records.end(),
                                     [](const ClaimRecord &record) { return record.copy != 1; });
     QByteArray bytes(byteOrderMark);
-    const auto line = [&bytes](const QStringList &fields) {
-        QByteArrayList cells;
-        for (const QString &field : fields)
-            cells << CsvField(field);
-        bytes += cells.join(',') + "\r\n";
-    };
-    line(ClaimColumns::titlesWritten(copies, m_extraTitles));
+    append(bytes, ClaimColumns::titlesWritten(copies, m_extraTitles));
     for (const ClaimRecord &record : records)
-        line(ClaimColumns::fieldsWritten(record, copies, int(m_extraTitles.size())));
+        append(bytes, ClaimColumns::fieldsWritten(record, copies, int(m_extraTitles.size())));
     for (const QString &kept : m_unreadable)
         bytes += kept.toUtf8() + "\r\n";
     QSaveFile file(m_path);

@@ -2,6 +2,7 @@
 
 #include "amounttext.h"
 #include "civildate.h"
+#include "csvlines.h"
 
 #include <QRegularExpression>
 
@@ -15,22 +16,6 @@ QString cellOf(QStringView field)
     if (field.size() > 1 && field[0] == u'\'' && formulaStarts.contains(field[1]))
         field = field.mid(1);
     return field.toString();
-}
-
-std::optional<std::int64_t> centsOf(QStringView field)
-{
-    const QString text = field.trimmed().toString();
-    if (text.isEmpty())
-        return 0;
-    // As this program writes it, whatever the locale.
-    static const QRegularExpression plain(QStringLiteral("^-?\\d{1,16}\\.\\d\\d$"));
-    if (plain.match(text).hasMatch()) {
-        const qsizetype point = text.indexOf(u'.');
-        const std::int64_t cents =
-            text.left(point).remove(u'-').toLongLong() * 100 + text.mid(point + 1).toInt();
-        return text.startsWith(u'-') ? -cents : cents;
-    }
-    return AmountReading::of(text).cents;
 }
 
 } // namespace
@@ -118,7 +103,7 @@ std::optional<ClaimRecord> ClaimColumns::read(const QList<QStringView> &fields) 
         {Federal, &ClaimRecord::federal},
         {StateWithheld, &ClaimRecord::stateWithheld}};
     for (const auto &[column, member] : amounts) {
-        const std::optional<std::int64_t> cents = centsOf(field(column));
+        const std::optional<std::int64_t> cents = CsvLines::centsOf(field(column));
         if (!cents)
             return std::nullopt;
         record.*member = *cents;

@@ -1,20 +1,13 @@
 #include "claimrecord.h"
 
 #include "civildate.h"
+#include "csvlines.h"
 
 namespace {
 
 QString dayText(int date)
 {
     return QString::fromStdString(CivilDate::text(date));
-}
-
-// Cents in the file: "1200.24", whatever the user's locale.
-QString plainCents(std::int64_t cents)
-{
-    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
-    const std::uint64_t size = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
-    return sign + QStringLiteral("%1.%2").arg(size / 100).arg(size % 100, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -37,9 +30,9 @@ QStringList ClaimRecord::fields() const
             numbers,
             dayText(drawDate),
             state,
-            plainCents(prize),
-            plainCents(wager),
-            plainCents(paid),
-            plainCents(federal),
-            plainCents(stateWithheld)};
+            CsvLines::plainCents(prize),
+            CsvLines::plainCents(wager),
+            CsvLines::plainCents(paid),
+            CsvLines::plainCents(federal),
+            CsvLines::plainCents(stateWithheld)};
 }

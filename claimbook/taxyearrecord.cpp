@@ -2,10 +2,8 @@
 
 #include "amounttext.h"
 #include "civildate.h"
-#include "csvexport.h"
 #include "ticketcost.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -148,28 +146,11 @@ TaxYearRecord TaxYearRecord::of(int year, const ClaimBook &claims, const LogList
 
 bool TaxYearRecord::writeCsv(const QString &path, QString *reason) const
 {
-    QByteArray bytes("\xEF\xBB\xBF");
-    const auto line = [&bytes](const QStringList &fields) {
-        QByteArrayList cells;
-        for (const QString &field : fields)
-            cells << CsvField(field);
-        bytes += cells.join(',') + "\r\n";
-    };
-    line({QStringLiteral("Ticketwise tax year %1").arg(year)});
-    for (const Section &section : sections) {
-        bytes += "\r\n";
-        line({section.title});
-        if (!section.columns.isEmpty())
-            line(section.columns);
-        for (const QStringList &row : section.rows)
-            line(row);
-        for (const QString &note : section.notes)
-            line({note});
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (reason)
-        *reason = file.errorString();
-    return false;
+    return WriteSectionsCsv(heading(), sections, path, reason);
+}
+
+QString TaxYearRecord::heading() const
+{
+    return member.isEmpty() ? QStringLiteral("Ticketwise tax year %1").arg(year)
+                            : QStringLiteral("Ticketwise tax year %1 of %2").arg(year).arg(member);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claimbook.h"
+#include "recordsection.h"
 #include "seasonwinnings.h"
 #include "taxyear.h"
 
@@ -18,15 +19,10 @@
 // year's rule, for a return that itemizes. Amounts in cents.
 struct TaxYearRecord
 {
-    struct Section
-    {
-        QString title;
-        QStringList columns;
-        std::vector<QStringList> rows;
-        QStringList notes;
-    };
+    using Section = RecordSection;
 
     int year = 0;
+    QString member; // a pool's member whose record it is; empty for the player's own
     std::vector<Section> sections;
 
     // notClaimed: the season's winnings, where one is checked; null where
@@ -36,6 +32,8 @@ struct TaxYearRecord
 
     static QString notAdvice();
 
+    // "Ticketwise tax year 2026", "... of Ann Lee"
+    QString heading() const;
     // A CSV as Excel opens it, a section after another; false, with the
     // reason, where it could not be written.
     bool writeCsv(const QString &path, QString *reason) const;

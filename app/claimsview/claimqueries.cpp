@@ -11,7 +11,7 @@
 #include "loglistmodel.h"
 #include "playerstate.h"
 #include "reportlist.h"
-#include "taxyearpdf.h"
+#include "recordpdf.h"
 #include "taxyearrecord.h"
 #include "windowplacement.h"
 #include "winningsdue.h"
@@ -226,7 +226,7 @@ bool ClaimQueries::saveTaxYear(int year, const QString &path, bool pdf, QString 
                                m_listed.playerState(), today);
     const TaxYearRecord record =
         TaxYearRecord::of(year, m_claims->book(), m_log, winnings ? &*winnings : nullptr, today);
-    return pdf ? TaxYearPdf::write(record, path, reason) : record.writeCsv(path, reason);
+    return pdf ? RecordPdf::write(record.heading(), record.sections, path, reason) : record.writeCsv(path, reason);
 }
 
 // This year first, then the years before it.

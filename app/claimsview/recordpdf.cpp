@@ -1,4 +1,4 @@
-#include "taxyearpdf.h"
+#include "recordpdf.h"
 
 #include "pdfpages.h"
 
@@ -8,7 +8,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString *reason)
+bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &sections,
+                      const QString &path, QString *reason)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -18,7 +19,7 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
     {
         QPdfWriter pdf(&file);
         SetUpPdfPages(pdf);
-        pdf.setTitle(QStringLiteral("Ticketwise tax year %1").arg(record.year));
+        pdf.setTitle(heading);
         pdf.setCreator(QStringLiteral("Ticketwise"));
         QPainter painter;
         if (!painter.begin(&pdf)) {
@@ -36,8 +37,8 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
         int y = 0;
         const auto header = [&] {
             const QString about =
-                QStringLiteral("Ticketwise tax year %1, made %2")
-                    .arg(record.year)
+                QStringLiteral("%1, made %2")
+                    .arg(heading)
                     .arg(QLocale(QLocale::English)
                              .toString(QDate::currentDate(), QLocale::LongFormat));
             const QString number = QStringLiteral("Page %1").arg(pageNumber);
@@ -68,7 +69,7 @@ bool TaxYearPdf::write(const TaxYearRecord &record, const QString &path, QString
             painter.setFont(font);
         };
         header();
-        for (const TaxYearRecord::Section &section : record.sections) {
+        for (const RecordSection &section : sections) {
             y += line / 2;
             paragraph(section.title, true);
             if (!section.columns.isEmpty() && !section.rows.empty()) {
