@@ -1,0 +1,56 @@
+#include "poolprize.h"
+
+#include "claimwithholding.h"
+
+#include <algorithm>
+
+std::vector<PoolPrize> PoolPrize::of(const PoolLedger &ledger, const std::vector<Winning> &winnings,
+                                     const std::vector<ClaimRecord> &claims, int today)
+{
+    std::vector<PoolPrize> prizes;
+    if (ledger.pools().empty())
+        return prizes;
+    for (const Winning &winning : winnings) {
+        if (const PoolLedger::Pool *pool = ledger.poolOf(winning.ticket.game, winning.ticket.date,
+                                                         winning.ticket.numbers,
+                                                         winning.ticket.copy))
+            prizes.push_back(of(*pool, winning, claims, today));
+    }
+    return prizes;
+}
+
+PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
+                        const std::vector<ClaimRecord> &claims, int today)
+{
+    PoolPrize prize;
+    prize.winning = winning;
+    ClaimRecord &claim = prize.claim;
+    claim.game = winning.ticket.game;
+    claim.ticketDate = winning.ticket.date;
+    claim.numbers = winning.ticket.numbers;
+    claim.copy = winning.ticket.copy;
+    claim.drawDate = winning.drawDate;
+    const auto marked = std::find_if(claims.begin(), claims.end(),
+                                     [&](const ClaimRecord &each) { return each.sameDraw(claim); });
+    if (marked != claims.end()) {
+        claim = *marked;
+        prize.claimed = true;
+    } else {
+        // As Mark Claimed would suggest it today.
+        claim.claimed = std::max(today, winning.drawDate);
+        claim.state =
+            winning.rule ? QString::fromLatin1(winning.rule->code.data(), 2) : QString();
+        claim.prize = winning.dollars * 100;
+        claim.wager = winning.wager * 100;
+        claim.paid = claim.prize;
+        FillWithholding(claim);
+    }
+    const std::optional<PrizeSplit> kept =
+        prize.claimed ? PrizeSplit::claimedOf(pool, claim.game, claim.ticketDate, claim.numbers,
+                                              claim.copy, claim.drawDate)
+                      : std::nullopt;
+    prize.split = kept ? *kept
+                       : PrizeSplit::of(pool, claim.game, claim.drawDate, claim.paid,
+                                        claim.federal, claim.stateWithheld);
+    return prize;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "claimrecord.h"
+#include "poolledger.h"
+#include "prizesplit.h"
+#include "seasonwinnings.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// A winning draw of a pool's ticket: the prize, what was withheld of it
+// (as marked claimed, or as the year's rules would), and its split.
+struct PoolPrize
+{
+    Winning winning;
+    ClaimRecord claim; // as marked, or as it would be marked today
+    bool claimed = false;
+    PrizeSplit split;
+
+    // The winning draws of pools' tickets among the winnings given, each
+    // with the split kept with its claim, or the split of today's pools.
+    static std::vector<PoolPrize> of(const PoolLedger &ledger, const std::vector<Winning> &winnings,
+                                     const std::vector<ClaimRecord> &claims, int today);
+    // The claim and split of one winning draw of a pool's ticket.
+    static PoolPrize of(const PoolLedger::Pool &pool, const Winning &winning,
+                        const std::vector<ClaimRecord> &claims, int today);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "poolledger.h"
+#include "recordsection.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+// The sheet every member of a pool should hold before its next draw: the
+// pool, its manager and rules, each member with what they paid for the
+// coming draws and their share of the next, every ticket with its numbers
+// and draws, when it was made, and a line for each member to sign.
+struct PoolSheet
+{
+    QString heading;
+    std::vector<RecordSection> sections;
+
+    static PoolSheet of(const PoolLedger::Pool &pool, const QDateTime &made);
+};

@@ -1,0 +1,126 @@
+#include "splitstatement.h"
+
+#include "amounttext.h"
+#include "civildate.h"
+#include "groupclaim.h"
+#include "taxyear.h"
+
+namespace {
+
+QString dayText(int date)
+{
+    return QString::fromStdString(CivilDate::text(date));
+}
+
+QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
+QString monthText(int yyyymm)
+{
+    static const char *const months[] = {"January", "February", "March",     "April",
+                                         "May",     "June",     "July",      "August",
+                                         "September", "October", "November", "December"};
+    const int month = yyyymm % 100;
+    return month >= 1 && month <= 12
+               ? QStringLiteral("%1 %2").arg(QLatin1StringView(months[month - 1])).arg(yyyymm / 100)
+               : QString::number(yyyymm);
+}
+
+} // namespace
+
+SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize &prize)
+{
+    const ClaimRecord &claim = prize.claim;
+    const PrizeSplit &split = prize.split;
+    SplitStatement statement;
+    statement.heading = QStringLiteral("Ticketwise split of a prize: %1, %2, the draw of %3")
+                            .arg(pool.name, claim.game, dayText(claim.drawDate));
+
+    RecordSection about{QStringLiteral("The prize"), {}, {}, {}};
+    about.notes << QStringLiteral("%1, the draw of %2: %3 won %4%5.")
+                       .arg(claim.game, dayText(claim.drawDate), claim.numbers,
+                            CentsText(claim.paid),
+                            prize.claimed
+                                ? QStringLiteral(", claimed %1").arg(dayText(claim.claimed))
+                                : QStringLiteral(", not claimed yet"));
+    about.notes << QStringLiteral("Withheld: %1 federal, %2 state%3.")
+                       .arg(CentsText(claim.federal), CentsText(claim.stateWithheld),
+                            prize.claimed ? QString()
+                                          : QStringLiteral(", as the rules would withhold it"));
+    if (split.kept)
+        about.notes << QStringLiteral("%1 keeps prizes of %2 or less toward its next draws: this "
+                                      "one is not split.")
+                           .arg(pool.name, CentsText(pool.keptUpTo));
+    else if (split.shares.empty())
+        about.notes << QStringLiteral("No member's payment covers this draw: nobody was in for it.");
+    else
+        about.notes << QStringLiteral("Split %1 among the %2 member(s) in for the draw, in whole "
+                                      "cents: each exact share rounded down, the cents left over "
+                                      "given to the largest remainders, ties in the order members "
+                                      "joined. Withholding is split the same way.%3")
+                           .arg(pool.split == PoolEntry::Split::Equal
+                                    ? QStringLiteral("equally")
+                                    : QStringLiteral("by what each paid for the draw"))
+                           .arg(split.shares.size())
+                           .arg(split.claimed ? QStringLiteral(" As kept with the claim.")
+                                              : QString());
+    const int year = claim.claimed / 10000;
+    if (const TaxYear *rules = TaxYearOf(year)) {
+        if (NeedsW2G(*rules, claim.paid, claim.wager))
+            about.notes << QStringLiteral(
+                "This prize comes with a Form W-2G, judged on the whole prize of the ticket. "
+                "%1 fills in Form 5754 below and gives it to the payer, who makes each "
+                "member's own Form W-2G for their share; it is not sent to the IRS.")
+                               .arg(pool.manager);
+        else
+            about.notes << QStringLiteral("No Form W-2G comes with this prize by the rules of "
+                                          "%1, judged on the whole prize of the ticket.")
+                               .arg(year);
+    } else {
+        about.notes << QString::fromStdString(NoTaxYearText(year)) + u'.';
+    }
+    const GroupClaim &way = GroupClaimOf(claim.state.toStdString());
+    about.notes << QStringLiteral("How %1 pays a group: %2 (%3, checked %4).")
+                       .arg(claim.state.isEmpty() ? QStringLiteral("the lottery") : claim.state,
+                            text(way.says), text(way.source), monthText(way.checked));
+    statement.sections.push_back(std::move(about));
+
+    if (split.kept || split.shares.empty())
+        return statement;
+    RecordSection shares{QStringLiteral("Each member's share"),
+                         {QStringLiteral("Member"), QStringLiteral("Contact"),
+                          QStringLiteral("Paid for the draw"), QStringLiteral("Share"),
+                          QStringLiteral("Federal withheld"), QStringLiteral("State withheld"),
+                          QStringLiteral("Note")},
+                         {},
+                         {}};
+    for (const PrizeSplit::Share &share : split.shares)
+        shares.rows.push_back({share.member, share.contact,
+                               split.claimed ? QString() : CentsText(share.paid),
+                               CentsText(share.share), CentsText(share.federal),
+                               CentsText(share.stateWithheld),
+                               share.late ? QStringLiteral("paid for this draw after it was drawn")
+                                          : QString()});
+    shares.rows.push_back({QStringLiteral("Total"), QString(), QString(), CentsText(split.prize),
+                           CentsText(split.federal), CentsText(split.stateWithheld), QString()});
+    statement.sections.push_back(std::move(shares));
+
+    RecordSection form{QStringLiteral("Form 5754, Part II: persons to whom winnings are taxable"),
+                       {QStringLiteral("(a) Name"), QStringLiteral("(b) Taxpayer number"),
+                        QStringLiteral("(c) Address"), QStringLiteral("(d) Amount won"),
+                        QStringLiteral("(e) Winnings from identical wagers")},
+                       {},
+                       {}};
+    for (const PrizeSplit::Share &share : split.shares)
+        form.rows.push_back(
+            {share.member, QString(), share.contact, CentsText(share.share), QString()});
+    form.notes << QStringLiteral("Part I, the person to whom the winnings are paid: %1, who "
+                                 "received %2, %3 federal income tax withheld.")
+                      .arg(pool.manager, CentsText(split.prize), CentsText(split.federal))
+               << QStringLiteral("Each member writes their own taxpayer number: Ticketwise never "
+                                 "asks for one nor keeps it.");
+    statement.sections.push_back(std::move(form));
+    return statement;
+}
