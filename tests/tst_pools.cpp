@@ -1,0 +1,423 @@
+#include "groupclaim.h"
+#include "membertaxyear.h"
+#include "poolbook.h"
+#include "poolledger.h"
+#include "prizesplit.h"
+#include "sharesplit.h"
+#include "splitstatement.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Pools as a manager keeps them and a member checks them: every split
+// worked by hand, pools.csv read back whatever a spreadsheet or another
+// copy of the program did to it, and what cannot be taken refused.
+class TestPools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(path());
+    }
+    void centsAddUpToTheSum_data();
+    void centsAddUpToTheSum();
+    void aPrizeIsSplitAmongThoseInForItsDraw_data();
+    void aPrizeIsSplitAmongThoseInForItsDraw();
+    void aSpreadsheetsFileLosesNoLine_data();
+    void aSpreadsheetsFileLosesNoLine();
+    void badInputIsRefused_data();
+    void badInputIsRefused();
+    void eachStateSaysHowAGroupClaims_data();
+    void eachStateSaysHowAGroupClaims();
+    void aMembersYearAndTheStatement();
+
+private:
+    QString path() const { return m_dir.filePath("pools.csv"); }
+    void write(const QByteArray &bytes)
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readAll()
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+const QByteArray titles = "No.,Recorded,Pool,Entry,Member,Contact,Amount,Draws,Game,Ticket "
+                          "Date,Numbers,Copy,Draw,Claimed,Federal Withheld,State Withheld,Split,"
+                          "Small Prizes,Takes Back\r\n";
+
+// An office pool begun 12/01/2026, Ann its manager, three members joined
+// in the order Ann, Bo, Cy, one Powerball ticket (drawn Mon, Wed, Sat).
+QByteArray office(const QByteArray &split = "Equal", const QByteArray &small = "Split,",
+                  const QByteArray &keptUpTo = "")
+{
+    return titles + "1,12/01/2026 09:00:00,Office,Pool,Ann,,"
+           + keptUpTo + ",12/01/2026,,,,,,,,," + split + "," + small + "\r\n"
+           "2,12/01/2026 09:01:00,Office,Member,Ann,ann@example.com,,,,,,,,,,,,,\r\n"
+           "3,12/01/2026 09:02:00,Office,Member,Bo,,,,,,,,,,,,,,\r\n"
+           "4,12/01/2026 09:03:00,Office,Member,Cy,,,,,,,,,,,,,,\r\n"
+           "5,12/01/2026 09:04:00,Office,Ticket,,,,,Powerball,12/07/2026 x6,01 02 03 04 05 06,1,"
+           ",,,,,,\r\n";
+}
+
+QByteArray payment(int number, const QByteArray &day, const QByteArray &member,
+                   const QByteArray &amount, const QByteArray &draws)
+{
+    return QByteArray::number(number) + "," + day + " 10:00:00,Office,Payment," + member + ",," +
+           amount + "," + draws + ",,,,,,,,,,,\r\n";
+}
+
+QByteArray takenBack(int number, int what)
+{
+    return QByteArray::number(number) + ",12/05/2026 10:00:00,Office,Taken Back,,,,,,,,,,,,,,," +
+           QByteArray::number(what) + "\r\n";
+}
+
+} // namespace
+
+void TestPools::centsAddUpToTheSum_data()
+{
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QList<qint64>>("weights");
+    QTest::addColumn<QList<qint64>>("shares");
+    // 10000/3 = 3333.33 each: 3333 x 3 = 9999, the one cent left to the
+    // first of three equal remainders.
+    QTest::newRow("$100 among three") << qint64(10000) << QList<qint64>{1, 1, 1}
+                                      << QList<qint64>{3334, 3333, 3333};
+    // 2/3 = 0.67 each: nothing whole, the two cents to the first two joined.
+    QTest::newRow("two cents among three") << qint64(2) << QList<qint64>{1, 1, 1}
+                                           << QList<qint64>{1, 1, 0};
+    // 1000 x 1/3 = 333.33, x 2/3 = 666.67: 999, the cent to .67.
+    QTest::newRow("$10 by 1 and 2") << qint64(1000) << QList<qint64>{1, 2}
+                                    << QList<qint64>{333, 667};
+    // 101 x 3/10 = 30.3, x 3/10 = 30.3, x 4/10 = 40.4: 100, the cent to .4.
+    QTest::newRow("largest remainder, not first") << qint64(101) << QList<qint64>{3, 3, 4}
+                                                  << QList<qint64>{30, 30, 41};
+    QTest::newRow("no weight, no share") << qint64(500) << QList<qint64>{0, 1, 0}
+                                         << QList<qint64>{0, 500, 0};
+    QTest::newRow("nobody in") << qint64(500) << QList<qint64>{0, 0} << QList<qint64>{0, 0};
+    // Two billion dollars by weights near a trillion: no overflow. The first
+    // is 199999999999.8, the second 0.2: the cent left goes to the .8.
+    QTest::newRow("a jackpot by large weights")
+        << qint64(200'000'000'000) << QList<qint64>{999'999'999'999, 1}
+        << QList<qint64>{200'000'000'000, 0};
+}
+
+void TestPools::centsAddUpToTheSum()
+{
+    QFETCH(qint64, cents);
+    QFETCH(QList<qint64>, weights);
+    QFETCH(QList<qint64>, shares);
+    const std::vector<std::int64_t> w(weights.begin(), weights.end());
+    const std::vector<std::int64_t> got = SplitCents(cents, w);
+    QCOMPARE(QList<qint64>(got.begin(), got.end()), shares);
+}
+
+void TestPools::aPrizeIsSplitAmongThoseInForItsDraw_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<qint64>("prize");
+    QTest::addColumn<qint64>("federal");
+    QTest::addColumn<QString>("shares");
+    QTest::addColumn<QString>("federals");
+    QTest::addColumn<QString>("late");
+
+    const QByteArray paidAll = payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+                               payment(7, "12/06/2026", "Bo", "2.00", "12/09/2026") +
+                               payment(8, "12/06/2026", "Cy", "2.00", "12/09/2026");
+    // $100 three ways: 33.34, 33.33, 33.33; $24 withheld: 8 each.
+    QTest::newRow("equal, all in") << office() + paidAll << 20261209 << qint64(10000)
+                                   << qint64(2400) << "Ann 3334, Bo 3333, Cy 3333"
+                                   << "Ann 800, Bo 800, Cy 800" << "";
+    // Cy paid for the 12th only: Ann and Bo share the 9th, 50.00 each.
+    QTest::newRow("only those who paid for the draw")
+        << office() + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+               payment(7, "12/06/2026", "Bo", "2.00", "12/09/2026") +
+               payment(8, "12/06/2026", "Cy", "2.00", "12/12/2026")
+        << 20261209 << qint64(10000) << qint64(0) << "Ann 5000, Bo 5000" << "Ann 0, Bo 0" << "";
+    // Bo's $12 covers six draws (Mon 7 to Sat 19): $2 a draw, Ann's $4 one
+    // draw: weights 4 and 2, so 2/3 and 1/3 of $1,000.01: 666.67 and 333.33
+    // (100001 x 2/3 = 66667.33, x 1/3 = 33333.67; 100000 whole, the cent to
+    // .67, Bo's).
+    QTest::newRow("by what each paid for the draw")
+        << office("By amount paid") + payment(6, "12/06/2026", "Ann", "4.00", "12/09/2026") +
+               payment(7, "12/06/2026", "Bo", "12.00", "12/07/2026 x6")
+        << 20261209 << qint64(100001) << qint64(0) << "Ann 66667, Bo 33334" << "Ann 0, Bo 0"
+        << "";
+    // A run of the 7th to the 12th is three Powerball draws (7, 9, 12): $6
+    // is $2 a draw, as Ann's: halves.
+    QTest::newRow("a run counts the game's draws")
+        << office("By amount paid") + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+               payment(7, "12/06/2026", "Bo", "6.00", "12/07/2026 - 12/12/2026")
+        << 20261209 << qint64(1000) << qint64(0) << "Ann 500, Bo 500" << "Ann 0, Bo 0" << "";
+    // Bo paid on the 10th for the 9th: in, and marked so.
+    QTest::newRow("a payment recorded after its draw")
+        << office() + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+               payment(7, "12/10/2026", "Bo", "2.00", "12/09/2026")
+        << 20261209 << qint64(1001) << qint64(0) << "Ann 501, Bo 500" << "Ann 0, Bo 0" << "Bo";
+    // $50,000 among three: 16666.67, 16666.67, 16666.66; $12,000 withheld:
+    // 4000 each.
+    QTest::newRow("a large prize, withholding split the same way")
+        << office() + paidAll << 20261209 << qint64(5'000'000) << qint64(1'200'001)
+        << "Ann 1666667, Bo 1666667, Cy 1666666" << "Ann 400001, Bo 400000, Cy 400000" << "";
+    // Ann's payment taken back; then Bo's taken back, and that taken back.
+    QTest::newRow("what is taken back")
+        << office() + paidAll + takenBack(9, 6) + takenBack(10, 7) + takenBack(11, 10)
+        << 20261209 << qint64(1000) << qint64(0) << "Bo 500, Cy 500" << "Bo 0, Cy 0" << "";
+    QTest::newRow("a member taken back pays into no draw")
+        << office() + paidAll + takenBack(9, 4) << 20261209 << qint64(1000) << qint64(0)
+        << "Ann 500, Bo 500" << "Ann 0, Bo 0" << "";
+    QTest::newRow("a small prize kept") << office("Equal", "Kept,", "10.00") + paidAll
+                                        << 20261209 << qint64(1000) << qint64(0) << "kept" << ""
+                                        << "";
+    QTest::newRow("a prize above what is kept")
+        << office("Equal", "Kept,", "10.00") + paidAll << 20261209 << qint64(1001) << qint64(0)
+        << "Ann 334, Bo 334, Cy 333" << "Ann 0, Bo 0, Cy 0" << "";
+}
+
+void TestPools::aPrizeIsSplitAmongThoseInForItsDraw()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, draw);
+    QFETCH(qint64, prize);
+    QFETCH(qint64, federal);
+    QFETCH(QString, shares);
+    QFETCH(QString, federals);
+    QFETCH(QString, late);
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    QVERIFY2(book.unreadableLines().empty(), "every line is read");
+    const PoolLedger ledger(book.entries());
+    QVERIFY(ledger.problems().isEmpty());
+    const PrizeSplit split =
+        PrizeSplit::of(*ledger.pool(QStringLiteral("office")), "Powerball", draw, prize, federal, 0);
+    if (split.kept) {
+        QCOMPARE(QStringLiteral("kept"), shares);
+        return;
+    }
+    QStringList got;
+    QStringList gotFederal;
+    QStringList gotLate;
+    std::int64_t sum = 0;
+    std::int64_t federalSum = 0;
+    for (const PrizeSplit::Share &share : split.shares) {
+        got << QStringLiteral("%1 %2").arg(share.member).arg(share.share);
+        gotFederal << QStringLiteral("%1 %2").arg(share.member).arg(share.federal);
+        if (share.late)
+            gotLate << share.member;
+        sum += share.share;
+        federalSum += share.federal;
+    }
+    QCOMPARE(got.join(", "), shares);
+    QCOMPARE(gotFederal.join(", "), federals);
+    QCOMPARE(gotLate.join(", "), late);
+    QCOMPARE(sum, prize);
+    QCOMPARE(federalSum, federal);
+}
+
+void TestPools::aSpreadsheetsFileLosesNoLine_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QList<int>>("unreadable");
+    QTest::addColumn<QByteArray>("keptLine");
+
+    QTest::newRow("as written") << office() << 5 << QList<int>{} << QByteArray("Office,Ticket");
+    // Excel in German saves semicolons and the ANSI code page; the amount
+    // and the day in its own forms.
+    QTest::newRow("a German spreadsheet's save")
+        << QByteArray("No.;Recorded;Pool;Entry;Member;Amount;Draws\r\n"
+                      "1;1.12.2026 09:00;B\xfcro;Pool;Ann;;01.12.2026\r\n")
+               .replace("Pool;Ann;;", "Pool;Ann;;")
+        << 0 << QList<int>{2} << QByteArray("B\xc3\xbcro");
+    QTest::newRow("columns moved, one added, a line mangled")
+        << QByteArray("Entry,Pool,No.,Recorded,Member,Notes\r\n"
+                      "Member,Office,2,12/1/2026 9:01,Ann,pays cash\r\n"
+                      "Member,Office,x,12/1/2026 9:02,Bo,\r\n")
+        << 1 << QList<int>{3} << QByteArray("Member,Office,x,12/1/2026 9:02,Bo,");
+    QTest::newRow("a number written twice")
+        << office() + "5,12/02/2026 10:00:00,Office,Member,Di,,,,,,,,,,,,,,\r\n" << 5
+        << QList<int>{7} << QByteArray("Office,Member,Di");
+}
+
+void TestPools::aSpreadsheetsFileLosesNoLine()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, entries);
+    QFETCH(QList<int>, unreadable);
+    QFETCH(QByteArray, keptLine);
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    QCOMPARE(int(book.entries().size()), entries);
+    QCOMPARE(QList<int>(book.unreadableLines().begin(), book.unreadableLines().end()), unreadable);
+    // Another copy of the program adds a line meanwhile: this one reads it
+    // again before adding its own, and every line stays.
+    PoolBook other(path());
+    QCOMPARE(other.read(), PoolBook::Read::Read);
+    PoolEntry member;
+    member.pool = QStringLiteral("Office");
+    member.kind = PoolEntry::Kind::Member;
+    member.member = QStringLiteral("Other");
+    QString reason;
+    QVERIFY2(other.add({member}, &reason), qPrintable(reason));
+    member.member = QStringLiteral("Mine");
+    const std::optional<std::vector<int>> numbers = book.add({member}, &reason);
+    QVERIFY2(numbers, qPrintable(reason));
+    QVERIFY(book.readAgain());
+    QCOMPARE(numbers->front(), book.entries()[book.entries().size() - 2].number + 1);
+    const QByteArray bytes = readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY2(bytes.contains(keptLine), bytes.constData());
+    QVERIFY(bytes.contains(",Other,") && bytes.contains(",Mine,"));
+    PoolBook again(path());
+    QCOMPARE(again.read(), PoolBook::Read::Read);
+    QCOMPARE(int(again.entries().size()), entries + 2);
+    QCOMPARE(int(again.unreadableLines().size()), unreadable.size());
+}
+
+void TestPools::badInputIsRefused_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("draws");
+    QTest::addColumn<QString>("problem");
+    const int member = int(PoolEntry::Kind::Member);
+    const int payment = int(PoolEntry::Kind::Payment);
+    const int ticket = int(PoolEntry::Kind::Ticket);
+    QTest::newRow("a member named twice")
+        << member << "bo" << qint64(0) << "" << "bo is already a member of Office.";
+    QTest::newRow("a payment covering no draw")
+        << payment << "Bo" << qint64(200) << "12/09/2026 - 12/01/2026"
+        << "\"12/09/2026 - 12/01/2026\" covers no draw: write a day (12/09/2026), a run "
+           "(12/02/2026 - 12/30/2026) or a count of draws (12/02/2026 x10).";
+    QTest::newRow("a draw before the pool began")
+        << payment << "Bo" << qint64(200) << "11/30/2026"
+        << "\"11/30/2026\" covers a draw before Office began on 12/01/2026.";
+    QTest::newRow("an amount below zero")
+        << payment << "Bo" << qint64(-200) << "12/09/2026" << "A payment cannot be below zero.";
+    QTest::newRow("a payment of no member")
+        << payment << "Di" << qint64(200) << "12/09/2026" << "Di is no member of Office.";
+    QTest::newRow("a ticket added twice")
+        << ticket << "" << qint64(0) << "12/07/2026 x6"
+        << "The ticket Powerball, 01 02 03 04 05 06 is already in Office.";
+    QTest::newRow("a ticket of another pool")
+        << ticket << "Other" << qint64(0) << "12/07/2026 x6"
+        << "The ticket Powerball, 01 02 03 04 05 06 is in another pool, Office.";
+    QTest::newRow("a payment that is fine") << payment << "Bo" << qint64(0) << "12/09/2026" << "";
+}
+
+void TestPools::badInputIsRefused()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, member);
+    QFETCH(qint64, amount);
+    QFETCH(QString, draws);
+    QFETCH(QString, problem);
+    write(office() + "6,12/01/2026 09:05:00,Other,Pool,Di,,,12/01/2026,,,,,,,,,Equal,Split,\r\n");
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    PoolEntry entry;
+    entry.pool = kind == int(PoolEntry::Kind::Ticket) && !member.isEmpty() ? member : "Office";
+    entry.kind = PoolEntry::Kind(kind);
+    entry.member = member;
+    entry.amount = amount;
+    entry.draws = draws;
+    entry.game = QStringLiteral("Powerball");
+    entry.ticketDate = draws;
+    entry.numbers = QStringLiteral("01 02 03 04 05 06");
+    QCOMPARE(ledger.problemOf(entry), problem);
+}
+
+void TestPools::eachStateSaysHowAGroupClaims_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("way");
+    QTest::addColumn<QString>("says");
+    using Way = GroupClaim::Way;
+    QTest::newRow("Michigan: a club's tax number") << "MI" << int(Way::ClubTaxNumber) << "Employer";
+    QTest::newRow("Arizona: a form each") << "az" << int(Way::FormEachMember) << "each member";
+    QTest::newRow("New Jersey: split on request") << "NJ" << int(Way::SplitOnRequest) << "split";
+    QTest::newRow("California: up to 100 apart") << "CA" << int(Way::PaidApart) << "100 members";
+    QTest::newRow("New York: the bearer") << "ny" << int(Way::Representative) << "Form 5754";
+    QTest::newRow("Montana: ask") << "MT" << int(Way::AskTheLottery) << "ask the lottery";
+    QTest::newRow("no state: ask") << "" << int(Way::AskTheLottery) << "ask the lottery";
+}
+
+void TestPools::eachStateSaysHowAGroupClaims()
+{
+    QFETCH(QString, code);
+    QFETCH(int, way);
+    QFETCH(QString, says);
+    const GroupClaim &claim = GroupClaimOf(code.toStdString());
+    QCOMPARE(int(claim.way), way);
+    QVERIFY(QString::fromUtf8(claim.says.data(), claim.says.size()).contains(says));
+    QVERIFY(!claim.source.empty());
+    QVERIFY(claim.checked >= 202612);
+}
+
+void TestPools::aMembersYearAndTheStatement()
+{
+    // $50,000 claimed 12/20/2026 and kept with its split; Bo also paid
+    // $2.00 and $12.00 in 2026.
+    write(office() + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+          payment(7, "12/06/2026", "Bo", "2.00", "12/09/2026") +
+          payment(8, "12/06/2026", "Bo", "12.00", "12/12/2026 x6") +
+          "9,12/20/2026 10:00:00,Office,Share,Ann,,25000.00,,Powerball,12/07/2026 x6,"
+          "01 02 03 04 05 06,1,12/09/2026,12/20/2026,6000.00,0.00,,,\r\n"
+          "10,12/20/2026 10:00:00,Office,Share,Bo,,25000.00,,Powerball,12/07/2026 x6,"
+          "01 02 03 04 05 06,1,12/09/2026,12/20/2026,6000.00,0.00,,,\r\n");
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    const TaxYearRecord bo = MemberTaxYear(2026, ledger, QStringLiteral("bo"));
+    QCOMPARE(bo.heading(), QStringLiteral("Ticketwise tax year 2026 of bo"));
+    QCOMPARE(bo.sections[0].rows.size(), std::size_t(1));
+    QCOMPARE(bo.sections[0].notes[0], QStringLiteral("$25,000 won, $6,000 federal and $0 "
+                                                     "state withheld."));
+    QCOMPARE(bo.sections[1].notes[0], QStringLiteral("$14 paid in."));
+    QCOMPARE(MemberTaxYear(2027, ledger, "Bo").sections[0].rows.size(), std::size_t(0));
+
+    // The statement of that prize: the split kept with the claim, a W-2G,
+    // Form 5754's rows with no taxpayer number, and Texas's way.
+    const PoolLedger::Pool &pool = *ledger.pool("Office");
+    PoolPrize prize;
+    prize.claimed = true;
+    prize.claim.game = "Powerball";
+    prize.claim.ticketDate = "12/07/2026 x6";
+    prize.claim.numbers = "01 02 03 04 05 06";
+    prize.claim.drawDate = 20261209;
+    prize.claim.claimed = 20261220;
+    prize.claim.state = "TX";
+    prize.claim.paid = prize.claim.prize = 5'000'000;
+    prize.claim.wager = 200;
+    prize.claim.federal = 1'200'000;
+    prize.split = *PrizeSplit::claimedOf(pool, prize.claim.game, prize.claim.ticketDate,
+                                         prize.claim.numbers, 1, 20261209);
+    const SplitStatement statement = SplitStatement::of(pool, prize);
+    const QString about = statement.sections[0].notes.join('\n');
+    QVERIFY2(about.contains("comes with a Form W-2G"), qPrintable(about));
+    QVERIFY2(about.contains("How TX pays a group: a group may play"), qPrintable(about));
+    const RecordSection &form = statement.sections[2];
+    QCOMPARE(form.rows.size(), std::size_t(2));
+    QCOMPARE(form.rows[0], (QStringList{"Ann", "", "ann@example.com", "$25,000", ""}));
+    QVERIFY(form.notes[0].contains("received $50,000, $12,000 federal"));
+}
+
+QTEST_GUILESS_MAIN(TestPools)
+#include "tst_pools.moc"
