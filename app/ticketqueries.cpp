@@ -4,6 +4,7 @@
 #include "claimqueries.h"
 #include "contextmenukeys.h"
 #include "exportqueries.h"
+#include "poolqueries.h"
 #include "reportlist.h"
 #include "seasonqueries.h"
 
@@ -16,7 +17,8 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
       m_bars(new BarQueries(list, findBar, checkBar, noticeBar, log, listed, columnWidths)),
       m_season(new SeasonQueries(*m_bars, list, log, listed, reading)),
       m_claims(new ClaimQueries(*m_bars, list, log, listed)),
-      m_exports(new ExportQueries(*m_bars, *m_season, list, log, listed))
+      m_exports(new ExportQueries(*m_bars, *m_season, list, log, listed)),
+      m_pools(new PoolQueries(list, log, listed, *m_claims))
 {
     connect(m_season, &SeasonQueries::resultsFileChecked, this, &TicketQueries::resultsFileChecked);
     connect(m_season, &SeasonQueries::resultsFetched, this, &TicketQueries::resultsFetched);
@@ -51,6 +53,12 @@ TicketQueries::TicketQueries(ReportList &list, FindBar &findBar, CheckBar &check
     QAction *markClaimed = addAction(QStringLiteral("&Mark Claimed..."), {});
     markClaimed->setObjectName(QStringLiteral("MarkClaimedAction"));
     connect(markClaimed, &QAction::triggered, m_claims, &ClaimQueries::markSelected);
+    QAction *addToPool = addAction(QStringLiteral("&Add to Pool..."), {});
+    addToPool->setObjectName(QStringLiteral("AddToPoolAction"));
+    connect(addToPool, &QAction::triggered, m_pools, &PoolQueries::addSelectedToPool);
+    QAction *pools = addAction(QStringLiteral("P&ools..."), {});
+    pools->setObjectName(QStringLiteral("PoolsAction"));
+    connect(pools, &QAction::triggered, m_pools, &PoolQueries::openPoolsWindow);
     QAction *taxPdf = addAction(QStringLiteral("Save &Tax Year as PDF..."), {});
     taxPdf->setObjectName(QStringLiteral("TaxYearPdfAction"));
     connect(taxPdf, &QAction::triggered, this, [this] { m_claims->askTaxYear(true); });
@@ -128,12 +136,15 @@ bool TicketQueries::saveReport(const QString &path, QString *errorString)
 
 QString TicketQueries::openClaims(const QString &logPath, QUndoStack *undo)
 {
-    return m_claims->openClaims(logPath, undo);
+    const QString claims = m_claims->openClaims(logPath, undo);
+    const QString pools = m_pools->openPools(logPath, undo);
+    return claims.isEmpty() || pools.isEmpty() ? claims + pools : claims + u' ' + pools;
 }
 
-bool TicketQueries::saveTaxYear(int year, const QString &path, bool pdf, QString *reason)
+bool TicketQueries::saveTaxYear(int year, const QString &path, bool pdf, QString *reason,
+                                const QString &member)
 {
-    return m_claims->saveTaxYear(year, path, pdf, reason);
+    return m_claims->saveTaxYear(year, path, pdf, reason, member);
 }
 
 void TicketQueries::remindOfClaims()

@@ -15,6 +15,7 @@ class FindBar;
 class ListedTickets;
 class LogListModel;
 class NoticeBar;
+class PoolQueries;
 class QAction;
 class QKeySequence;
 class QUndoStack;
@@ -56,12 +57,15 @@ public:
     // A PDF of what is listed: the lines that sum it up, the chart, and the
     // tickets that won; false, with the reason, where it could not be saved.
     bool saveReport(const QString &path, QString *errorString = nullptr);
-    // Reads the claims marked beside the log, whose marks undo as any other
-    // step; what to tell the user where they could not be read.
+    // Reads the claims marked and the pools kept beside the log, whose
+    // steps undo as any other; what to tell the user where they could not
+    // be read.
     QString openClaims(const QString &logPath, QUndoStack *undo);
     // The year's record for taxes, as a PDF or a CSV; false, with the
     // reason, where it could not be saved.
-    bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr);
+    bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr,
+                     const QString &member = {});
+    PoolQueries &pools() const { return *m_pools; }
     // Checks the log against the kept files of past draws in the background,
     // and tells of the prizes whose deadline is near or just passed.
     void remindOfClaims();
@@ -78,4 +82,5 @@ private:
     SeasonQueries *m_season;
     ClaimQueries *m_claims;
     ExportQueries *m_exports;
+    PoolQueries *m_pools;
 };

@@ -34,6 +34,7 @@ struct Winning
     ClaimDeadline deadline;
     std::int64_t wager = 0; // what its play cost, add-ons included, dollars
     int claimedOn = 0;      // yyyymmdd, where marked claimed
+    QString pool;           // a pool's ticket: its split, "Office: Ann $25,000, Bo $25,000"
 
     // "by 06/06/2027, 180 days, at a store", "expired 06/06/2026", or what a
     // state the table does not know reads.

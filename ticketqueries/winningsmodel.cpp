@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr std::array<const char *, WinningsModel::Columns> titles = {"GAME", "DRAW", "NUMBERS",
-                                                                     "PRIZE", "CLAIM"};
-constexpr std::array<const char *, WinningsModel::Columns> spoken = {"Game", "Draw", "Numbers",
-                                                                     "Prize", "Claim"};
+constexpr std::array<const char *, WinningsModel::Columns> titles = {"GAME",  "DRAW",  "NUMBERS",
+                                                                     "PRIZE", "CLAIM", "POOL"};
+constexpr std::array<const char *, WinningsModel::Columns> spoken = {"Game",  "Draw",  "Numbers",
+                                                                     "Prize", "Claim", "Pool"};
 
 } // namespace
 
@@ -46,6 +46,8 @@ QString WinningsModel::text(const Winning &winning, int column) const
         return winning.prize;
     case Claim:
         return winning.claimText(m_today);
+    case Pool:
+        return winning.pool;
     }
     return {};
 }

@@ -8,7 +8,7 @@
 
 // The winning draws of a season as a table, the soonest deadline first:
 // the game and its state, the draw's day, the numbers, the prize, and by
-// when and where to claim it. A screen reader hears each cell whole, with
+// when and where to claim it, and a pool's split of it. A screen reader hears each cell whole, with
 // its column's name.
 class WinningsModel : public QAbstractTableModel
 {
@@ -22,6 +22,7 @@ public:
         Numbers,
         Prize,
         Claim,
+        Pool,
         Columns
     };
 

@@ -74,8 +74,11 @@ void ClaimMarks::ask(const Winning &winning, const LogList &log)
                              m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    auto *step = new MarkClaimedStep(m_book, dialog.record(),
-                                     [this](const QString &problem) { emit changed(problem); });
+    auto *step = new QUndoCommand(QStringLiteral("Mark Claimed"));
+    new MarkClaimedStep(m_book, dialog.record(),
+                        [this](const QString &problem) { emit changed(problem); }, step);
+    if (m_alsoOnClaim)
+        m_alsoOnClaim(dialog.record(), step);
     if (m_undo)
         m_undo->push(step);
     else {

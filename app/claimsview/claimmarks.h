@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include <functional>
+
 class QWidget;
 
 // The prizes the player marked claimed, in claims.csv beside the log in
@@ -30,6 +32,10 @@ public:
     // ticket wherever its row is now; refused, with the reason, where the
     // log no longer holds it.
     void ask(const Winning &winning, const LogList &log);
+    // What else marking a claim does, as a part of the same undo step: a
+    // pool's prize keeps its split.
+    using AlsoOnClaim = std::function<void(const ClaimRecord &claim, QUndoCommand *step)>;
+    void setAlsoOnClaim(AlsoOnClaim also) { m_alsoOnClaim = std::move(also); }
 
 signals:
     // A mark was made or taken back; problem says where claims.csv could
@@ -42,4 +48,5 @@ private:
     QWidget *m_window;
     QPointer<QUndoStack> m_undo;
     ClaimBook m_book;
+    AlsoOnClaim m_alsoOnClaim;
 };

@@ -8,6 +8,8 @@
 #include "filewarning.h"
 #include "keptdraws.h"
 #include "listedtickets.h"
+#include "membertaxyear.h"
+#include "poolprize.h"
 #include "loglistmodel.h"
 #include "playerstate.h"
 #include "reportlist.h"
@@ -68,6 +70,44 @@ void ClaimQueries::askState()
     emit claimsChanged();
 }
 
+void ClaimQueries::setPools(std::function<const PoolLedger *()> ledger,
+                            ClaimMarks::AlsoOnClaim alsoOnClaim)
+{
+    m_pools = std::move(ledger);
+    m_claims->setAlsoOnClaim(std::move(alsoOnClaim));
+}
+
+std::vector<Winning> ClaimQueries::seasonWinnings() const
+{
+    const HistoryCheck *season = m_listed.season();
+    if (!season)
+        return {};
+    return WinningsDue(m_log, *season, m_listed.listed(), m_claims->book().records(),
+                       m_listed.playerState(), Today());
+}
+
+const std::vector<ClaimRecord> &ClaimQueries::claimRecords() const
+{
+    return m_claims->book().records();
+}
+
+void ClaimQueries::showPools(std::vector<Winning> &winnings) const
+{
+    const PoolLedger *ledger = m_pools ? m_pools() : nullptr;
+    if (!ledger || ledger->pools().empty())
+        return;
+    const int today = Today();
+    for (Winning &winning : winnings) {
+        const TicketCopy &ticket = winning.ticket;
+        if (const PoolLedger::Pool *pool =
+                ledger->poolOf(ticket.game, ticket.date, ticket.numbers, ticket.copy))
+            winning.pool =
+                PoolPrize::of(*pool, winning, m_claims->book().records(), today).split.text();
+        else
+            winning.pool.clear();
+    }
+}
+
 void ClaimQueries::followListing()
 {
     if (m_winningsWindow && m_winningsWindow->isVisible() && !m_showsReminded)
@@ -116,7 +156,9 @@ void ClaimQueries::remindOfClaims()
             m_bars.showNoticeWhenFree(text, QStringLiteral("List Them"), [this, today] {
                 openWinnings();
                 m_showsReminded = true;
-                m_winnings.setWinnings(m_reminded, today);
+                std::vector<Winning> shown = m_reminded;
+                showPools(shown);
+                m_winnings.setWinnings(std::move(shown), today);
                 m_winningsWindow->setLine(
                     QStringLiteral("Prizes whose deadline is near, or passed in the last 30 days"));
             });
@@ -140,6 +182,7 @@ void ClaimQueries::followLog()
     if (m_winningsWindow && m_showsReminded) {
         std::vector<Winning> shown = m_winnings.winnings();
         follow(shown);
+        showPools(shown);
         m_winnings.setWinnings(std::move(shown), Today());
     }
 }
@@ -205,10 +248,8 @@ void ClaimQueries::showWinnings()
     m_showsReminded = false;
     const int today = Today();
     const HistoryCheck *season = m_listed.season();
-    std::vector<Winning> winnings;
-    if (season)
-        winnings = WinningsDue(m_log, *season, m_listed.listed(), m_claims->book().records(),
-                               m_listed.playerState(), today);
+    std::vector<Winning> winnings = seasonWinnings();
+    showPools(winnings);
     const QString line = WinningsLine(winnings, today);
     m_winnings.setWinnings(std::move(winnings), today);
     m_winningsWindow->setLine(
@@ -217,8 +258,15 @@ void ClaimQueries::showWinnings()
                                 "for the winnings of its tickets"));
 }
 
-bool ClaimQueries::saveTaxYear(int year, const QString &path, bool pdf, QString *reason)
+bool ClaimQueries::saveTaxYear(int year, const QString &path, bool pdf, QString *reason,
+                               const QString &member)
 {
+    if (!member.isEmpty()) {
+        const PoolLedger *ledger = m_pools ? m_pools() : nullptr;
+        const TaxYearRecord record = MemberTaxYear(year, ledger ? *ledger : PoolLedger({}), member);
+        return pdf ? RecordPdf::write(record.heading(), record.sections, path, reason)
+                   : record.writeCsv(path, reason);
+    }
     const int today = Today();
     std::optional<std::vector<Winning>> winnings;
     if (const HistoryCheck *season = m_listed.season())
@@ -242,14 +290,37 @@ void ClaimQueries::askTaxYear(bool pdf)
                                                0, false, &chosen);
     if (!chosen)
         return;
+    // A pool's member may have a record of their own.
+    QString member;
+    QStringList whose;
+    if (const PoolLedger *ledger = m_pools ? m_pools() : nullptr) {
+        for (const PoolLedger::Pool &pool : ledger->pools()) {
+            for (const PoolLedger::Member &each : pool.members) {
+                if (!whose.contains(each.name, Qt::CaseInsensitive))
+                    whose << each.name;
+            }
+        }
+    }
+    if (!whose.isEmpty()) {
+        const QString yours = QStringLiteral("Yours: the log's tickets and claims");
+        member = QInputDialog::getItem(m_list.window(), QStringLiteral("Tax Year"),
+                                       QStringLiteral("Whose record of %1?").arg(year),
+                                       QStringList{yours} + whose, 0, false, &chosen);
+        if (!chosen)
+            return;
+        if (member == yours)
+            member.clear();
+    }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString kind = pdf ? QStringLiteral("PDF") : QStringLiteral("CSV");
     const QString path = QFileDialog::getSaveFileName(
         m_list.window(), QStringLiteral("Save Tax Year as %1").arg(kind),
-        QDir(documents).filePath(QStringLiteral("ticketwise-tax-%1.%2").arg(year, kind.toLower())),
+        QDir(documents).filePath(
+            QStringLiteral("ticketwise-tax-%1%2.%3")
+                .arg(year, member.isEmpty() ? QString() : u'-' + member, kind.toLower())),
         QStringLiteral("%1 files (*.%2)").arg(kind, kind.toLower()));
     QString reason;
-    if (!path.isEmpty() && !saveTaxYear(year.toInt(), path, pdf, &reason))
+    if (!path.isEmpty() && !saveTaxYear(year.toInt(), path, pdf, &reason, member))
         WarnNotWritten(m_list.window(),
                        QStringLiteral("The tax year could not be saved to \"%1\".")
                            .arg(QDir::toNativeSeparators(path)),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "claimmarks.h"
 #include "winningsmodel.h"
 
 #include <QList>
@@ -9,7 +10,7 @@
 #include <vector>
 
 class BarQueries;
-class ClaimMarks;
+class PoolLedger;
 class ClaimReminder;
 class ListedTickets;
 class LogListModel;
@@ -35,7 +36,10 @@ public:
     QString openClaims(const QString &logPath, QUndoStack *undo);
     // The year's record for taxes, as a PDF or a CSV; false, with the
     // reason, where it could not be saved.
-    bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr);
+    // member: a pool member's record, of their shares and payments; empty
+    // for the player's own.
+    bool saveTaxYear(int year, const QString &path, bool pdf, QString *reason = nullptr,
+                     const QString &member = {});
     // Checks the log against the kept files of past draws in the background,
     // and tells of the prizes whose deadline is near or just passed.
     void remindOfClaims();
@@ -50,6 +54,12 @@ public:
     // The season's winnings follow its listing; the reminder's list, the
     // log, and no listing empties it.
     void followListing();
+    // The pools the log's tickets may be in, and what marking one of their
+    // prizes claimed adds to them.
+    void setPools(std::function<const PoolLedger *()> ledger, ClaimMarks::AlsoOnClaim alsoOnClaim);
+    // The winning draws of the season listed; none where none is checked.
+    std::vector<Winning> seasonWinnings() const;
+    const std::vector<ClaimRecord> &claimRecords() const;
 
 signals:
     // What was claimed, or the state claims are made in, changed.
@@ -58,6 +68,8 @@ signals:
 private:
     void showWinnings();
     void followLog();
+    // Each winning draw of a pool's ticket says its pool's split.
+    void showPools(std::vector<Winning> &winnings) const;
 
     BarQueries &m_bars;
     ReportList &m_list;
@@ -70,4 +82,5 @@ private:
     std::vector<Winning> m_reminded; // what the reminder found, as the log is now
     bool m_showsReminded = false;    // the Winnings window lists it
     QList<QAction *> m_taxYearActions;
+    std::function<const PoolLedger *()> m_pools;
 };

@@ -16,7 +16,8 @@ class MarkClaimedStep : public QUndoCommand
 {
 public:
     MarkClaimedStep(ClaimBook &book, ClaimRecord record,
-                    std::function<void(const QString &problem)> report);
+                    std::function<void(const QString &problem)> report,
+                    QUndoCommand *parent = nullptr);
 
     void redo() override;
     void undo() override;

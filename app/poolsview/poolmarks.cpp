@@ -1,0 +1,66 @@
+#include "poolmarks.h"
+
+#include "poolentriesstep.h"
+
+#include <QDir>
+
+PoolMarks::PoolMarks(QObject *parent)
+    : QObject(parent), m_book(QString()), m_ledger(std::make_unique<PoolLedger>(m_book.entries()))
+{
+}
+
+QString PoolMarks::open(const QString &logPath)
+{
+    m_book = PoolBook(PoolBook::besideLog(logPath));
+    const PoolBook::Read read = m_book.read();
+    m_ledger = std::make_unique<PoolLedger>(m_book.entries());
+    if (read == PoolBook::Read::KeptAside)
+        return m_book.keptAside().isEmpty()
+                   ? QStringLiteral("Your pools, %1, could not be read; it is left as it is, and "
+                                    "no pool can be changed until it is mended or moved.")
+                         .arg(QDir::toNativeSeparators(m_book.path()))
+                   : QStringLiteral("Your pools could not be read: the file is kept as %1, and "
+                                    "new pools start a new one.")
+                         .arg(QDir::toNativeSeparators(m_book.keptAside()));
+    const std::vector<int> &lines = m_book.unreadableLines();
+    if (lines.empty())
+        return {};
+    QStringList numbers;
+    for (const int line : lines)
+        numbers << QString::number(line);
+    return QStringLiteral("%1 of your pools, %2, could not be read: kept as %3, and the rest is "
+                          "used.")
+        .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(numbers[0])
+                               : QStringLiteral("Lines %1").arg(numbers.join(u", ")),
+             QDir::toNativeSeparators(m_book.path()),
+             lines.size() == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
+}
+
+QString PoolMarks::add(std::vector<PoolEntry> entries, const QString &text)
+{
+    for (const PoolEntry &entry : entries) {
+        if (const QString problem = m_ledger->problemOf(entry); !problem.isEmpty())
+            return problem;
+    }
+    auto *step = new PoolEntriesStep(m_book, std::move(entries), text,
+                                     [this](const QString &problem) { report(problem); });
+    if (m_undo) {
+        m_undo->push(step);
+    } else {
+        step->redo();
+        delete step;
+    }
+    return {};
+}
+
+void PoolMarks::addWith(QUndoCommand *parent, std::vector<PoolEntry> entries)
+{
+    new PoolEntriesStep(m_book, std::move(entries), parent->text(),
+                        [this](const QString &problem) { report(problem); }, parent);
+}
+
+void PoolMarks::report(const QString &problem)
+{
+    m_ledger = std::make_unique<PoolLedger>(m_book.entries());
+    emit changed(problem);
+}

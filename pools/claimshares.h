@@ -1,0 +1,15 @@
+#pragma once
+
+#include "claimrecord.h"
+#include "poolledger.h"
+#include "poolentry.h"
+
+#include <vector>
+
+// The lines that keep a pool's prize marked claimed with its split: each
+// member's share of what was paid and withheld, as the pool stands, and
+// the taking back of a split kept before for the same draw, where the
+// claim is marked again. Nothing where the pool keeps the prize or nobody
+// was in for the draw.
+std::vector<PoolEntry> ClaimShares(const PoolLedger &ledger, const PoolLedger::Pool &pool,
+                                   const ClaimRecord &claim);
