@@ -82,9 +82,16 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
         about.notes << QString::fromStdString(NoTaxYearText(year)) + u'.';
     }
     const GroupClaim &way = GroupClaimOf(claim.state.toStdString());
-    about.notes << QStringLiteral("How %1 pays a group: %2 (%3, checked %4).")
-                       .arg(claim.state.isEmpty() ? QStringLiteral("the lottery") : claim.state,
-                            text(way.says), text(way.source), monthText(way.checked));
+    if (way.code.empty())
+        about.notes << QStringLiteral("How a group claims: %1 (Ticketwise knows no rule of %2 "
+                                      "for it).")
+                           .arg(text(way.says), claim.state.isEmpty()
+                                                    ? QStringLiteral("the ticket's state")
+                                                    : claim.state);
+    else
+        about.notes << QStringLiteral("How %1 pays a group: %2 (%3, checked %4).")
+                           .arg(claim.state, text(way.says), text(way.source),
+                                monthText(way.checked));
     statement.sections.push_back(std::move(about));
 
     if (split.kept || split.shares.empty())
@@ -110,7 +117,7 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
     RecordSection form{QStringLiteral("Form 5754, Part II: persons to whom winnings are taxable"),
                        {QStringLiteral("(a) Name"), QStringLiteral("(b) Taxpayer number"),
                         QStringLiteral("(c) Address"), QStringLiteral("(d) Amount won"),
-                        QStringLiteral("(e) Winnings from identical wagers")},
+                        QStringLiteral("(e) Identical wagers")},
                        {},
                        {}};
     for (const PrizeSplit::Share &share : split.shares)

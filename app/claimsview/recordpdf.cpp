@@ -79,9 +79,12 @@ bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &
                 std::vector<int> widths(std::size_t(columns), 0);
                 std::vector<int> advances;
                 advances.reserve(section.rows.size() * std::size_t(columns));
+                // Titles are bold: measured so, so that none is cut.
+                QFont boldFont = font;
+                boldFont.setBold(true);
+                const QFontMetrics bold(boldFont, painter.device());
                 for (qsizetype column = 0; column < columns; ++column)
-                    widths[std::size_t(column)] =
-                        metrics.horizontalAdvance(section.columns[column]) + 8;
+                    widths[std::size_t(column)] = bold.horizontalAdvance(section.columns[column]) + 8;
                 for (const QStringList &row : section.rows) {
                     for (qsizetype column = 0; column < columns; ++column) {
                         advances.push_back(metrics.horizontalAdvance(row.value(column)));
