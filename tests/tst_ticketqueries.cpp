@@ -19,6 +19,9 @@
 #include "noticebar.h"
 #include "numbercounts.h"
 #include "pdfpages.h"
+#include "poolqueries.h"
+#include "poolswindow.h"
+#include "texttablemodel.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
@@ -31,6 +34,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
@@ -149,6 +153,7 @@ private slots:
     void aClaimAsTypedIsTakenOrRefused();
     void aClaimIsReadInEveryLocale();
     void aPrizeNotKnownIsAskedFor();
+    void aPoolFromItsMembersToEachShare();
     void menusAndWindowsAsBothPlatformsExpect();
     void unreadableClaimsAreKeptAside();
     void taxYearIsReadBack();
@@ -1784,6 +1789,119 @@ void TestTicketQueries::winningsSayByWhenAndWhere()
     ClaimBook book(claims);
     QCOMPARE(book.read(), ClaimBook::Read::Read);
     QCOMPARE(book.records().size(), std::size_t(1));
+}
+
+// An office pool as its manager keeps it in the Pools window: begun
+// 11/01/2026, Ann and Bo each paid $2 for the 11/28/2026 draw, whose 4 of 5
+// won $100 (Texas, a store): $50 each. Bo's payment taken back, Ann is the
+// only one in: $100. Undone in the Pools window, $50 each again.
+void TestTicketQueries::aPoolFromItsMembersToEachShare()
+{
+    m_settings->settings().setValue("state", "TX");
+    const auto putBack = qScopeGuard([this] { m_settings->settings().remove("state"); });
+    for (const auto &[name, text] : {std::pair{"Text8", "Powerball"}, {"Text9", "11/28/2026"},
+                                     {"Text10", "2 4 6 8 9 10"}})
+        field(name)->setText(text);
+    QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    const QString results = m_dir->filePath("powerball.csv");
+    writeBytes(results, "Draw Date,Winning Numbers,Powerball,Power Play\r\n"
+                        "11/28/2026,2 4 6 8 10,9,2\r\n");
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::keyClicks(field("CheckGame"), "powerball");
+    TicketQueries &queries = m_window->findChild<ManagerPage *>()->queries();
+    QSignalSpy checked(&queries, &TicketQueries::resultsFileChecked);
+    queries.checkResultsFile(results);
+    QTRY_COMPARE(checked.count(), 1);
+
+    m_window->findChild<QAction *>("PoolsAction")->trigger();
+    PoolsWindow *pools = queries.pools().poolsWindow();
+    QVERIFY(pools && pools->isVisible());
+    std::list<QAbstractItemModelTester> testers;
+    for (const PoolsWindow::Table table :
+         {PoolsWindow::Members, PoolsWindow::Payments, PoolsWindow::Tickets, PoolsWindow::Prizes})
+        testers.emplace_back(&pools->model(table),
+                             QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Each dialog answered as typed; a problem keeps it open, and is read.
+    QList<std::pair<const char *, QString>> typed;
+    QString problem;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (dialog->objectName() != "PoolEntry") {
+            dialog->accept(); // Add to Pool's choice of pool, and what it refused
+            return;
+        }
+        if (auto *said = dialog->findChild<QLabel *>("PoolEntryProblem"); !said->text().isEmpty()) {
+            problem = said->text();
+            dialog->reject();
+            return;
+        }
+        for (const auto &[name, text] : typed)
+            dialog->findChild<QLineEdit *>(name)->setText(text);
+        dialog->accept();
+    });
+    answering.start(20);
+    const auto ask = [&](const char *button, QList<std::pair<const char *, QString>> fields) {
+        typed = std::move(fields);
+        QTest::mouseClick(pools->findChild<QPushButton *>(button), Qt::LeftButton);
+    };
+    ask("PoolsNew", {{"PoolName", "Office"}, {"PoolManager", "Ann"}, {"PoolBegan", "11/01/2026"}});
+    QCOMPARE(pools->currentPool(), "Office");
+    ask("PoolsAddMember", {{"MemberName", "Ann"}, {"MemberContact", "ann@example.com"}});
+    ask("PoolsAddMember", {{"MemberName", "Bo"}});
+    ask("PoolsAddMember", {{"MemberName", "bo"}});
+    QCOMPARE(problem, "bo is already a member of Office.");
+    ask("PoolsRecordPayment", {{"PaymentAmount", "-$2"}, {"PaymentDraws", "11/28/2026"}});
+    QCOMPARE(problem, "A payment cannot be below zero.");
+    ask("PoolsRecordPayment", {{"PaymentAmount", "$2"}, {"PaymentDraws", "11/28/2026"}});
+    // Bo's payment: the member chosen in the dialog.
+    QTimer choosing;
+    connect(&choosing, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            if (auto *who = dialog->findChild<QComboBox *>("PaymentMember"))
+                who->setCurrentText("Bo");
+    });
+    choosing.start(5);
+    ask("PoolsRecordPayment", {{"PaymentAmount", "2"}, {"PaymentDraws", "11/28/2026"}});
+    choosing.stop();
+    QCOMPARE(rowsOf(pools->model(PoolsWindow::Payments)).size(), 2);
+
+    // The ticket into the pool; a second time refused.
+    list()->selectRow(int(shown().indexOf(QStringList{"Powerball", "11/28/2026", "2 4 6 8 9 10",
+                                                      "4 of 5", "2 4 6 8 10 PB 9", "$100"})));
+    m_window->findChild<QAction *>("AddToPoolAction")->trigger();
+    m_window->findChild<QAction *>("AddToPoolAction")->trigger();
+    QCOMPARE(rowsOf(pools->model(PoolsWindow::Tickets)).size(), 1);
+    const auto shares = [&] {
+        return pools->model(PoolsWindow::Prizes).index(0, 6).data().toString();
+    };
+    QCOMPARE(shares(), "Office: Ann $50, Bo $50");
+    m_window->findChild<QAction *>("WinningsAction")->trigger();
+    auto *winnings = m_window->findChild<QTableView *>("WinningsTable");
+    QCOMPARE(winnings->model()->index(0, 5).data().toString(), "Office: Ann $50, Bo $50");
+
+    pools->showTable(PoolsWindow::Payments);
+    pools->table(PoolsWindow::Payments)->selectRow(1);
+    QTest::mouseClick(pools->findChild<QPushButton *>("PoolsTakeBack"), Qt::LeftButton);
+    QCOMPARE(shares(), "Office: Ann $100");
+    pools->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(pools));
+    QTest::keyClick(pools, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shares(), "Office: Ann $50, Bo $50");
+    const QByteArray kept = readBytes(m_dir->filePath("pools.csv"));
+    QVERIFY2(kept.contains(",Office,Taken Back,") && kept.contains(",Office,Payment,Bo,,2.00,"),
+             kept.constData());
+
+    const QString statement = m_dir->filePath("split.csv");
+    QString reason;
+    QVERIFY2(queries.pools().saveSplitStatement("Office", 0, statement, false, &reason),
+             qPrintable(reason));
+    QVERIFY(readBytes(statement).contains("Ann,,ann@example.com,$50,\r\nBo,,,$50,\r\n"));
+    QVERIFY2(queries.pools().savePoolSheet("Office", m_dir->filePath("sheet.pdf"), &reason),
+             qPrintable(reason));
+    QVERIFY(readBytes(m_dir->filePath("sheet.pdf")).startsWith("%PDF"));
 }
 
 void TestTicketQueries::aClaimAsTypedIsTakenOrRefused_data()

@@ -2,6 +2,7 @@
 
 #include "civildate.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -20,6 +21,11 @@ void WinningsModel::setWinnings(std::vector<Winning> winnings, int today)
     beginResetModel();
     m_winnings = std::move(winnings);
     m_today = today;
+    // A pool's column only where a pool's ticket won.
+    m_columns = std::any_of(m_winnings.begin(), m_winnings.end(),
+                            [](const Winning &winning) { return !winning.pool.isEmpty(); })
+                    ? Columns
+                    : Pool;
     endResetModel();
 }
 
@@ -30,7 +36,7 @@ int WinningsModel::rowCount(const QModelIndex &parent) const
 
 int WinningsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : m_columns;
 }
 
 QString WinningsModel::text(const Winning &winning, int column) const
@@ -72,7 +78,7 @@ QVariant WinningsModel::data(const QModelIndex &index, int role) const
 QVariant WinningsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= Columns)
+        section >= m_columns)
         return QAbstractTableModel::headerData(section, orientation, role);
     return QLatin1StringView(titles[std::size_t(section)]);
 }

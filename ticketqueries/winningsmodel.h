@@ -41,4 +41,5 @@ private:
 
     std::vector<Winning> m_winnings;
     int m_today = 0;
+    int m_columns = Pool;
 };
