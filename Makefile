@@ -41,6 +41,7 @@ windows: deps
 # Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_window
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pools
 
 # The crash tests at length: a save in place and its put-back ended at
 # CRASH_RUNS random bytes, and cut by CRASH_RUNS power cuts, for each kind of

@@ -1,6 +1,7 @@
 #include "sharesplit.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::int64_t> weights)
@@ -9,17 +10,39 @@ std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::in
     __int128 total = 0;
     for (const std::int64_t weight : weights)
         total += std::max<std::int64_t>(weight, 0);
-    if (total == 0)
+    if (total == 0 || cents == 0)
         return shares;
     const bool negative = cents < 0;
     const __int128 whole = negative ? -__int128(cents) : __int128(cents);
     std::vector<__int128> remainders(weights.size(), 0);
     __int128 given = 0;
+    // In 64 bits where every product fits, as for all but the largest
+    // prizes by the largest weights: a 128-bit division is many times slower.
+    std::int64_t most = 0;
+    for (const std::int64_t weight : weights)
+        most = std::max(most, weight);
+    std::int64_t product = 0;
+    const bool narrow = total <= INT64_MAX && whole <= INT64_MAX &&
+                        !__builtin_mul_overflow(std::int64_t(whole), most, &product);
     for (std::size_t each = 0; each < weights.size(); ++each) {
-        const __int128 exact = whole * std::max<std::int64_t>(weights[each], 0);
-        shares[each] = std::int64_t(exact / total);
-        remainders[each] = exact % total;
+        const std::int64_t weight = std::max<std::int64_t>(weights[each], 0);
+        if (narrow) {
+            const std::int64_t exact = std::int64_t(whole) * weight;
+            shares[each] = exact / std::int64_t(total);
+            remainders[each] = exact % std::int64_t(total);
+        } else {
+            const __int128 exact = whole * weight;
+            shares[each] = std::int64_t(exact / total);
+            remainders[each] = exact % total;
+        }
         given += shares[each];
+    }
+    if (given == whole) {
+        if (negative) {
+            for (std::int64_t &share : shares)
+                share = -share;
+        }
+        return shares;
     }
     // Fewer cents are left than there are weights: each goes to the next
     // largest remainder, the earlier first where they tie.

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <unordered_set>
 
 using namespace CsvLines;
 
@@ -47,6 +48,7 @@ PoolBook::Read PoolBook::read()
         // Every line is written back with its cells as they were, as this
         // program writes a CSV: whatever encoding and separator a
         // spreadsheet saved it in, the lines added match the lines kept.
+        std::unordered_set<int> numbers;
         const auto keep = [&] { m_kept += lineOf(line.fields, u',').toUtf8() + "\r\n"; };
         m_kept = byteOrderMark;
         if (text.next(line) && !line.unclosedQuote)
@@ -61,8 +63,7 @@ PoolBook::Read PoolBook::read()
                 line.unclosedQuote ? std::nullopt : columns->read(line.fields);
             // A number written twice, by a hand or a copy: the later line is
             // kept as it stands, never taken for the earlier.
-            if (entry && std::any_of(m_entries.begin(), m_entries.end(),
-                                     [&](const PoolEntry &e) { return e.number == entry->number; }))
+            if (entry && !numbers.insert(entry->number).second)
                 entry.reset();
             if (entry)
                 m_entries.push_back(std::move(*entry));

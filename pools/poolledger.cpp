@@ -22,6 +22,18 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The draws of a game a payment's days cover; a run of days the table
+// knows no draws of counts each day.
+int countDraws(const TicketDates &dates, const LotteryGame *game)
+{
+    if (dates.last == 0)
+        return std::max(dates.count, 1);
+    const int draws = game ? DrawDaysBetween(*game, DayBefore(dates.first), dates.last) : -1;
+    if (draws > 0)
+        return draws;
+    return CivilDate::daysOf(dates.last) - CivilDate::daysOf(dates.first) + 1;
+}
+
 } // namespace
 
 const PoolLedger::Member *PoolLedger::Pool::member(const QString &name) const
@@ -33,14 +45,31 @@ const PoolLedger::Member *PoolLedger::Pool::member(const QString &name) const
 
 int PoolLedger::Pool::drawsCovered(const Payment &payment, const LotteryGame *game)
 {
-    const TicketDates &dates = payment.dates;
-    if (dates.last == 0)
-        return std::max(dates.count, 1);
-    const int draws = game ? DrawDaysBetween(*game, DayBefore(dates.first), dates.last) : -1;
-    if (draws > 0)
-        return draws;
-    return CivilDate::daysOf(dates.last) - CivilDate::daysOf(dates.first) + 1;
+    if (payment.covered && payment.coveredOf == game)
+        return payment.covered;
+    payment.coveredOf = game;
+    payment.covered = countDraws(payment.dates, game);
+    return payment.covered;
 }
+
+std::vector<const PoolLedger::Payment *> PoolLedger::Pool::covering(int drawDate,
+                                                                     const LotteryGame *game) const
+{
+    std::vector<const Payment *> found;
+    const int earliest = CivilDate::addDays(drawDate, -longestSpan);
+    auto at = std::upper_bound(byFirst.begin(), byFirst.end(), drawDate, [&](int date, int index) {
+        return date < payments[std::size_t(index)].dates.first;
+    });
+    while (at != byFirst.begin()) {
+        const Payment &payment = payments[std::size_t(*--at)];
+        if (payment.dates.first < earliest)
+            break;
+        if (payment.dates.plays(drawDate, game))
+            found.push_back(&payment);
+    }
+    return found;
+}
+
 
 PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
 {
@@ -123,8 +152,28 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
     }
     // A member taken back pays into no draw.
     for (Pool &pool : m_pools) {
-        std::erase_if(pool.payments,
-                      [&](const Payment &payment) { return !pool.member(payment.member); });
+        std::map<QString, int> place;
+        for (std::size_t at = 0; at < pool.members.size(); ++at)
+            place.emplace(pool.members[at].name.toCaseFolded(), int(at));
+        for (Payment &payment : pool.payments) {
+            const auto found = place.find(payment.member.toCaseFolded());
+            payment.payer = found == place.end() ? -1 : found->second;
+        }
+        std::erase_if(pool.payments, [](const Payment &payment) { return payment.payer < 0; });
+        for (std::size_t at = 0; at < pool.payments.size(); ++at) {
+            const TicketDates &dates = pool.payments[at].dates;
+            pool.byFirst.push_back(int(at));
+            // A count of draws spans at most a week a draw: every game draws
+            // at least weekly.
+            const int span = dates.last ? CivilDate::daysOf(dates.last) -
+                                              CivilDate::daysOf(dates.first)
+                                        : 7 * dates.count;
+            pool.longestSpan = std::max(pool.longestSpan, span);
+        }
+        std::stable_sort(pool.byFirst.begin(), pool.byFirst.end(), [&](int a, int b) {
+            return pool.payments[std::size_t(a)].dates.first <
+                   pool.payments[std::size_t(b)].dates.first;
+        });
     }
 }
 

@@ -32,8 +32,12 @@ public:
         TicketDates dates;
         int recordedDay = 0;
         QString recorded;
+        int payer = -1; // the member's place among the pool's members
         // Whether it was recorded after the first of its draws was drawn.
         bool late() const { return recordedDay > dates.first; }
+        // The draws of a game it covers, kept for the game last asked of.
+        mutable const LotteryGame *coveredOf = nullptr;
+        mutable int covered = 0;
     };
     struct Ticket
     {
@@ -56,11 +60,17 @@ public:
         std::vector<Payment> payments;
         std::vector<Ticket> tickets;
         std::vector<PoolEntry> shares; // of prizes marked claimed
+        // The payments by their first draw, and the most days one spans,
+        // so that those covering a draw are found without reading them all.
+        std::vector<int> byFirst;
+        int longestSpan = 0;
 
         const Member *member(const QString &name) const;
         // The draws of a game a payment covers, for a share by what was paid;
         // at least 1.
         static int drawsCovered(const Payment &payment, const LotteryGame *game);
+        // The payments covering a game's draw of a day, in no set order.
+        std::vector<const Payment *> covering(int drawDate, const LotteryGame *game) const;
     };
 
     explicit PoolLedger(const std::vector<PoolEntry> &entries);

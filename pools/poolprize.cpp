@@ -45,12 +45,14 @@ PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
         claim.paid = claim.prize;
         FillWithholding(claim);
     }
-    const std::optional<PrizeSplit> kept =
+    std::optional<PrizeSplit> kept =
         prize.claimed ? PrizeSplit::claimedOf(pool, claim.game, claim.ticketDate, claim.numbers,
                                               claim.copy, claim.drawDate)
                       : std::nullopt;
-    prize.split = kept ? *kept
-                       : PrizeSplit::of(pool, claim.game, claim.drawDate, claim.paid,
-                                        claim.federal, claim.stateWithheld);
+    if (kept)
+        prize.split = std::move(*kept);
+    else
+        prize.split = PrizeSplit::of(pool, claim.game, claim.drawDate, claim.paid, claim.federal,
+                                     claim.stateWithheld);
     return prize;
 }

@@ -5,36 +5,8 @@
 #include "ticketgame.h"
 #include "sharesplit.h"
 
+#include <algorithm>
 #include <numeric>
-
-namespace {
-
-// The draw's part of each payment, as fractions over one denominator, so
-// that a payment for ten draws weighs a tenth of one for one, exactly.
-std::vector<std::int64_t> paidWeights(const std::vector<std::vector<std::pair<std::int64_t, int>>> &paid)
-{
-    std::int64_t denominator = 1;
-    bool exact = true;
-    for (const auto &payments : paid) {
-        for (const auto &[amount, draws] : payments) {
-            const std::int64_t next = std::lcm(denominator, std::int64_t(draws));
-            if (next > 1'000'000'000) // past what the cents of a prize can be multiplied by
-                exact = false;
-            else
-                denominator = next;
-        }
-    }
-    std::vector<std::int64_t> weights;
-    for (const auto &payments : paid) {
-        std::int64_t weight = 0;
-        for (const auto &[amount, draws] : payments)
-            weight += exact ? amount * (denominator / draws) : amount * 1'000'000 / draws;
-        weights.push_back(weight);
-    }
-    return weights;
-}
-
-} // namespace
 
 PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int drawDate,
                           std::int64_t prize, std::int64_t federal, std::int64_t stateWithheld)
@@ -49,42 +21,55 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
         return split;
     }
     const LotteryGame *lottery = TicketGame::of(KeyView(GameKey(game))).game;
-    std::vector<std::vector<std::pair<std::int64_t, int>>> paid(pool.members.size());
-    std::vector<bool> late(pool.members.size(), false);
-    for (const PoolLedger::Payment &payment : pool.payments) {
-        if (drawDate < payment.dates.first || !payment.dates.plays(drawDate, lottery))
+    const std::vector<const PoolLedger::Payment *> covering = pool.covering(drawDate, lottery);
+    // Each member in for the draw, in the order they joined, with the draw's
+    // part of each of their payments as a fraction over one denominator, so
+    // that a payment for ten draws weighs a tenth of one for one, exactly.
+    std::vector<int> at(pool.members.size(), -1);
+    std::int64_t denominator = 1;
+    bool exact = true;
+    for (const PoolLedger::Payment *payment : covering) {
+        at[std::size_t(payment->payer)] = 0;
+        const int draws = PoolLedger::Pool::drawsCovered(*payment, lottery);
+        if (denominator % draws == 0)
             continue;
-        for (std::size_t at = 0; at < pool.members.size(); ++at) {
-            if (pool.members[at].name.compare(payment.member, Qt::CaseInsensitive) != 0)
-                continue;
-            paid[at].emplace_back(payment.amount, PoolLedger::Pool::drawsCovered(payment, lottery));
-            late[at] = late[at] || payment.recordedDay > drawDate;
+        const std::int64_t next = std::lcm(denominator, std::int64_t(draws));
+        if (next > 1'000'000'000) // past what a prize's cents can be multiplied by
+            exact = false;
+        else
+            denominator = next;
+    }
+    std::vector<std::size_t> inFor;
+    for (std::size_t member = 0; member < at.size(); ++member) {
+        if (at[member] == 0) {
+            at[member] = int(inFor.size());
+            inFor.push_back(member);
         }
     }
-    std::vector<std::int64_t> weights;
-    std::vector<std::size_t> inFor;
-    std::vector<std::vector<std::pair<std::int64_t, int>>> theirs;
-    for (std::size_t at = 0; at < pool.members.size(); ++at) {
-        if (paid[at].empty())
-            continue;
-        inFor.push_back(at);
-        theirs.push_back(paid[at]);
+    std::vector<std::int64_t> weights(inFor.size(), 0);
+    std::vector<Share> shares(inFor.size());
+    for (const PoolLedger::Payment *payment : covering) {
+        const int draws = PoolLedger::Pool::drawsCovered(*payment, lottery);
+        const std::size_t each = std::size_t(at[std::size_t(payment->payer)]);
+        weights[each] += exact ? payment->amount * (denominator / draws)
+                               : payment->amount * 1'000'000 / draws;
+        shares[each].paid += payment->amount / draws;
+        shares[each].late = shares[each].late || payment->recordedDay > drawDate;
     }
     if (pool.split == PoolEntry::Split::Equal)
         weights.assign(inFor.size(), 1);
-    else
-        weights = paidWeights(theirs);
-    const std::vector<std::int64_t> shares = SplitCents(prize, weights);
+    const std::vector<std::int64_t> prizes = SplitCents(prize, weights);
     const std::vector<std::int64_t> federals = SplitCents(federal, weights);
     const std::vector<std::int64_t> states = SplitCents(stateWithheld, weights);
     for (std::size_t each = 0; each < inFor.size(); ++each) {
         const PoolLedger::Member &member = pool.members[inFor[each]];
-        std::int64_t forDraw = 0;
-        for (const auto &[amount, draws] : theirs[each])
-            forDraw += amount / draws;
-        split.shares.push_back({member.name, member.contact, forDraw, shares[each], federals[each],
-                                states[each], late[inFor[each]]});
+        Share &share = shares[each];
+        share.member = member.name;
+        share.share = prizes[each];
+        share.federal = federals[each];
+        share.stateWithheld = states[each];
     }
+    split.shares = std::move(shares);
     return split;
 }
 
@@ -102,9 +87,8 @@ std::optional<PrizeSplit> PrizeSplit::claimedOf(const PoolLedger::Pool &pool, co
             split->pool = pool.name;
             split->claimed = true;
         }
-        const PoolLedger::Member *member = pool.member(entry.member);
-        split->shares.push_back({entry.member, member ? member->contact : QString(), 0,
-                                 entry.amount, entry.federal, entry.stateWithheld, false});
+        split->shares.push_back(
+            {entry.member, 0, entry.amount, entry.federal, entry.stateWithheld, false});
         split->prize += entry.amount;
         split->federal += entry.federal;
         split->stateWithheld += entry.stateWithheld;
@@ -118,6 +102,22 @@ QString PrizeSplit::text() const
         return QStringLiteral("%1 keeps it toward its next draws").arg(pool);
     if (shares.empty())
         return QStringLiteral("%1: nobody was in for this draw").arg(pool);
+    // A large pool's shares are too many for a line: the statement lists them.
+    constexpr std::size_t named = 8;
+    if (shares.size() > named) {
+        const auto [least, most] = std::minmax_element(
+            shares.begin(), shares.end(),
+            [](const Share &a, const Share &b) { return a.share < b.share; });
+        return least->share == most->share
+                   ? QStringLiteral("%1: %2 members, %3 each")
+                         .arg(pool)
+                         .arg(shares.size())
+                         .arg(CentsText(least->share))
+                   : QStringLiteral("%1: %2 members, %3 to %4")
+                         .arg(pool)
+                         .arg(shares.size())
+                         .arg(CentsText(least->share), CentsText(most->share));
+    }
     QStringList parts;
     for (const Share &share : shares)
         parts << share.member + u' ' + CentsText(share.share);

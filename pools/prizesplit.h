@@ -16,7 +16,6 @@ struct PrizeSplit
     struct Share
     {
         QString member;
-        QString contact;
         std::int64_t paid = 0; // for this draw, cents
         std::int64_t share = 0;
         std::int64_t federal = 0;

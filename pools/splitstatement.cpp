@@ -103,8 +103,12 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                           QStringLiteral("Note")},
                          {},
                          {}};
+    const auto contactOf = [&pool](const QString &name) {
+        const PoolLedger::Member *member = pool.member(name);
+        return member ? member->contact : QString();
+    };
     for (const PrizeSplit::Share &share : split.shares)
-        shares.rows.push_back({share.member, share.contact,
+        shares.rows.push_back({share.member, contactOf(share.member),
                                split.claimed ? QString() : CentsText(share.paid),
                                CentsText(share.share), CentsText(share.federal),
                                CentsText(share.stateWithheld),
@@ -122,7 +126,7 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                        {}};
     for (const PrizeSplit::Share &share : split.shares)
         form.rows.push_back(
-            {share.member, QString(), share.contact, CentsText(share.share), QString()});
+            {share.member, QString(), contactOf(share.member), CentsText(share.share), QString()});
     form.notes << QStringLiteral("Part I, the person to whom the winnings are paid: %1, who "
                                  "received %2, %3 federal income tax withheld.")
                       .arg(pool.manager, CentsText(split.prize), CentsText(split.federal))

@@ -202,10 +202,18 @@ void PoolQueries::showPool(const QString &name)
                                "record their payments, and add its tickets from the list's "
                                "menu, Add to Pool...");
     } else {
-        // Recorded once a line: the day a member joined, a ticket was added.
-        std::map<int, QString> recorded;
-        for (const PoolEntry &entry : m_marks->book().entries())
-            recorded.emplace(entry.number, entry.recorded);
+        // When a member joined, a ticket was added: by the line's number.
+        std::vector<const QString *> recorded;
+        for (const PoolEntry &entry : m_marks->book().entries()) {
+            if (std::size_t(entry.number) >= recorded.size())
+                recorded.resize(std::size_t(entry.number) + 1, nullptr);
+            recorded[std::size_t(entry.number)] = &entry.recorded;
+        }
+        const auto recordedOf = [&recorded](int number) {
+            return std::size_t(number) < recorded.size() && recorded[std::size_t(number)]
+                       ? *recorded[std::size_t(number)]
+                       : QString();
+        };
         std::map<QString, std::int64_t> paidIn;
         for (const PoolLedger::Payment &payment : pool->payments) {
             paidIn[payment.member.toCaseFolded()] += payment.amount;
@@ -218,12 +226,12 @@ void PoolQueries::showPool(const QString &name)
         }
         for (const PoolLedger::Member &member : pool->members) {
             m_memberLines.push_back(member.number);
-            members.push_back({member.name, member.contact, recorded[member.number],
+            members.push_back({member.name, member.contact, recordedOf(member.number),
                                CentsText(paidIn[member.name.toCaseFolded()])});
         }
         for (const PoolLedger::Ticket &ticket : pool->tickets) {
             m_ticketLines.push_back(ticket.number);
-            tickets.push_back({ticket.game, ticket.date, ticket.numbers, recorded[ticket.number]});
+            tickets.push_back({ticket.game, ticket.date, ticket.numbers, recordedOf(ticket.number)});
         }
         const std::vector<Winning> winnings = m_claims.seasonWinnings();
         const int today = Today();
@@ -231,8 +239,8 @@ void PoolQueries::showPool(const QString &name)
             const TicketCopy &ticket = winning.ticket;
             if (ledger.poolOf(ticket.game, ticket.date, ticket.numbers, ticket.copy) != pool)
                 continue;
-            m_prizes.push_back(PoolPrize::of(*pool, winning, m_claims.claimRecords(), today));
-            const PoolPrize &prize = m_prizes.back();
+            m_prizes.push_back(winning);
+            const PoolPrize prize = PoolPrize::of(*pool, winning, m_claims.claimRecords(), today);
             prizes.push_back({winning.game, dayText(winning.drawDate), winning.numbers,
                               CentsText(prize.claim.paid),
                               CentsText(prize.claim.federal + prize.claim.stateWithheld),
@@ -366,7 +374,8 @@ bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QStri
             *reason = QStringLiteral("No prize of %1 is listed").arg(pool);
         return false;
     }
-    const SplitStatement statement = SplitStatement::of(*kept, m_prizes[std::size_t(prize)]);
+    const SplitStatement statement = SplitStatement::of(
+        *kept, PoolPrize::of(*kept, m_prizes[std::size_t(prize)], m_claims.claimRecords(), Today()));
     QString why;
     const bool saved = pdf ? RecordPdf::write(statement.heading, statement.sections, path, &why)
                            : WriteSectionsCsv(statement.heading, statement.sections, path, &why);
@@ -384,7 +393,7 @@ void PoolQueries::askStatement(int prize, bool pdf)
         return;
     }
     const QString kind = pdf ? QStringLiteral("PDF") : QStringLiteral("CSV");
-    const Winning &winning = m_prizes[std::size_t(prize)].winning;
+    const Winning &winning = m_prizes[std::size_t(prize)];
     const QString path = savePath(
         QStringLiteral("Save Split Statement as %1").arg(kind),
         QStringLiteral("pool-split-%1-%2").arg(fileNameOf(m_pool)).arg(winning.drawDate), kind);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "poolprize.h"
+#include "seasonwinnings.h"
 #include "poolswindow.h"
 
 #include <QObject>
@@ -66,5 +66,6 @@ private:
     std::vector<int> m_memberLines;
     std::vector<int> m_paymentLines;
     std::vector<int> m_ticketLines;
-    std::vector<PoolPrize> m_prizes;
+    std::vector<Winning> m_prizes; // split again where a statement is asked
+
 };
