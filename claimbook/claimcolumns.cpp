@@ -22,6 +22,25 @@ QString cellOf(QStringView field)
 
 int ClaimDayOf(QStringView text)
 {
+    if (text.isEmpty())
+        return 0;
+    // As this program writes it, 06/06/2027, read without a pattern: a
+    // file of many thousand lines has as many days.
+    if (text.size() == 10 && text[2] == u'/' && text[5] == u'/') {
+        int digits[8];
+        int count = 0;
+        for (const qsizetype at : {0, 1, 3, 4, 6, 7, 8, 9}) {
+            if (!text[at].isDigit())
+                break;
+            digits[count++] = text[at].digitValue();
+        }
+        if (count == 8) {
+            const int date = (digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7]) *
+                                 10000 +
+                             (digits[0] * 10 + digits[1]) * 100 + digits[2] * 10 + digits[3];
+            return date && CivilDate::dateOf(CivilDate::daysOf(date)) == date ? date : 0;
+        }
+    }
     static const QRegularExpression american(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));

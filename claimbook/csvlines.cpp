@@ -56,9 +56,26 @@ QString plainCents(std::int64_t cents)
 
 std::optional<std::int64_t> centsOf(QStringView field)
 {
-    const QString text = field.trimmed().toString();
-    if (text.isEmpty())
+    field = field.trimmed();
+    if (field.isEmpty())
         return 0;
+    // "1200.24", as this program writes it, read without a pattern.
+    if (const qsizetype point = field.size() - 3;
+        point > 0 && point <= 16 && field[point] == u'.' && field[point + 1].isDigit() &&
+        field[point + 2].isDigit()) {
+        const bool minus = field[0] == u'-';
+        bool whole = point > (minus ? 1 : 0);
+        std::int64_t cents = 0;
+        for (qsizetype at = minus ? 1 : 0; whole && at < point; ++at) {
+            whole = field[at] >= u'0' && field[at] <= u'9';
+            cents = cents * 10 + field[at].digitValue();
+        }
+        if (whole) {
+            cents = cents * 100 + field[point + 1].digitValue() * 10 + field[point + 2].digitValue();
+            return minus ? -cents : cents;
+        }
+    }
+    const QString text = field.toString();
     // As this program writes it, whatever the locale.
     static const QRegularExpression plain(QStringLiteral("^-?\\d{1,16}\\.\\d\\d$"));
     if (plain.match(text).hasMatch()) {

@@ -49,6 +49,7 @@ PoolBook::Read PoolBook::read()
         // program writes a CSV: whatever encoding and separator a
         // spreadsheet saved it in, the lines added match the lines kept.
         std::unordered_set<int> numbers;
+        m_entries.reserve(std::size_t(bytes.count('\n')));
         const auto keep = [&] { m_kept += lineOf(line.fields, u',').toUtf8() + "\r\n"; };
         m_kept = byteOrderMark;
         if (text.next(line) && !line.unclosedQuote)

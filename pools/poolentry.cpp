@@ -82,5 +82,7 @@ QStringList PoolEntry::fields() const
 int PoolEntry::recordedDay() const
 {
     // "12/09/2026 11:30:05", or as a spreadsheet saved it: "12/9/2026 11:30".
-    return ClaimDayOf(QStringView(recorded).trimmed().split(u' ').value(0));
+    const QStringView text = QStringView(recorded).trimmed();
+    const qsizetype space = text.indexOf(u' ');
+    return ClaimDayOf(space < 0 ? text : text.left(space));
 }

@@ -96,10 +96,17 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
             m_forceOf[std::size_t(entry->takesBack)] = 0;
     }
     std::map<QString, std::size_t> poolAt; // by name folded
+    QString lastName;
+    QString lastKey;
     for (const PoolEntry &entry : entries) {
         if (!m_forceOf[std::size_t(entry.number)] || entry.kind == PoolEntry::Kind::TakenBack)
             continue;
-        const QString key = entry.pool.toCaseFolded();
+        // Most lines are of the pool of the line before.
+        if (entry.pool != lastName) {
+            lastName = entry.pool;
+            lastKey = entry.pool.toCaseFolded();
+        }
+        const QString &key = lastKey;
         auto at = poolAt.find(key);
         if (entry.kind == PoolEntry::Kind::Pool) {
             // A later line of a pool kept sets its rules anew.
