@@ -82,8 +82,8 @@ int main(int argc, char **argv)
                        "Split,Small Prizes,Takes Back\r\n";
     int number = 0;
     const auto line = [&](const QByteArray &recorded, const QByteArray &rest) {
-        pools += QByteArray::number(++number) + "," + recorded + " 09:00:00,Office," + rest +
-                 "\r\n";
+        pools +=
+            QByteArray::number(++number) + "," + recorded + " 09:00:00,Office," + rest + "\r\n";
     };
     const QByteArray start = dayText(began).toLatin1();
     line(start, "Pool,Member 1,,," + start + ",,,,,,,,,By amount paid,Split,");
@@ -154,7 +154,8 @@ int main(int argc, char **argv)
 
     const QString sheet = folder.filePath(QStringLiteral("sheet.pdf"));
     bool saved = false;
-    const double pdf = milliseconds([&] { saved = queries.pools().savePoolSheet("Office", sheet); });
+    const double pdf =
+        milliseconds([&] { saved = queries.pools().savePoolSheet("Office", sheet); });
     std::printf("The pool's sheet saved as PDF: %.1f ms (%s, %lld KB)\n", pdf,
                 saved ? "saved" : "NOT saved", qlonglong(QFileInfo(sheet).size() / 1024));
     return 0;

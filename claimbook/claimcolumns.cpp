@@ -35,9 +35,9 @@ int ClaimDayOf(QStringView text)
             digits[count++] = text[at].digitValue();
         }
         if (count == 8) {
-            const int date = (digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7]) *
-                                 10000 +
-                             (digits[0] * 10 + digits[1]) * 100 + digits[2] * 10 + digits[3];
+            const int date =
+                (digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7]) * 10000 +
+                (digits[0] * 10 + digits[1]) * 100 + digits[2] * 10 + digits[3];
             return date && CivilDate::dateOf(CivilDate::daysOf(date)) == date ? date : 0;
         }
     }

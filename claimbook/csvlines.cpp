@@ -71,7 +71,8 @@ std::optional<std::int64_t> centsOf(QStringView field)
             cents = cents * 10 + field[at].digitValue();
         }
         if (whole) {
-            cents = cents * 100 + field[point + 1].digitValue() * 10 + field[point + 2].digitValue();
+            cents =
+                cents * 100 + field[point + 1].digitValue() * 10 + field[point + 2].digitValue();
             return minus ? -cents : cents;
         }
     }

@@ -4,7 +4,6 @@
 #include "civildate.h"
 #include "ticketcost.h"
 
-
 #include <algorithm>
 
 namespace {

@@ -49,9 +49,11 @@ constexpr auto ways = std::to_array<GroupClaim>({
 });
 
 constexpr GroupClaim unknown{
-    {}, Way::AskTheLottery,
+    {},
+    Way::AskTheLottery,
     "ask the lottery how a group claims: one member usually claims for all and gives Form 5754",
-    "no rule of this state's is known to Ticketwise", checked};
+    "no rule of this state's is known to Ticketwise",
+    checked};
 
 char upper(char c)
 {

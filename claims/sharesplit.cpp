@@ -48,9 +48,8 @@ std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::in
     // largest remainder, the earlier first where they tie.
     std::vector<std::size_t> order(weights.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return remainders[a] > remainders[b];
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return remainders[a] > remainders[b]; });
     for (std::size_t at = 0; given < whole && at < order.size(); ++at) {
         if (weights[order[at]] <= 0)
             continue;

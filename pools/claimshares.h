@@ -1,8 +1,8 @@
 #pragma once
 
 #include "claimrecord.h"
-#include "poolledger.h"
 #include "poolentry.h"
+#include "poolledger.h"
 
 #include <vector>
 

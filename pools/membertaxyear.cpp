@@ -50,8 +50,8 @@ TaxYearRecord MemberTaxYear(int year, const PoolLedger &ledger, const QString &m
         for (const PoolLedger::Payment &payment : pool.payments) {
             if (payment.recordedDay / 10000 != year || !theirs(payment.member))
                 continue;
-            paid.rows.push_back({pool.name, payment.recorded, payment.draws,
-                                 CentsText(payment.amount)});
+            paid.rows.push_back(
+                {pool.name, payment.recorded, payment.draws, CentsText(payment.amount)});
             spent += payment.amount;
         }
     }
@@ -63,6 +63,7 @@ TaxYearRecord MemberTaxYear(int year, const PoolLedger &ledger, const QString &m
     paid.notes << QStringLiteral("%1 paid in.").arg(CentsText(spent));
     record.sections.push_back(std::move(shares));
     record.sections.push_back(std::move(paid));
-    record.sections.push_back({QStringLiteral("About this record"), {}, {}, {TaxYearRecord::notAdvice()}});
+    record.sections.push_back(
+        {QStringLiteral("About this record"), {}, {}, {TaxYearRecord::notAdvice()}});
     return record;
 }

@@ -15,15 +15,24 @@ QString dayText(int date)
 
 QStringList PoolEntry::titles()
 {
-    return {QStringLiteral("No."),         QStringLiteral("Recorded"),
-            QStringLiteral("Pool"),        QStringLiteral("Entry"),
-            QStringLiteral("Member"),      QStringLiteral("Contact"),
-            QStringLiteral("Amount"),      QStringLiteral("Draws"),
-            QStringLiteral("Game"),        QStringLiteral("Ticket Date"),
-            QStringLiteral("Numbers"),     QStringLiteral("Copy"),
-            QStringLiteral("Draw"),        QStringLiteral("Claimed"),
-            QStringLiteral("Federal Withheld"), QStringLiteral("State Withheld"),
-            QStringLiteral("Split"),       QStringLiteral("Small Prizes"),
+    return {QStringLiteral("No."),
+            QStringLiteral("Recorded"),
+            QStringLiteral("Pool"),
+            QStringLiteral("Entry"),
+            QStringLiteral("Member"),
+            QStringLiteral("Contact"),
+            QStringLiteral("Amount"),
+            QStringLiteral("Draws"),
+            QStringLiteral("Game"),
+            QStringLiteral("Ticket Date"),
+            QStringLiteral("Numbers"),
+            QStringLiteral("Copy"),
+            QStringLiteral("Draw"),
+            QStringLiteral("Claimed"),
+            QStringLiteral("Federal Withheld"),
+            QStringLiteral("State Withheld"),
+            QStringLiteral("Split"),
+            QStringLiteral("Small Prizes"),
             QStringLiteral("Takes Back")};
 }
 

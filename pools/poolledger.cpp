@@ -53,7 +53,7 @@ int PoolLedger::Pool::drawsCovered(const Payment &payment, const LotteryGame *ga
 }
 
 std::vector<const PoolLedger::Payment *> PoolLedger::Pool::covering(int drawDate,
-                                                                     const LotteryGame *game) const
+                                                                    const LotteryGame *game) const
 {
     std::vector<const Payment *> found;
     const int earliest = CivilDate::addDays(drawDate, -longestSpan);
@@ -69,7 +69,6 @@ std::vector<const PoolLedger::Payment *> PoolLedger::Pool::covering(int drawDate
     }
     return found;
 }
-
 
 PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
 {
@@ -172,9 +171,9 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
             pool.byFirst.push_back(int(at));
             // A count of draws spans at most a week a draw: every game draws
             // at least weekly.
-            const int span = dates.last ? CivilDate::daysOf(dates.last) -
-                                              CivilDate::daysOf(dates.first)
-                                        : 7 * dates.count;
+            const int span = dates.last
+                                 ? CivilDate::daysOf(dates.last) - CivilDate::daysOf(dates.first)
+                                 : 7 * dates.count;
             pool.longestSpan = std::max(pool.longestSpan, span);
         }
         std::stable_sort(pool.byFirst.begin(), pool.byFirst.end(), [&](int a, int b) {

@@ -11,9 +11,9 @@ std::vector<PoolPrize> PoolPrize::of(const PoolLedger &ledger, const std::vector
     if (ledger.pools().empty())
         return prizes;
     for (const Winning &winning : winnings) {
-        if (const PoolLedger::Pool *pool = ledger.poolOf(winning.ticket.game, winning.ticket.date,
-                                                         winning.ticket.numbers,
-                                                         winning.ticket.copy))
+        if (const PoolLedger::Pool *pool =
+                ledger.poolOf(winning.ticket.game, winning.ticket.date, winning.ticket.numbers,
+                              winning.ticket.copy))
             prizes.push_back(of(*pool, winning, claims, today));
     }
     return prizes;
@@ -38,8 +38,7 @@ PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
     } else {
         // As Mark Claimed would suggest it today.
         claim.claimed = std::max(today, winning.drawDate);
-        claim.state =
-            winning.rule ? QString::fromLatin1(winning.rule->code.data(), 2) : QString();
+        claim.state = winning.rule ? QString::fromLatin1(winning.rule->code.data(), 2) : QString();
         claim.prize = winning.dollars * 100;
         claim.wager = winning.wager * 100;
         claim.paid = claim.prize;

@@ -113,19 +113,18 @@ PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made)
                               .arg(each.share % 100, 2, 10, QLatin1Char('0'));
         }
         members.rows.push_back({member.name, member.contact, draws.join(QStringLiteral("; ")),
-                                CentsText(paid), percent,
-                                QStringLiteral("____________________")});
+                                CentsText(paid), percent, QStringLiteral("____________________")});
     }
     members.notes << QStringLiteral("Each member signs beside their name before the draw, and "
                                     "keeps a copy of this sheet. A member is in for a draw their "
                                     "payment covers, and only then.");
     sheet.sections.push_back(std::move(members));
 
-    RecordSection tickets{QStringLiteral("Tickets"),
-                          {QStringLiteral("Game"), QStringLiteral("Draws"),
-                           QStringLiteral("Numbers")},
-                          {},
-                          {}};
+    RecordSection tickets{
+        QStringLiteral("Tickets"),
+        {QStringLiteral("Game"), QStringLiteral("Draws"), QStringLiteral("Numbers")},
+        {},
+        {}};
     for (const PoolLedger::Ticket &ticket : pool.tickets)
         tickets.rows.push_back({ticket.game, ticket.date, ticket.numbers});
     tickets.notes << QStringLiteral("%1 ticket(s). The originals are held by %2.")

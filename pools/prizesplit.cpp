@@ -2,8 +2,8 @@
 
 #include "amounttext.h"
 #include "gamekey.h"
-#include "ticketgame.h"
 #include "sharesplit.h"
+#include "ticketgame.h"
 
 #include <algorithm>
 #include <numeric>
@@ -51,8 +51,8 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
     for (const PoolLedger::Payment *payment : covering) {
         const int draws = PoolLedger::Pool::drawsCovered(*payment, lottery);
         const std::size_t each = std::size_t(at[std::size_t(payment->payer)]);
-        weights[each] += exact ? payment->amount * (denominator / draws)
-                               : payment->amount * 1'000'000 / draws;
+        weights[each] +=
+            exact ? payment->amount * (denominator / draws) : payment->amount * 1'000'000 / draws;
         shares[each].paid += payment->amount / draws;
         shares[each].late = shares[each].late || payment->recordedDay > drawDate;
     }
@@ -105,9 +105,9 @@ QString PrizeSplit::text() const
     // A large pool's shares are too many for a line: the statement lists them.
     constexpr std::size_t named = 8;
     if (shares.size() > named) {
-        const auto [least, most] = std::minmax_element(
-            shares.begin(), shares.end(),
-            [](const Share &a, const Share &b) { return a.share < b.share; });
+        const auto [least, most] =
+            std::minmax_element(shares.begin(), shares.end(),
+                                [](const Share &a, const Share &b) { return a.share < b.share; });
         return least->share == most->share
                    ? QStringLiteral("%1: %2 members, %3 each")
                          .arg(pool)

@@ -19,9 +19,9 @@ QString text(std::string_view view)
 
 QString monthText(int yyyymm)
 {
-    static const char *const months[] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+    static const char *const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     const int month = yyyymm % 100;
     return month >= 1 && month <= 12
                ? QStringLiteral("%1 %2").arg(QLatin1StringView(months[month - 1])).arg(yyyymm / 100)
@@ -54,7 +54,8 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                                       "one is not split.")
                            .arg(pool.name, CentsText(pool.keptUpTo));
     else if (split.shares.empty())
-        about.notes << QStringLiteral("No member's payment covers this draw: nobody was in for it.");
+        about.notes << QStringLiteral(
+            "No member's payment covers this draw: nobody was in for it.");
     else
         about.notes << QStringLiteral("Split %1 among the %2 member(s) in for the draw, in whole "
                                       "cents: each exact share rounded down, the cents left over "
@@ -69,11 +70,13 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
     const int year = claim.claimed / 10000;
     if (const TaxYear *rules = TaxYearOf(year)) {
         if (NeedsW2G(*rules, claim.paid, claim.wager))
-            about.notes << QStringLiteral(
-                "This prize comes with a Form W-2G, judged on the whole prize of the ticket. "
-                "%1 fills in Form 5754 below and gives it to the payer, who makes each "
-                "member's own Form W-2G for their share; it is not sent to the IRS.")
-                               .arg(pool.manager);
+            about.notes
+                << QStringLiteral(
+                       "This prize comes with a Form W-2G, judged on the whole prize of the "
+                       "ticket. "
+                       "%1 fills in Form 5754 below and gives it to the payer, who makes each "
+                       "member's own Form W-2G for their share; it is not sent to the IRS.")
+                       .arg(pool.manager);
         else
             about.notes << QStringLiteral("No Form W-2G comes with this prize by the rules of "
                                           "%1, judged on the whole prize of the ticket.")
@@ -108,12 +111,11 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
         return member ? member->contact : QString();
     };
     for (const PrizeSplit::Share &share : split.shares)
-        shares.rows.push_back({share.member, contactOf(share.member),
-                               split.claimed ? QString() : CentsText(share.paid),
-                               CentsText(share.share), CentsText(share.federal),
-                               CentsText(share.stateWithheld),
-                               share.late ? QStringLiteral("paid for this draw after it was drawn")
-                                          : QString()});
+        shares.rows.push_back(
+            {share.member, contactOf(share.member),
+             split.claimed ? QString() : CentsText(share.paid), CentsText(share.share),
+             CentsText(share.federal), CentsText(share.stateWithheld),
+             share.late ? QStringLiteral("paid for this draw after it was drawn") : QString()});
     shares.rows.push_back({QStringLiteral("Total"), QString(), QString(), CentsText(split.prize),
                            CentsText(split.federal), CentsText(split.stateWithheld), QString()});
     statement.sections.push_back(std::move(shares));

@@ -62,8 +62,9 @@ const QByteArray titles = "No.,Recorded,Pool,Entry,Member,Contact,Amount,Draws,G
 QByteArray office(const QByteArray &split = "Equal", const QByteArray &small = "Split,",
                   const QByteArray &keptUpTo = "")
 {
-    return titles + "1,12/01/2026 09:00:00,Office,Pool,Ann,,"
-           + keptUpTo + ",12/01/2026,,,,,,,,," + split + "," + small + "\r\n"
+    return titles + "1,12/01/2026 09:00:00,Office,Pool,Ann,," + keptUpTo + ",12/01/2026,,,,,,,,," +
+           split + "," + small +
+           "\r\n"
            "2,12/01/2026 09:01:00,Office,Member,Ann,ann@example.com,,,,,,,,,,,,,\r\n"
            "3,12/01/2026 09:02:00,Office,Member,Bo,,,,,,,,,,,,,,\r\n"
            "4,12/01/2026 09:03:00,Office,Member,Cy,,,,,,,,,,,,,,\r\n"
@@ -93,19 +94,19 @@ void TestPools::centsAddUpToTheSum_data()
     QTest::addColumn<QList<qint64>>("shares");
     // 10000/3 = 3333.33 each: 3333 x 3 = 9999, the one cent left to the
     // first of three equal remainders.
-    QTest::newRow("$100 among three") << qint64(10000) << QList<qint64>{1, 1, 1}
-                                      << QList<qint64>{3334, 3333, 3333};
+    QTest::newRow("$100 among three")
+        << qint64(10000) << QList<qint64>{1, 1, 1} << QList<qint64>{3334, 3333, 3333};
     // 2/3 = 0.67 each: nothing whole, the two cents to the first two joined.
-    QTest::newRow("two cents among three") << qint64(2) << QList<qint64>{1, 1, 1}
-                                           << QList<qint64>{1, 1, 0};
+    QTest::newRow("two cents among three")
+        << qint64(2) << QList<qint64>{1, 1, 1} << QList<qint64>{1, 1, 0};
     // 1000 x 1/3 = 333.33, x 2/3 = 666.67: 999, the cent to .67.
-    QTest::newRow("$10 by 1 and 2") << qint64(1000) << QList<qint64>{1, 2}
-                                    << QList<qint64>{333, 667};
+    QTest::newRow("$10 by 1 and 2")
+        << qint64(1000) << QList<qint64>{1, 2} << QList<qint64>{333, 667};
     // 101 x 3/10 = 30.3, x 3/10 = 30.3, x 4/10 = 40.4: 100, the cent to .4.
-    QTest::newRow("largest remainder, not first") << qint64(101) << QList<qint64>{3, 3, 4}
-                                                  << QList<qint64>{30, 30, 41};
-    QTest::newRow("no weight, no share") << qint64(500) << QList<qint64>{0, 1, 0}
-                                         << QList<qint64>{0, 500, 0};
+    QTest::newRow("largest remainder, not first")
+        << qint64(101) << QList<qint64>{3, 3, 4} << QList<qint64>{30, 30, 41};
+    QTest::newRow("no weight, no share")
+        << qint64(500) << QList<qint64>{0, 1, 0} << QList<qint64>{0, 500, 0};
     QTest::newRow("nobody in") << qint64(500) << QList<qint64>{0, 0} << QList<qint64>{0, 0};
     // Two billion dollars by weights near a trillion: no overflow. The first
     // is 199999999999.8, the second 0.2: the cent left goes to the .8.
@@ -140,13 +141,16 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw_data()
     // $100 three ways: 33.34, 33.33, 33.33; $24 withheld: 8 each.
     QTest::newRow("equal, all in") << office() + paidAll << 20261209 << qint64(10000)
                                    << qint64(2400) << "Ann 3334, Bo 3333, Cy 3333"
-                                   << "Ann 800, Bo 800, Cy 800" << "";
+                                   << "Ann 800, Bo 800, Cy 800"
+                                   << "";
     // Cy paid for the 12th only: Ann and Bo share the 9th, 50.00 each.
     QTest::newRow("only those who paid for the draw")
         << office() + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
                payment(7, "12/06/2026", "Bo", "2.00", "12/09/2026") +
                payment(8, "12/06/2026", "Cy", "2.00", "12/12/2026")
-        << 20261209 << qint64(10000) << qint64(0) << "Ann 5000, Bo 5000" << "Ann 0, Bo 0" << "";
+        << 20261209 << qint64(10000) << qint64(0) << "Ann 5000, Bo 5000"
+        << "Ann 0, Bo 0"
+        << "";
     // Bo's $12 covers six draws (Mon 7 to Sat 19): $2 a draw, Ann's $4 one
     // draw: weights 4 and 2, so 2/3 and 1/3 of $1,000.01: 666.67 and 333.33
     // (100001 x 2/3 = 66667.33, x 1/3 = 33333.67; 100000 whole, the cent to
@@ -154,37 +158,51 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw_data()
     QTest::newRow("by what each paid for the draw")
         << office("By amount paid") + payment(6, "12/06/2026", "Ann", "4.00", "12/09/2026") +
                payment(7, "12/06/2026", "Bo", "12.00", "12/07/2026 x6")
-        << 20261209 << qint64(100001) << qint64(0) << "Ann 66667, Bo 33334" << "Ann 0, Bo 0"
+        << 20261209 << qint64(100001) << qint64(0) << "Ann 66667, Bo 33334"
+        << "Ann 0, Bo 0"
         << "";
     // A run of the 7th to the 12th is three Powerball draws (7, 9, 12): $6
     // is $2 a draw, as Ann's: halves.
     QTest::newRow("a run counts the game's draws")
         << office("By amount paid") + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
                payment(7, "12/06/2026", "Bo", "6.00", "12/07/2026 - 12/12/2026")
-        << 20261209 << qint64(1000) << qint64(0) << "Ann 500, Bo 500" << "Ann 0, Bo 0" << "";
+        << 20261209 << qint64(1000) << qint64(0) << "Ann 500, Bo 500"
+        << "Ann 0, Bo 0"
+        << "";
     // Bo paid on the 10th for the 9th: in, and marked so.
     QTest::newRow("a payment recorded after its draw")
         << office() + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
                payment(7, "12/10/2026", "Bo", "2.00", "12/09/2026")
-        << 20261209 << qint64(1001) << qint64(0) << "Ann 501, Bo 500" << "Ann 0, Bo 0" << "Bo";
+        << 20261209 << qint64(1001) << qint64(0) << "Ann 501, Bo 500"
+        << "Ann 0, Bo 0"
+        << "Bo";
     // $50,000 among three: 16666.67, 16666.67, 16666.66; $12,000 withheld:
     // 4000 each.
     QTest::newRow("a large prize, withholding split the same way")
         << office() + paidAll << 20261209 << qint64(5'000'000) << qint64(1'200'001)
-        << "Ann 1666667, Bo 1666667, Cy 1666666" << "Ann 400001, Bo 400000, Cy 400000" << "";
+        << "Ann 1666667, Bo 1666667, Cy 1666666"
+        << "Ann 400001, Bo 400000, Cy 400000"
+        << "";
     // Ann's payment taken back; then Bo's taken back, and that taken back.
     QTest::newRow("what is taken back")
-        << office() + paidAll + takenBack(9, 6) + takenBack(10, 7) + takenBack(11, 10)
-        << 20261209 << qint64(1000) << qint64(0) << "Bo 500, Cy 500" << "Bo 0, Cy 0" << "";
+        << office() + paidAll + takenBack(9, 6) + takenBack(10, 7) + takenBack(11, 10) << 20261209
+        << qint64(1000) << qint64(0) << "Bo 500, Cy 500"
+        << "Bo 0, Cy 0"
+        << "";
     QTest::newRow("a member taken back pays into no draw")
         << office() + paidAll + takenBack(9, 4) << 20261209 << qint64(1000) << qint64(0)
-        << "Ann 500, Bo 500" << "Ann 0, Bo 0" << "";
-    QTest::newRow("a small prize kept") << office("Equal", "Kept,", "10.00") + paidAll
-                                        << 20261209 << qint64(1000) << qint64(0) << "kept" << ""
+        << "Ann 500, Bo 500"
+        << "Ann 0, Bo 0"
+        << "";
+    QTest::newRow("a small prize kept") << office("Equal", "Kept,", "10.00") + paidAll << 20261209
+                                        << qint64(1000) << qint64(0) << "kept"
+                                        << ""
                                         << "";
     QTest::newRow("a prize above what is kept")
         << office("Equal", "Kept,", "10.00") + paidAll << 20261209 << qint64(1001) << qint64(0)
-        << "Ann 334, Bo 334, Cy 333" << "Ann 0, Bo 0, Cy 0" << "";
+        << "Ann 334, Bo 334, Cy 333"
+        << "Ann 0, Bo 0, Cy 0"
+        << "";
 }
 
 void TestPools::aPrizeIsSplitAmongThoseInForItsDraw()
@@ -202,8 +220,8 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw()
     QVERIFY2(book.unreadableLines().empty(), "every line is read");
     const PoolLedger ledger(book.entries());
     QVERIFY(ledger.problems().isEmpty());
-    const PrizeSplit split =
-        PrizeSplit::of(*ledger.pool(QStringLiteral("office")), "Powerball", draw, prize, federal, 0);
+    const PrizeSplit split = PrizeSplit::of(*ledger.pool(QStringLiteral("office")), "Powerball",
+                                            draw, prize, federal, 0);
     if (split.kept) {
         QCOMPARE(QStringLiteral("kept"), shares);
         return;
@@ -249,8 +267,8 @@ void TestPools::aSpreadsheetsFileLosesNoLine_data()
                       "Member,Office,x,12/1/2026 9:02,Bo,\r\n")
         << 1 << QList<int>{3} << QByteArray("Member,Office,x,12/1/2026 9:02,Bo,");
     QTest::newRow("a number written twice")
-        << office() + "5,12/02/2026 10:00:00,Office,Member,Di,,,,,,,,,,,,,,\r\n" << 5
-        << QList<int>{7} << QByteArray("Office,Member,Di");
+        << office() + "5,12/02/2026 10:00:00,Office,Member,Di,,,,,,,,,,,,,,\r\n"
+        << 5 << QList<int>{7} << QByteArray("Office,Member,Di");
 }
 
 void TestPools::aSpreadsheetsFileLosesNoLine()
@@ -299,8 +317,8 @@ void TestPools::badInputIsRefused_data()
     const int member = int(PoolEntry::Kind::Member);
     const int payment = int(PoolEntry::Kind::Payment);
     const int ticket = int(PoolEntry::Kind::Ticket);
-    QTest::newRow("a member named twice")
-        << member << "bo" << qint64(0) << "" << "bo is already a member of Office.";
+    QTest::newRow("a member named twice") << member << "bo" << qint64(0) << ""
+                                          << "bo is already a member of Office.";
     QTest::newRow("a payment covering no draw")
         << payment << "Bo" << qint64(200) << "12/09/2026 - 12/01/2026"
         << "\"12/09/2026 - 12/01/2026\" covers no draw: write a day (12/09/2026), a run "
@@ -308,17 +326,18 @@ void TestPools::badInputIsRefused_data()
     QTest::newRow("a draw before the pool began")
         << payment << "Bo" << qint64(200) << "11/30/2026"
         << "\"11/30/2026\" covers a draw before Office began on 12/01/2026.";
-    QTest::newRow("an amount below zero")
-        << payment << "Bo" << qint64(-200) << "12/09/2026" << "A payment cannot be below zero.";
-    QTest::newRow("a payment of no member")
-        << payment << "Di" << qint64(200) << "12/09/2026" << "Di is no member of Office.";
+    QTest::newRow("an amount below zero") << payment << "Bo" << qint64(-200) << "12/09/2026"
+                                          << "A payment cannot be below zero.";
+    QTest::newRow("a payment of no member") << payment << "Di" << qint64(200) << "12/09/2026"
+                                            << "Di is no member of Office.";
     QTest::newRow("a ticket added twice")
         << ticket << "" << qint64(0) << "12/07/2026 x6"
         << "The ticket Powerball, 01 02 03 04 05 06 is already in Office.";
     QTest::newRow("a ticket of another pool")
         << ticket << "Other" << qint64(0) << "12/07/2026 x6"
         << "The ticket Powerball, 01 02 03 04 05 06 is in another pool, Office.";
-    QTest::newRow("a payment that is fine") << payment << "Bo" << qint64(0) << "12/09/2026" << "";
+    QTest::newRow("a payment that is fine") << payment << "Bo" << qint64(0) << "12/09/2026"
+                                            << "";
 }
 
 void TestPools::badInputIsRefused()

@@ -21,10 +21,10 @@
 #include "pdfpages.h"
 #include "poolqueries.h"
 #include "poolswindow.h"
-#include "texttablemodel.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
+#include "texttablemodel.h"
 #include "ticketcsv.h"
 #include "ticketdates.h"
 #include "ticketfinder.h"
@@ -1799,8 +1799,8 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
 {
     m_settings->settings().setValue("state", "TX");
     const auto putBack = qScopeGuard([this] { m_settings->settings().remove("state"); });
-    for (const auto &[name, text] : {std::pair{"Text8", "Powerball"}, {"Text9", "11/28/2026"},
-                                     {"Text10", "2 4 6 8 9 10"}})
+    for (const auto &[name, text] :
+         {std::pair{"Text8", "Powerball"}, {"Text9", "11/28/2026"}, {"Text10", "2 4 6 8 9 10"}})
         field(name)->setText(text);
     QTest::mouseClick(m_window->findChild<QPushButton *>("Command2"), Qt::LeftButton);
     const QString results = m_dir->filePath("powerball.csv");

@@ -75,8 +75,8 @@ void ClaimMarks::ask(const Winning &winning, const LogList &log)
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto *step = new QUndoCommand(QStringLiteral("Mark Claimed"));
-    new MarkClaimedStep(m_book, dialog.record(),
-                        [this](const QString &problem) { emit changed(problem); }, step);
+    new MarkClaimedStep(
+        m_book, dialog.record(), [this](const QString &problem) { emit changed(problem); }, step);
     if (m_alsoOnClaim)
         m_alsoOnClaim(dialog.record(), step);
     if (m_undo)

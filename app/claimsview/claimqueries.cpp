@@ -8,12 +8,12 @@
 #include "filewarning.h"
 #include "keptdraws.h"
 #include "listedtickets.h"
-#include "membertaxyear.h"
-#include "poolprize.h"
 #include "loglistmodel.h"
+#include "membertaxyear.h"
 #include "playerstate.h"
-#include "reportlist.h"
+#include "poolprize.h"
 #include "recordpdf.h"
+#include "reportlist.h"
 #include "taxyearrecord.h"
 #include "windowplacement.h"
 #include "winningsdue.h"
@@ -274,7 +274,8 @@ bool ClaimQueries::saveTaxYear(int year, const QString &path, bool pdf, QString 
                                m_listed.playerState(), today);
     const TaxYearRecord record =
         TaxYearRecord::of(year, m_claims->book(), m_log, winnings ? &*winnings : nullptr, today);
-    return pdf ? RecordPdf::write(record.heading(), record.sections, path, reason) : record.writeCsv(path, reason);
+    return pdf ? RecordPdf::write(record.heading(), record.sections, path, reason)
+               : record.writeCsv(path, reason);
 }
 
 // This year first, then the years before it.

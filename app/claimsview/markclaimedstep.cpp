@@ -3,10 +3,9 @@
 #include "claimbook.h"
 
 MarkClaimedStep::MarkClaimedStep(ClaimBook &book, ClaimRecord record,
-                                 std::function<void(const QString &)> report,
-                                 QUndoCommand *parent)
-    : QUndoCommand(QStringLiteral("Mark Claimed"), parent), m_book(book), m_record(std::move(record)),
-      m_report(std::move(report))
+                                 std::function<void(const QString &)> report, QUndoCommand *parent)
+    : QUndoCommand(QStringLiteral("Mark Claimed"), parent), m_book(book),
+      m_record(std::move(record)), m_report(std::move(report))
 {
     if (const ClaimRecord *before = m_book.find(m_record))
         m_before = *before;

@@ -84,7 +84,8 @@ bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &
                 boldFont.setBold(true);
                 const QFontMetrics bold(boldFont, painter.device());
                 for (qsizetype column = 0; column < columns; ++column)
-                    widths[std::size_t(column)] = bold.horizontalAdvance(section.columns[column]) + 8;
+                    widths[std::size_t(column)] =
+                        bold.horizontalAdvance(section.columns[column]) + 8;
                 for (const QStringList &row : section.rows) {
                     for (qsizetype column = 0; column < columns; ++column) {
                         advances.push_back(metrics.horizontalAdvance(row.value(column)));

@@ -3,8 +3,8 @@
 #include "poolbook.h"
 
 PoolEntriesStep::PoolEntriesStep(PoolBook &book, std::vector<PoolEntry> entries,
-                                 const QString &text,
-                                 std::function<void(const QString &)> report, QUndoCommand *parent)
+                                 const QString &text, std::function<void(const QString &)> report,
+                                 QUndoCommand *parent)
     : QUndoCommand(text, parent), m_book(book), m_entries(std::move(entries)),
       m_report(std::move(report))
 {

@@ -85,8 +85,8 @@ void PoolEntryDialog::accept()
     if (m_entry.kind == PoolEntry::Kind::Pool) {
         entry.pool = entry.member;
         entry.member = m_second->text().trimmed();
-        entry.split = m_split->currentIndex() == 0 ? PoolEntry::Split::Equal
-                                                   : PoolEntry::Split::ByAmountPaid;
+        entry.split =
+            m_split->currentIndex() == 0 ? PoolEntry::Split::Equal : PoolEntry::Split::ByAmountPaid;
         entry.keepsSmallPrizes = m_small->currentIndex() == 1;
     } else if (m_second) {
         entry.contact = m_second->text().trimmed();

@@ -55,8 +55,9 @@ QString PoolMarks::add(std::vector<PoolEntry> entries, const QString &text)
 
 void PoolMarks::addWith(QUndoCommand *parent, std::vector<PoolEntry> entries)
 {
-    new PoolEntriesStep(m_book, std::move(entries), parent->text(),
-                        [this](const QString &problem) { report(problem); }, parent);
+    new PoolEntriesStep(
+        m_book, std::move(entries), parent->text(),
+        [this](const QString &problem) { report(problem); }, parent);
 }
 
 void PoolMarks::report(const QString &problem)

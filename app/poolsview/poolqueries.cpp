@@ -150,8 +150,8 @@ void PoolQueries::openPoolsWindow()
             QAction *back = undo->createUndoAction(m_window);
             QAction *again = undo->createRedoAction(m_window);
             back->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-            again->setShortcuts(
-                {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+            again->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
             for (QAction *action : {back, again}) {
                 action->setShortcutContext(Qt::WindowShortcut);
                 m_window->addAction(action);
@@ -218,11 +218,11 @@ void PoolQueries::showPool(const QString &name)
         for (const PoolLedger::Payment &payment : pool->payments) {
             paidIn[payment.member.toCaseFolded()] += payment.amount;
             m_paymentLines.push_back(payment.number);
-            payments.push_back(
-                {payment.member, CentsText(payment.amount), payment.draws, payment.recorded,
-                 payment.late() ? QStringLiteral("recorded after the draw of %1")
-                                      .arg(dayText(payment.dates.first))
-                                : QString()});
+            payments.push_back({payment.member, CentsText(payment.amount), payment.draws,
+                                payment.recorded,
+                                payment.late() ? QStringLiteral("recorded after the draw of %1")
+                                                     .arg(dayText(payment.dates.first))
+                                               : QString()});
         }
         for (const PoolLedger::Member &member : pool->members) {
             m_memberLines.push_back(member.number);
@@ -231,7 +231,8 @@ void PoolQueries::showPool(const QString &name)
         }
         for (const PoolLedger::Ticket &ticket : pool->tickets) {
             m_ticketLines.push_back(ticket.number);
-            tickets.push_back({ticket.game, ticket.date, ticket.numbers, recordedOf(ticket.number)});
+            tickets.push_back(
+                {ticket.game, ticket.date, ticket.numbers, recordedOf(ticket.number)});
         }
         const std::vector<Winning> winnings = m_claims.seasonWinnings();
         const int today = Today();
@@ -293,15 +294,15 @@ void PoolQueries::askEntry(int kind)
         m_window->setLine(QStringLiteral("Add a member first: Add Member..."));
         return;
     }
-    PoolEntryDialog dialog(entryKind, m_pool, members, Today(),
-                           [this, entryKind](const PoolEntry &entry) {
-                               const PoolLedger &now = m_marks->ledger();
-                               if (entryKind == PoolEntry::Kind::Pool && now.pool(entry.pool))
-                                   return QStringLiteral("A pool named %1 is already kept.")
-                                       .arg(entry.pool);
-                               return now.problemOf(entry);
-                           },
-                           m_window);
+    PoolEntryDialog dialog(
+        entryKind, m_pool, members, Today(),
+        [this, entryKind](const PoolEntry &entry) {
+            const PoolLedger &now = m_marks->ledger();
+            if (entryKind == PoolEntry::Kind::Pool && now.pool(entry.pool))
+                return QStringLiteral("A pool named %1 is already kept.").arg(entry.pool);
+            return now.problemOf(entry);
+        },
+        m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     static const char *const steps[] = {"New Pool", "Add Member", "Record Payment"};
@@ -365,8 +366,8 @@ void PoolQueries::askSheet()
              reason);
 }
 
-bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QString &path,
-                                     bool pdf, QString *reason)
+bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QString &path, bool pdf,
+                                     QString *reason)
 {
     const PoolLedger::Pool *kept = m_marks->ledger().pool(pool);
     if (!kept || pool != m_pool || prize < 0 || prize >= int(m_prizes.size())) {
@@ -374,8 +375,9 @@ bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QStri
             *reason = QStringLiteral("No prize of %1 is listed").arg(pool);
         return false;
     }
-    const SplitStatement statement = SplitStatement::of(
-        *kept, PoolPrize::of(*kept, m_prizes[std::size_t(prize)], m_claims.claimRecords(), Today()));
+    const SplitStatement statement =
+        SplitStatement::of(*kept, PoolPrize::of(*kept, m_prizes[std::size_t(prize)],
+                                                m_claims.claimRecords(), Today()));
     QString why;
     const bool saved = pdf ? RecordPdf::write(statement.heading, statement.sections, path, &why)
                            : WriteSectionsCsv(statement.heading, statement.sections, path, &why);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seasonwinnings.h"
 #include "poolswindow.h"
+#include "seasonwinnings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -67,5 +67,4 @@ private:
     std::vector<int> m_paymentLines;
     std::vector<int> m_ticketLines;
     std::vector<Winning> m_prizes; // split again where a statement is asked
-
 };

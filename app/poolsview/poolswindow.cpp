@@ -51,16 +51,20 @@ PoolsWindow::PoolsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_line->setWordWrap(true);
 
     const TableText texts[] = {
-        {"Members", "The pool's members, in the order they joined",
+        {"Members",
+         "The pool's members, in the order they joined",
          {QStringLiteral("Member"), QStringLiteral("Contact"), QStringLiteral("Joined"),
           QStringLiteral("Paid in")}},
-        {"Payments", "Payments, each with the draws it covers",
+        {"Payments",
+         "Payments, each with the draws it covers",
          {QStringLiteral("Member"), QStringLiteral("Amount"), QStringLiteral("Draws"),
           QStringLiteral("Recorded"), QStringLiteral("Note")}},
-        {"Tickets", "The pool's tickets",
+        {"Tickets",
+         "The pool's tickets",
          {QStringLiteral("Game"), QStringLiteral("Draws"), QStringLiteral("Numbers"),
           QStringLiteral("Added")}},
-        {"Prizes", "The pool's prizes in the season checked, and each member's share",
+        {"Prizes",
+         "The pool's prizes in the season checked, and each member's share",
          {QStringLiteral("Game"), QStringLiteral("Draw"), QStringLiteral("Numbers"),
           QStringLiteral("Prize"), QStringLiteral("Withheld"), QStringLiteral("Claimed"),
           QStringLiteral("Shares")}}};
@@ -110,8 +114,8 @@ PoolsWindow::PoolsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     buttons->addWidget(action(QStringLiteral("Record &Payment..."),
                               QStringLiteral("PoolsRecordPayment"),
                               [this] { emit recordPaymentAsked(); }));
-    buttons->addWidget(action(QStringLiteral("&Take Back"), QStringLiteral("PoolsTakeBack"),
-                              takeBack));
+    buttons->addWidget(
+        action(QStringLiteral("&Take Back"), QStringLiteral("PoolsTakeBack"), takeBack));
     buttons->addStretch(1);
     auto *saves = new QHBoxLayout;
     saves->addWidget(action(QStringLiteral("Save Pool &Sheet as PDF..."),
