@@ -5,17 +5,14 @@
 #include "delimitedtext.h"
 #include "ticketcopies.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
 using namespace CsvLines;
 
-ClaimBook::ClaimBook(const QString &path) : m_path(path) {}
+ClaimBook::ClaimBook(const QString &path) : m_file(path) {}
 
 QString ClaimBook::besideLog(const QString &logPath)
 {
@@ -28,25 +25,17 @@ ClaimBook::Read ClaimBook::read()
     m_extraTitles.clear();
     m_unreadable.clear();
     m_unreadableLines.clear();
-    m_onDisk.clear();
-    m_blocked = false;
-    QFile file(m_path);
-    if (!file.exists())
+    const KeptFile::Contents file = m_file.read();
+    if (!file.exists)
         return Read::Read;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const bool whole = file.error() == QFileDevice::NoError;
-    // Closed before it may be moved: Windows moves no file that is open.
-    file.close();
     // Emptied by hand: no claims, as where there is no file.
-    if (whole && empty(bytes)) {
-        m_onDisk = digestOf(bytes);
+    if (file.whole && empty(file.bytes)) {
+        m_file.settle(file.bytes);
         return Read::Read;
     }
     std::optional<ClaimColumns> columns;
-    if (whole) {
-        DelimitedText text(bytes, DelimitedText::Separators::Csv);
+    if (file.whole) {
+        DelimitedText text(file.bytes, DelimitedText::Separators::Csv);
         TextRecord line;
         if (text.next(line) && !line.unclosedQuote)
             columns = ClaimColumns::of(line.fields);
@@ -65,46 +54,25 @@ ClaimBook::Read ClaimBook::read()
     }
     if (columns) {
         m_extraTitles = columns->extraTitles();
-        m_onDisk = digestOf(bytes);
+        m_file.settle(file.bytes);
         return Read::Read;
     }
     m_records.clear();
     m_unreadable.clear();
     m_unreadableLines.clear();
     // Kept whole under a name of its own; the next claim starts a new file.
-    const QFileInfo info(m_path);
-    m_keptAside = info.dir().filePath(
-        QStringLiteral("claims-unreadable-%1.csv")
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    if (!QFile::rename(m_path, m_keptAside)) {
-        m_keptAside.clear();
-        m_blocked = true;
-    }
+    m_file.keepAside(QStringLiteral("claims"));
     return Read::KeptAside;
 }
 
 bool ClaimBook::followDisk(QString *reason)
 {
-    QFile file(m_path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const bool there = file.exists();
-    file.close();
-    if (m_blocked || (!there && m_onDisk.isEmpty()) || (there && digestOf(bytes) == m_onDisk))
-        return true;
-    if (read() == Read::Read)
+    if (!m_file.changed() || read() == Read::Read)
         return true;
     // Changed into something that is no claims file: the player is told
     // before anything is written in its place.
     if (reason)
-        *reason =
-            m_keptAside.isEmpty()
-                ? QStringLiteral("%1 was changed and can no longer be read")
-                      .arg(QDir::toNativeSeparators(m_path))
-                : QStringLiteral("%1 was changed and can no longer be read: it is kept as "
-                                 "%2, and a claim marked again starts a new one")
-                      .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(m_keptAside));
+        *reason = m_file.changedText(QStringLiteral(", and a claim marked again starts a new one"));
     return false;
 }
 
@@ -163,13 +131,6 @@ bool ClaimBook::remove(const ClaimRecord &draw, QString *reason)
 
 bool ClaimBook::write(const std::vector<ClaimRecord> &records, QString *reason)
 {
-    // A file that could not be read, nor moved aside, is never written over.
-    if (m_blocked) {
-        if (reason)
-            *reason = QStringLiteral("%1 could not be read, nor moved aside")
-                          .arg(QDir::toNativeSeparators(m_path));
-        return false;
-    }
     const bool copies = std::any_of(records.begin(), records.end(),
                                     [](const ClaimRecord &record) { return record.copy != 1; });
     QByteArray bytes(byteOrderMark);
@@ -178,13 +139,9 @@ bool ClaimBook::write(const std::vector<ClaimRecord> &records, QString *reason)
         append(bytes, ClaimColumns::fieldsWritten(record, copies, int(m_extraTitles.size())));
     for (const QString &kept : m_unreadable)
         bytes += kept.toUtf8() + "\r\n";
-    QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        m_records = records;
-        m_onDisk = digestOf(bytes);
-        return true;
-    }
-    if (reason)
-        *reason = file.errorString();
-    return false;
+    // A file that could not be read, nor moved aside, is never written over.
+    if (!m_file.write(bytes, reason))
+        return false;
+    m_records = records;
+    return true;
 }

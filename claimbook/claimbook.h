@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claimrecord.h"
+#include "keptfile.h"
 #include "loglist.h"
 
 #include <QByteArray>
@@ -33,7 +34,7 @@ public:
     Read read();
     // Where it went; empty where it could not be moved, and is then never
     // written over.
-    QString keptAside() const { return m_keptAside; }
+    QString keptAside() const { return m_file.keptAside(); }
     // The lines that could not be read as claims, from 1, as read last.
     const std::vector<int> &unreadableLines() const { return m_unreadableLines; }
 
@@ -48,7 +49,7 @@ public:
     bool add(const ClaimRecord &record, QString *reason);
     bool remove(const ClaimRecord &draw, QString *reason);
 
-    QString path() const { return m_path; }
+    QString path() const { return m_file.path(); }
 
 private:
     // Reads the file again where it changed since it was read or written;
@@ -56,12 +57,9 @@ private:
     bool followDisk(QString *reason);
     bool write(const std::vector<ClaimRecord> &records, QString *reason);
 
-    QString m_path;
-    QString m_keptAside;
+    KeptFile m_file;
     std::vector<ClaimRecord> m_records;
     QStringList m_extraTitles;
     QStringList m_unreadable; // kept word for word
     std::vector<int> m_unreadableLines;
-    QByteArray m_onDisk;    // a digest of the file as last read or written
-    bool m_blocked = false; // unreadable and not moved aside
 };

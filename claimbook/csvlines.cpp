@@ -4,6 +4,7 @@
 #include "csvexport.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -86,6 +87,19 @@ std::optional<std::int64_t> centsOf(QStringView field)
         return text.startsWith(u'-') ? -cents : cents;
     }
     return AmountReading::of(text).cents;
+}
+
+QString unreadableText(const std::vector<int> &lines, const QString &what, const QString &path)
+{
+    QStringList numbers;
+    for (const int line : lines)
+        numbers << QString::number(line);
+    return QStringLiteral("%1 of %2, %3, could not be read: %4 kept as %5, and the rest is used.")
+        .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(numbers.value(0))
+                               : QStringLiteral("Lines %1").arg(numbers.join(u", ")),
+             what, QDir::toNativeSeparators(path),
+             lines.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"),
+             lines.size() == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
 }
 
 } // namespace CsvLines

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // What the files kept beside the log share: written as Excel opens a CSV
 // (UTF-8 with its byte order mark, CR LF), a line that cannot be read kept
@@ -31,5 +32,10 @@ void append(QByteArray &bytes, const QStringList &fields);
 // that, or an amount as a spreadsheet may save it; nothing where it is none.
 QString plainCents(std::int64_t cents);
 std::optional<std::int64_t> centsOf(QStringView field);
+
+// What a player is told of the lines of a file that could not be read:
+// "Line 4 of your claims, C:\...\claims.csv, could not be read: it is kept
+// as it was, and the rest is used."
+QString unreadableText(const std::vector<int> &lines, const QString &what, const QString &path);
 
 } // namespace CsvLines

@@ -5,16 +5,14 @@
 #include "poolcolumns.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <unordered_set>
 
 using namespace CsvLines;
 
-PoolBook::PoolBook(const QString &path) : m_path(path) {}
+PoolBook::PoolBook(const QString &path) : m_file(path) {}
 
 QString PoolBook::besideLog(const QString &logPath)
 {
@@ -27,22 +25,16 @@ PoolBook::Read PoolBook::read()
     m_kept.clear();
     m_columns.reset();
     m_unreadableLines.clear();
-    m_onDisk.clear();
-    m_blocked = false;
-    QFile file(m_path);
-    if (!file.exists())
+    const KeptFile::Contents file = m_file.read();
+    if (!file.exists)
         return Read::Read;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const bool whole = file.error() == QFileDevice::NoError;
-    file.close(); // Windows moves no file that is open
-    if (whole && empty(bytes)) {
-        m_onDisk = digestOf(bytes);
+    const QByteArray &bytes = file.bytes;
+    if (file.whole && empty(bytes)) {
+        m_file.settle(bytes);
         return Read::Read;
     }
     std::optional<PoolColumns> columns;
-    if (whole) {
+    if (file.whole) {
         DelimitedText text(bytes, DelimitedText::Separators::Csv);
         TextRecord line;
         // Every line is written back with its cells as they were, as this
@@ -74,44 +66,23 @@ PoolBook::Read PoolBook::read()
     }
     if (columns) {
         m_columns = std::move(columns);
-        m_onDisk = digestOf(bytes);
+        m_file.settle(bytes);
         return Read::Read;
     }
     m_entries.clear();
     m_unreadableLines.clear();
     m_kept.clear();
-    const QFileInfo info(m_path);
-    m_keptAside = info.dir().filePath(
-        QStringLiteral("pools-unreadable-%1.csv")
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    if (!QFile::rename(m_path, m_keptAside)) {
-        m_keptAside.clear();
-        m_blocked = true;
-    }
+    m_file.keepAside(QStringLiteral("pools"));
     return Read::KeptAside;
 }
 
 bool PoolBook::followDisk(QString *reason)
 {
-    m_readAgain = false;
-    QFile file(m_path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const bool there = file.exists();
-    file.close();
-    if (m_blocked || (!there && m_onDisk.isEmpty()) || (there && digestOf(bytes) == m_onDisk))
-        return true;
-    m_readAgain = true;
-    if (read() == Read::Read)
+    m_readAgain = m_file.changed();
+    if (!m_readAgain || read() == Read::Read)
         return true;
     if (reason)
-        *reason =
-            m_keptAside.isEmpty()
-                ? QStringLiteral("%1 was changed and can no longer be read")
-                      .arg(QDir::toNativeSeparators(m_path))
-                : QStringLiteral("%1 was changed and can no longer be read: it is kept as %2")
-                      .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(m_keptAside));
+        *reason = m_file.changedText();
     return false;
 }
 
@@ -119,12 +90,6 @@ std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QS
 {
     if (!followDisk(reason))
         return std::nullopt;
-    if (m_blocked) {
-        if (reason)
-            *reason = QStringLiteral("%1 could not be read, nor moved aside")
-                          .arg(QDir::toNativeSeparators(m_path));
-        return std::nullopt;
-    }
     int next = 1;
     for (const PoolEntry &entry : m_entries)
         next = std::max(next, entry.number + 1);
@@ -145,16 +110,11 @@ std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QS
     }
     for (const PoolEntry &entry : entries)
         append(bytes, columns->arranged(entry));
-    QSaveFile file(m_path);
-    if (!(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())) {
-        if (reason)
-            *reason = file.errorString();
+    if (!m_file.write(bytes, reason))
         return std::nullopt;
-    }
     for (PoolEntry &entry : entries)
         m_entries.push_back(std::move(entry));
     m_kept = bytes;
     m_columns = std::move(columns);
-    m_onDisk = digestOf(bytes);
     return numbers;
 }

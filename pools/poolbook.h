@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptfile.h"
 #include "poolcolumns.h"
 #include "poolentry.h"
 
@@ -33,7 +34,7 @@ public:
         KeptAside
     };
     Read read();
-    QString keptAside() const { return m_keptAside; }
+    QString keptAside() const { return m_file.keptAside(); }
     const std::vector<int> &unreadableLines() const { return m_unreadableLines; }
     // Whether the last add found the file changed by another hand, and read
     // it again first.
@@ -45,21 +46,18 @@ public:
     // not be written, and the book stays as it was.
     std::optional<std::vector<int>> add(std::vector<PoolEntry> entries, QString *reason);
 
-    QString path() const { return m_path; }
+    QString path() const { return m_file.path(); }
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     bool followDisk(QString *reason);
 
-    QString m_path;
-    QString m_keptAside;
+    KeptFile m_file;
     std::vector<PoolEntry> m_entries;
     // The file's lines as they stand, its titles first: never rewritten.
     QByteArray m_kept;
     std::optional<PoolColumns> m_columns;
     std::vector<int> m_unreadableLines;
-    QByteArray m_onDisk;
-    bool m_blocked = false;
     bool m_readAgain = false;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

@@ -29,6 +29,7 @@ private slots:
     void aPrizeIsSplitAmongThoseInForItsDraw();
     void aSpreadsheetsFileLosesNoLine_data();
     void aSpreadsheetsFileLosesNoLine();
+    void aFileThatIsNoPoolsFileIsKeptAside();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void eachStateSaysHowAGroupClaims_data();
@@ -305,6 +306,30 @@ void TestPools::aSpreadsheetsFileLosesNoLine()
     QCOMPARE(again.read(), PoolBook::Read::Read);
     QCOMPARE(int(again.entries().size()), entries + 2);
     QCOMPARE(int(again.unreadableLines().size()), unreadable.size());
+}
+
+// A file of another kind is never written over: moved aside whole, and the
+// next line starts a new pools.csv.
+void TestPools::aFileThatIsNoPoolsFileIsKeptAside()
+{
+    write("Name,Phone\r\nAnn,555-0100\r\n");
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::KeptAside);
+    QVERIFY(book.keptAside().contains("pools-unreadable-"));
+    QFile aside(book.keptAside());
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("Name,Phone\r\nAnn,555-0100\r\n"));
+    PoolEntry pool;
+    pool.pool = "Office";
+    pool.kind = PoolEntry::Kind::Pool;
+    pool.member = "Ann";
+    pool.draws = "12/01/2026";
+    QString reason;
+    QVERIFY2(book.add({pool}, &reason), qPrintable(reason));
+    PoolBook again(path());
+    QCOMPARE(again.read(), PoolBook::Read::Read);
+    QCOMPARE(again.entries().size(), std::size_t(1));
+    QCOMPARE(again.entries()[0].number, 1);
 }
 
 void TestPools::badInputIsRefused_data()

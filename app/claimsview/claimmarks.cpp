@@ -2,6 +2,7 @@
 
 #include "civildate.h"
 #include "claimwithholding.h"
+#include "csvlines.h"
 #include "markclaimeddialog.h"
 #include "markclaimedstep.h"
 
@@ -18,18 +19,9 @@ QString ClaimMarks::open(const QString &logPath)
     m_book = ClaimBook(ClaimBook::besideLog(logPath));
     if (m_book.read() != ClaimBook::Read::KeptAside) {
         const std::vector<int> &lines = m_book.unreadableLines();
-        if (lines.empty())
-            return {};
-        QStringList numbers;
-        for (const int line : lines)
-            numbers << QString::number(line);
-        return QStringLiteral("%1 of your claims, %2, could not be read: %3 kept as %4, and "
-                              "the rest is used.")
-            .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(numbers[0])
-                                   : QStringLiteral("Lines %1").arg(numbers.join(u", ")),
-                 QDir::toNativeSeparators(m_book.path()),
-                 lines.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"),
-                 lines.size() == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
+        return lines.empty()
+                   ? QString()
+                   : CsvLines::unreadableText(lines, QStringLiteral("your claims"), m_book.path());
     }
     if (m_book.keptAside().isEmpty())
         return QStringLiteral("Your claims, %1, could not be read; it is left as it is, and no "

@@ -1,5 +1,6 @@
 #include "poolmarks.h"
 
+#include "csvlines.h"
 #include "poolentriesstep.h"
 
 #include <QDir>
@@ -23,17 +24,9 @@ QString PoolMarks::open(const QString &logPath)
                                     "new pools start a new one.")
                          .arg(QDir::toNativeSeparators(m_book.keptAside()));
     const std::vector<int> &lines = m_book.unreadableLines();
-    if (lines.empty())
-        return {};
-    QStringList numbers;
-    for (const int line : lines)
-        numbers << QString::number(line);
-    return QStringLiteral("%1 of your pools, %2, could not be read: kept as %3, and the rest is "
-                          "used.")
-        .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(numbers[0])
-                               : QStringLiteral("Lines %1").arg(numbers.join(u", ")),
-             QDir::toNativeSeparators(m_book.path()),
-             lines.size() == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
+    return lines.empty()
+               ? QString()
+               : CsvLines::unreadableText(lines, QStringLiteral("your pools"), m_book.path());
 }
 
 QString PoolMarks::add(std::vector<PoolEntry> entries, const QString &text)

@@ -1,0 +1,78 @@
+#include "keptfile.h"
+
+#include "csvlines.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+KeptFile::Contents KeptFile::read()
+{
+    m_onDisk.clear();
+    m_blocked = false;
+    Contents contents;
+    QFile file(m_path);
+    contents.exists = file.exists();
+    if (!contents.exists)
+        return contents;
+    if (file.open(QIODevice::ReadOnly))
+        contents.bytes = file.readAll();
+    contents.whole = file.isOpen() && file.error() == QFileDevice::NoError;
+    return contents; // closed here: Windows moves no file that is open
+}
+
+void KeptFile::settle(const QByteArray &bytes)
+{
+    m_onDisk = CsvLines::digestOf(bytes);
+}
+
+bool KeptFile::changed() const
+{
+    QFile file(m_path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    const bool there = file.exists();
+    return !m_blocked && (there ? CsvLines::digestOf(bytes) != m_onDisk : !m_onDisk.isEmpty());
+}
+
+void KeptFile::keepAside(const QString &stem)
+{
+    m_keptAside = QFileInfo(m_path).dir().filePath(
+        QStringLiteral("%1-unreadable-%2.csv")
+            .arg(stem, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    if (!QFile::rename(m_path, m_keptAside)) {
+        m_keptAside.clear();
+        m_blocked = true;
+    }
+}
+
+bool KeptFile::write(const QByteArray &bytes, QString *reason)
+{
+    if (m_blocked) {
+        if (reason)
+            *reason = QStringLiteral("%1 could not be read, nor moved aside")
+                          .arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
+    QSaveFile file(m_path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        settle(bytes);
+        return true;
+    }
+    if (reason)
+        *reason = file.errorString();
+    return false;
+}
+
+QString KeptFile::changedText(const QString &onward) const
+{
+    return m_keptAside.isEmpty()
+               ? QStringLiteral("%1 was changed and can no longer be read")
+                     .arg(QDir::toNativeSeparators(m_path))
+               : QStringLiteral("%1 was changed and can no longer be read: it is kept as %2%3")
+                     .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(m_keptAside),
+                          onward);
+}

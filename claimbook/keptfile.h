@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A file the program keeps beside the log, read whole and written whole
+// through a temporary file: what it held when last read or written, so
+// that a change by another hand or copy is seen before it is written over,
+// and where it went where it was no file of its kind.
+class KeptFile
+{
+public:
+    explicit KeptFile(const QString &path) : m_path(path) {}
+
+    struct Contents
+    {
+        QByteArray bytes;
+        bool exists = false;
+        bool whole = false; // read to its end
+    };
+    // Reads it, and forgets what it held before.
+    Contents read();
+    // What was read is what the file holds now.
+    void settle(const QByteArray &bytes);
+    // Whether it differs from what was last read or written.
+    bool changed() const;
+    // Moves it aside as <stem>-unreadable-DATE-TIME.csv; where it cannot
+    // be moved, it is never written over.
+    void keepAside(const QString &stem);
+    QString keptAside() const { return m_keptAside; }
+    bool blocked() const { return m_blocked; }
+    // Writes it whole; false, with the reason, where it could not be, or
+    // where it was not read and could not be moved aside.
+    bool write(const QByteArray &bytes, QString *reason);
+    // What the user is told where it changed into no file of its kind;
+    // onward says what comes of it where it was moved aside.
+    QString changedText(const QString &onward = {}) const;
+
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+    QString m_keptAside;
+    QByteArray m_onDisk;    // a digest of the file as last read or written
+    bool m_blocked = false; // unreadable and not moved aside
+};
