@@ -1,61 +1,30 @@
 #include "recordpdf.h"
 
+#include "pdfdocument.h"
 #include "pdfpages.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &sections,
                       const QString &path, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
+    PdfDocument document(path, heading);
+    if (!document.begin(reason))
         return false;
-    }
     {
-        QPdfWriter pdf(&file);
-        SetUpPdfPages(pdf);
-        pdf.setTitle(heading);
-        pdf.setCreator(QStringLiteral("Ticketwise"));
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            *reason = QStringLiteral("The PDF could not be begun");
-            file.cancelWriting();
-            return false;
-        }
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        painter.setFont(font);
-        const QRect page = painter.viewport();
+        QPainter &painter = document.painter();
+        const QFont font = painter.font();
+        document.startPages(
+            QStringLiteral("%1, made %2")
+                .arg(heading)
+                .arg(
+                    QLocale(QLocale::English).toString(QDate::currentDate(), QLocale::LongFormat)));
+        const QRect page = document.page();
         const QFontMetrics metrics = painter.fontMetrics();
-        const int line = metrics.height() + 3;
-        int pageNumber = 1;
-        int y = 0;
-        const auto header = [&] {
-            const QString about =
-                QStringLiteral("%1, made %2")
-                    .arg(heading)
-                    .arg(QLocale(QLocale::English)
-                             .toString(QDate::currentDate(), QLocale::LongFormat));
-            const QString number = QStringLiteral("Page %1").arg(pageNumber);
-            painter.setPen(Qt::darkGray);
-            painter.drawText(page.left(), page.top() + metrics.ascent(), about);
-            painter.drawText(page.right() - metrics.horizontalAdvance(number),
-                             page.top() + metrics.ascent(), number);
-            painter.setPen(Qt::black);
-            y = page.top() + line * 2;
-        };
-        const auto room = [&](int height) {
-            if (y + height <= page.bottom())
-                return;
-            pdf.newPage();
-            ++pageNumber;
-            header();
-        };
+        const int line = document.line();
+        int &y = document.y;
+        const auto room = [&document](int height) { document.room(height); };
         const auto paragraph = [&](const QString &text, bool bold) {
             QFont face = font;
             face.setBold(bold);
@@ -68,7 +37,6 @@ bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &
             y += bounds.height() + 4;
             painter.setFont(font);
         };
-        header();
         for (const RecordSection &section : sections) {
             y += line / 2;
             paragraph(section.title, true);
@@ -120,10 +88,6 @@ bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &
             for (const QString &note : section.notes)
                 paragraph(note, false);
         }
-        painter.end();
     }
-    if (file.commit())
-        return true;
-    *reason = file.errorString();
-    return false;
+    return document.finish(reason);
 }

@@ -1,13 +1,13 @@
 #include "seasonreport.h"
 
 #include "numberschart.h"
+#include "pdfdocument.h"
 #include "pdfpages.h"
 
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -28,58 +28,24 @@ QStringList SeasonReport::closing() const
 
 bool SeasonReport::write(const QString &path, QString *errorString) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *errorString = file.errorString();
+    PdfDocument document(path, QStringLiteral("Ticketwise report: %1").arg(game));
+    if (!document.begin(errorString))
         return false;
-    }
     {
-        QPdfWriter pdf(&file);
-        SetUpPdfPages(pdf);
-        pdf.setTitle(QStringLiteral("Ticketwise report: %1").arg(game));
-        pdf.setCreator(QStringLiteral("Ticketwise"));
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            *errorString = QStringLiteral("The PDF could not be begun");
-            file.cancelWriting();
-            return false;
-        }
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        painter.setFont(font);
-        const QRect page = painter.viewport();
-        const QFontMetrics metrics = painter.fontMetrics();
-        const int line = metrics.height() + 3;
-        constexpr int padding = 12;
-        int pageNumber = 1;
-        int y = 0;
+        QPainter &painter = document.painter();
+        const QFont font = painter.font();
+        const QString made = QLocale(QLocale::English).toString(this->made, QLocale::LongFormat);
         // On every page: the game, the file of draws and the day of the report.
-        const auto header = [&] {
-            const QString made =
-                QLocale(QLocale::English).toString(this->made, QLocale::LongFormat);
-            const QString about = drawsFile.isEmpty()
-                                      ? QStringLiteral("Ticketwise report: %1, %2").arg(game, made)
-                                      : QStringLiteral("Ticketwise report: %1 against %2, %3")
-                                            .arg(game, drawsFile, made);
-            const QString number = QStringLiteral("Page %1").arg(pageNumber);
-            painter.setPen(Qt::darkGray);
-            painter.drawText(
-                page.left(), page.top() + metrics.ascent(),
-                metrics.elidedText(about, Qt::ElideRight,
-                                   page.width() - metrics.horizontalAdvance(number) - padding));
-            painter.drawText(page.right() - metrics.horizontalAdvance(number),
-                             page.top() + metrics.ascent(), number);
-            painter.setPen(Qt::black);
-            y = page.top() + line * 2;
-        };
-        const auto room = [&](int height) {
-            if (y + height <= page.bottom())
-                return;
-            pdf.newPage();
-            ++pageNumber;
-            header();
-        };
-        header();
+        document.startPages(drawsFile.isEmpty()
+                                ? QStringLiteral("Ticketwise report: %1, %2").arg(game, made)
+                                : QStringLiteral("Ticketwise report: %1 against %2, %3")
+                                      .arg(game, drawsFile, made));
+        const QRect page = document.page();
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int line = document.line();
+        constexpr int padding = 12;
+        int &y = document.y;
+        const auto room = [&document](int height) { document.room(height); };
         for (const QString &text : summary) {
             const QRect bounds = painter.boundingRect(
                 QRect(page.left(), y, page.width(), page.height()), Qt::TextWordWrap, text);
@@ -101,7 +67,7 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
                 widths[std::size_t(at)] = std::max(widths[std::size_t(at)],
                                                    rowMetrics.horizontalAdvance(row[at]) + padding);
         };
-        widen(titles, QFontMetrics(boldFont, &pdf));
+        widen(titles, QFontMetrics(boldFont, &document.writer()));
         for (const Winner &winner : winners)
             widen(winner.cells, metrics);
         const std::vector<int> natural = widths;
@@ -145,15 +111,6 @@ bool SeasonReport::write(const QString &path, QString *errorString) const
             painter.drawText(page.left(), y + metrics.ascent(), text);
             y += line;
         }
-        if (!painter.end()) {
-            *errorString = QStringLiteral("The PDF could not be finished");
-            file.cancelWriting();
-            return false;
-        }
     }
-    if (!file.commit()) {
-        *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return document.finish(errorString);
 }
