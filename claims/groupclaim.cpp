@@ -6,7 +6,7 @@ namespace {
 
 using Way = GroupClaim::Way;
 
-constexpr int checked = 202612;
+constexpr int checked = 20261209;
 constexpr std::string_view form5754 =
     "one member claims for the group and gives the Lottery Form 5754, which lists each member's "
     "share";

@@ -21,7 +21,7 @@ struct GroupClaim
     Way way = Way::AskTheLottery;
     std::string_view says;   // what a group does, in a sentence
     std::string_view source; // the rule or page it is read from
-    int checked = 0;         // yyyymm when it was last read
+    int checked = 0;         // yyyymmdd, the day it was last checked against its source
 };
 
 // The way of a state by its two letters, whatever their case; the table's

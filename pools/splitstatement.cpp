@@ -17,17 +17,6 @@ QString text(std::string_view view)
     return QString::fromUtf8(view.data(), qsizetype(view.size()));
 }
 
-QString monthText(int yyyymm)
-{
-    static const char *const months[] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-    const int month = yyyymm % 100;
-    return month >= 1 && month <= 12
-               ? QStringLiteral("%1 %2").arg(QLatin1StringView(months[month - 1])).arg(yyyymm / 100)
-               : QString::number(yyyymm);
-}
-
 } // namespace
 
 SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize &prize)
@@ -86,15 +75,17 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
     }
     const GroupClaim &way = GroupClaimOf(claim.state.toStdString());
     if (way.code.empty())
-        about.notes << QStringLiteral("How a group claims: %1 (Ticketwise knows no rule of %2 "
-                                      "for it).")
-                           .arg(text(way.says), claim.state.isEmpty()
-                                                    ? QStringLiteral("the ticket's state")
-                                                    : claim.state);
+        about.notes << QStringLiteral("How a group claims: %1 (%2).")
+                           .arg(text(way.says),
+                                claim.state.isEmpty()
+                                    ? QStringLiteral("Ticketwise does not know the ticket's "
+                                                     "state: Your State... tells it")
+                                    : QStringLiteral("Ticketwise knows no rule of %1's for it")
+                                          .arg(claim.state));
     else
         about.notes << QStringLiteral("How %1 pays a group: %2 (%3, checked %4).")
                            .arg(claim.state, text(way.says), text(way.source),
-                                monthText(way.checked));
+                                dayText(way.checked));
     statement.sections.push_back(std::move(about));
 
     if (split.kept || split.shares.empty())
