@@ -23,7 +23,7 @@ constexpr auto ways = std::to_array<GroupClaim>({
      "California Lottery, Multiple Ownership Claim Form and FAQ", checked},
     {"TX", Way::Representative,
      "a group may play, but one person or legal entity claims: that member gives Form 5754",
-     "Texas Lottery, group play", checked},
+     "Texas Lottery, group play, as a third party quotes it", checked},
     {"FL", Way::Representative, "claimant \"Individual claiming for a group\", with Form 5754",
      "Florida Lottery, Winner Claim Form DOL 173-2", checked},
     {"MI", Way::ClubTaxNumber,
