@@ -1,7 +1,10 @@
+#include "claimshares.h"
 #include "groupclaim.h"
 #include "membertaxyear.h"
 #include "poolbook.h"
+#include "poolentriesstep.h"
 #include "poolledger.h"
+#include "poolsheet.h"
 #include "prizesplit.h"
 #include "sharesplit.h"
 #include "splitstatement.h"
@@ -9,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 // Pools as a manager keeps them and a member checks them: every split
 // worked by hand, pools.csv read back whatever a spreadsheet or another
@@ -27,6 +31,12 @@ private slots:
     void centsAddUpToTheSum();
     void aPrizeIsSplitAmongThoseInForItsDraw_data();
     void aPrizeIsSplitAmongThoseInForItsDraw();
+    void aMemberIsInForTheDrawsTheirPaymentCovers_data();
+    void aMemberIsInForTheDrawsTheirPaymentCovers();
+    void theSheetBeforeTheDraw();
+    void aClaimKeepsItsSplit_data();
+    void aClaimKeepsItsSplit();
+    void undoAndRedoOnlyAddLines();
     void aSpreadsheetsFileLosesNoLine_data();
     void aSpreadsheetsFileLosesNoLine();
     void aFileThatIsNoPoolsFileIsKeptAside();
@@ -245,6 +255,182 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw()
     QCOMPARE(gotLate.join(", "), late);
     QCOMPARE(sum, prize);
     QCOMPARE(federalSum, federal);
+}
+
+void TestPools::aMemberIsInForTheDrawsTheirPaymentCovers_data()
+{
+    QTest::addColumn<QByteArray>("draws");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QList<int>>("inFor");
+    QTest::addColumn<QList<int>>("notInFor");
+    // Powerball draws on Mondays, Wednesdays and Saturdays: six draws from
+    // Monday 12/07/2026 are the 7th, 9th, 12th, 14th, 16th and 19th.
+    QTest::newRow("a count of Powerball draws")
+        << QByteArray("12/07/2026 x6") << "Powerball"
+        << QList<int>{20261207, 20261209, 20261212, 20261219}
+        << QList<int>{20261206, 20261208, 20261221, 20270101};
+    // A game whose days the table does not know: a count of days.
+    QTest::newRow("a count of a game not known")
+        << QByteArray("12/07/2026 x3") << "Club Keno" << QList<int>{20261207, 20261209}
+        << QList<int>{20261210, 20261206};
+    // A run of a month: its first and last days, and nothing past them.
+    QTest::newRow("a run") << QByteArray("12/01/2026 - 12/31/2026") << "Powerball"
+                           << QList<int>{20261202, 20261231} << QList<int>{20270102, 20261130};
+    QTest::newRow("one day") << QByteArray("12/09/2026") << "Powerball" << QList<int>{20261209}
+                             << QList<int>{20261207, 20261212};
+}
+
+void TestPools::aMemberIsInForTheDrawsTheirPaymentCovers()
+{
+    QFETCH(QByteArray, draws);
+    QFETCH(QString, game);
+    QFETCH(QList<int>, inFor);
+    QFETCH(QList<int>, notInFor);
+    // Ann's payment of the row, and Bo's of the day before each draw, so
+    // that the search among payments by their first day is tried past a
+    // long run of others.
+    QByteArray file = office() + payment(6, "11/30/2026", "Ann", "2.00", draws);
+    int number = 7;
+    for (QDate day(2026, 12, 1); day <= QDate(2027, 1, 2); day = day.addDays(1))
+        file += payment(number++, "11/30/2026", "Bo", "1.00",
+                        day.addDays(-1).toString("MM/dd/yyyy").toLatin1());
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    const PoolLedger::Pool &pool = *ledger.pool("Office");
+    for (const int draw : inFor)
+        QVERIFY2(PrizeSplit::of(pool, game, draw, 100, 0, 0).shares.front().member == "Ann",
+                 qPrintable(QString::number(draw)));
+    for (const int draw : notInFor) {
+        for (const PrizeSplit::Share &share : PrizeSplit::of(pool, game, draw, 100, 0, 0).shares)
+            QVERIFY2(share.member != "Ann", qPrintable(QString::number(draw)));
+    }
+}
+
+// On 12/08/2026 at 9:30, before the 12/09 draw: Ann and Bo paid for it (Bo
+// late for the 12/07 draw, a run begun then), Cy for nothing to come; the
+// next draw's shares by what was paid, $2 and $1 a draw: 66.67% and 33.33%.
+void TestPools::theSheetBeforeTheDraw()
+{
+    write(office("By amount paid") + payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+          payment(7, "12/08/2026", "Bo", "3.00", "12/07/2026 x3") +
+          payment(8, "12/01/2026", "Cy", "2.00", "12/02/2026"));
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    const PoolSheet sheet =
+        PoolSheet::of(*ledger.pool("Office"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
+    QCOMPARE(sheet.heading, "Ticketwise pool sheet: Office");
+    QVERIFY(sheet.sections[0].notes[0].contains("this sheet made 12/08/2026 at 9:30 AM"));
+    const RecordSection &members = sheet.sections[1];
+    QCOMPARE(members.title, "Members, and their shares of the draw of 12/09/2026");
+    QCOMPARE(members.rows.size(), std::size_t(3));
+    QCOMPARE(members.rows[0].mid(2, 3), (QStringList{"12/09/2026", "$2", "66.67%"}));
+    QCOMPARE(members.rows[1].mid(2, 3),
+             (QStringList{"12/07/2026 x3 (recorded 12/08/2026, late)", "$3", "33.33%"}));
+    QCOMPARE(members.rows[2].mid(2, 3), (QStringList{"", "$0", "not in"}));
+    QVERIFY(!members.rows[2][5].isEmpty()); // a line to sign
+    QCOMPARE(sheet.sections[2].rows,
+             (std::vector<QStringList>{{"Powerball", "12/07/2026 x6", "01 02 03 04 05 06"}}));
+}
+
+void TestPools::aClaimKeepsItsSplit_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<qint64>("paid");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray paidAll = payment(6, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+                               payment(7, "12/06/2026", "Bo", "2.00", "12/09/2026");
+    // $1,000.01 in halves: 500.01 and 500.00; $240.00 withheld, 120 each.
+    QTest::newRow("a split kept") << office() + paidAll << qint64(100001)
+                                  << QStringList{"Share Ann 50001 12000", "Share Bo 50000 12000"};
+    // Marked again: the earlier split taken back, the new one kept.
+    QTest::newRow("marked again")
+        << office() + paidAll +
+               "8,12/20/2026 10:00:00,Office,Share,Ann,,1.00,,Powerball,12/07/2026 x6,"
+               "01 02 03 04 05 06,1,12/09/2026,12/20/2026,0.00,0.00,,,\r\n"
+        << qint64(100001)
+        << QStringList{"Taken Back 8", "Share Ann 50001 12000", "Share Bo 50000 12000"};
+    QTest::newRow("a small prize kept by the pool")
+        << office("Equal", "Kept,", "10.00") + paidAll << qint64(1000) << QStringList{};
+}
+
+void TestPools::aClaimKeepsItsSplit()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(qint64, paid);
+    QFETCH(QStringList, lines);
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    ClaimRecord claim;
+    claim.game = "Powerball";
+    claim.ticketDate = "12/07/2026 x6";
+    claim.numbers = "01 02 03 04 05 06";
+    claim.drawDate = 20261209;
+    claim.claimed = 20261221;
+    claim.paid = paid;
+    claim.federal = 24000;
+    QStringList got;
+    for (const PoolEntry &entry : ClaimShares(ledger, *ledger.pool("Office"), claim))
+        got << (entry.kind == PoolEntry::Kind::TakenBack
+                    ? QStringLiteral("Taken Back %1").arg(entry.takesBack)
+                    : QStringLiteral("Share %1 %2 %3")
+                          .arg(entry.member)
+                          .arg(entry.amount)
+                          .arg(entry.federal));
+    QCOMPARE(got, lines);
+}
+
+// Undo and redo as the window does them: each adds lines, and what the
+// file held before is still its beginning, byte for byte.
+void TestPools::undoAndRedoOnlyAddLines()
+{
+    write("\xEF\xBB\xBF" + office()); // as this program writes it
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    QUndoStack undo;
+    QStringList problems;
+    const auto report = [&problems](const QString &problem) {
+        if (!problem.isEmpty())
+            problems << problem;
+    };
+    const auto members = [&] {
+        QStringList names;
+        const PoolLedger ledger(book.entries());
+        for (const PoolLedger::Member &member : ledger.pool("Office")->members)
+            names << member.name;
+        return names;
+    };
+    PoolEntry di;
+    di.pool = "Office";
+    di.kind = PoolEntry::Kind::Member;
+    di.member = "Di";
+    QByteArray before = readAll();
+    const auto grew = [&] {
+        const QByteArray now = readAll();
+        const bool kept = now.size() > before.size() && now.startsWith(before);
+        before = now;
+        return kept;
+    };
+    undo.push(new PoolEntriesStep(book, {di}, "Add Member", report));
+    QVERIFY(grew());
+    QCOMPARE(members(), (QStringList{"Ann", "Bo", "Cy", "Di"}));
+    undo.undo();
+    QVERIFY(grew());
+    QCOMPARE(members(), (QStringList{"Ann", "Bo", "Cy"}));
+    undo.redo();
+    QVERIFY(grew());
+    QCOMPARE(members(), (QStringList{"Ann", "Bo", "Cy", "Di"}));
+    undo.undo();
+    undo.redo();
+    QVERIFY(grew());
+    QCOMPARE(members(), (QStringList{"Ann", "Bo", "Cy", "Di"}));
+    QCOMPARE(problems, QStringList());
+    // The first line of Di stays, and joining order with it: Di is last.
+    QVERIFY(readAll().contains(",Office,Member,Di,"));
 }
 
 void TestPools::aSpreadsheetsFileLosesNoLine_data()

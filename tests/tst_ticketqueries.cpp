@@ -1908,6 +1908,32 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QVERIFY2(queries.pools().savePoolSheet("Office", m_dir->filePath("sheet.pdf"), &reason),
              qPrintable(reason));
     QVERIFY(readBytes(m_dir->filePath("sheet.pdf")).startsWith("%PDF"));
+
+    // Marked claimed in the Winnings window: the split kept with the claim,
+    // a Share line each; undone there, both are taken back.
+    answering.stop();
+    QTimer marking;
+    connect(&marking, &QTimer::timeout, this, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            dialog && dialog->objectName() == "MarkClaimed")
+            dialog->accept();
+    });
+    marking.start(20);
+    winnings->selectRow(0);
+    QTest::mouseClick(winnings->window()->findChild<QPushButton *>("WinningsMarkClaimed"),
+                      Qt::LeftButton);
+    QTRY_VERIFY(readBytes(m_dir->filePath("pools.csv")).contains(",Office,Share,Bo,,50.00,"));
+    QVERIFY(readBytes(m_dir->filePath("pools.csv")).contains(",Office,Share,Ann,,50.00,"));
+    const QString bo = m_dir->filePath("bo.csv");
+    QVERIFY2(queries.saveTaxYear(Today() / 10000, bo, false, &reason, "Bo"), qPrintable(reason));
+    QVERIFY2(readBytes(bo).contains("Office,Powerball,2 4 6 8 9 10,11/28/2026"), readBytes(bo));
+    winnings->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(winnings->window()));
+    const qsizetype lines = readBytes(m_dir->filePath("pools.csv")).count('\n');
+    QTest::keyClick(winnings, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(readBytes(m_dir->filePath("pools.csv")).count('\n'), lines + 2);
+    QCOMPARE(shares(), "Office: Ann $50, Bo $50");
+    QVERIFY(!readBytes(m_dir->filePath("claims.csv")).contains("11/28/2026"));
 }
 
 void TestTicketQueries::aClaimAsTypedIsTakenOrRefused_data()
