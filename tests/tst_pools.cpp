@@ -40,6 +40,9 @@ private slots:
     void aSpreadsheetsFileLosesNoLine_data();
     void aSpreadsheetsFileLosesNoLine();
     void aFileThatIsNoPoolsFileIsKeptAside();
+    void handEditsTheLedgerCannotPlaceAreNamed_data();
+    void handEditsTheLedgerCannotPlaceAreNamed();
+    void aLargePoolsSplitInALine();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void eachStateSaysHowAGroupClaims_data();
@@ -204,6 +207,17 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw_data()
         << office() + paidAll + takenBack(9, 4) << 20261209 << qint64(1000) << qint64(0)
         << "Ann 500, Bo 500"
         << "Ann 0, Bo 0"
+        << "";
+    // Ann taken back and joined again: she is last in joining order, so the
+    // odd cent of $10.01 goes to Bo (the remainders tie: .3333 each).
+    QTest::newRow("a member who joined again comes last")
+        << office() + takenBack(6, 2) +
+               "7,12/02/2026 09:00:00,Office,Member,Ann,,,,,,,,,,,,,,\r\n" +
+               payment(8, "12/06/2026", "Ann", "2.00", "12/09/2026") +
+               payment(9, "12/06/2026", "Bo", "2.00", "12/09/2026") +
+               payment(10, "12/06/2026", "Cy", "2.00", "12/09/2026")
+        << 20261209 << qint64(1001) << qint64(0) << "Bo 334, Cy 334, Ann 333"
+        << "Bo 0, Cy 0, Ann 0"
         << "";
     QTest::newRow("a small prize kept") << office("Equal", "Kept,", "10.00") + paidAll << 20261209
                                         << qint64(1000) << qint64(0) << "kept"
@@ -516,6 +530,66 @@ void TestPools::aFileThatIsNoPoolsFileIsKeptAside()
     QCOMPARE(again.read(), PoolBook::Read::Read);
     QCOMPARE(again.entries().size(), std::size_t(1));
     QCOMPARE(again.entries()[0].number, 1);
+}
+
+void TestPools::handEditsTheLedgerCannotPlaceAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QStringList>("problems");
+    QTest::addColumn<int>("unreadable");
+    QTest::newRow("a taking back of no line")
+        << takenBack(9, 7) << QStringList{"Line No. 9 takes back No. 7, which is not in the file"}
+        << 0;
+    QTest::newRow("a taking back of a later line is no line")
+        << QByteArray("6,12/05/2026 10:00:00,Office,Taken Back,,,,,,,,,,,,,,,8\r\n")
+        << QStringList{} << 1;
+    QTest::newRow("a member of a pool not kept")
+        << QByteArray("6,12/05/2026 10:00:00,Home,Member,Di,,,,,,,,,,,,,,\r\n")
+        << QStringList{"Line No. 6 is of a pool, Home, that is not kept"} << 0;
+    QTest::newRow("a member named again")
+        << QByteArray("6,12/05/2026 10:00:00,Office,Member,ANN,,,,,,,,,,,,,,\r\n")
+        << QStringList{"Line No. 6 names ANN a member of Office again"} << 0;
+    QTest::newRow("a payment below zero")
+        << payment(6, "12/06/2026", "Ann", "-2.00", "12/09/2026") << QStringList{} << 1;
+}
+
+void TestPools::handEditsTheLedgerCannotPlaceAreNamed()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QStringList, problems);
+    QFETCH(int, unreadable);
+    write(office() + lines);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    QCOMPARE(int(book.unreadableLines().size()), unreadable);
+    const PoolLedger ledger(book.entries());
+    QCOMPARE(ledger.problems(), problems);
+    QCOMPARE(ledger.pool("Office")->members.size(), std::size_t(3));
+}
+
+// $1,000.01 among nine members: 100001 / 9 = 11111.22 cents, 11111 each
+// and two cents left, to the first two joined; a line too long for a table
+// says how many, and between what.
+void TestPools::aLargePoolsSplitInALine()
+{
+    QByteArray file = office();
+    int number = 6;
+    for (const char *name : {"Di", "Ed", "Flo", "Gus", "Hal", "Ivy"})
+        file += QByteArray::number(number++) + ",12/01/2026 09:05:00,Office,Member," + name +
+                ",,,,,,,,,,,,,,\r\n";
+    for (const char *name : {"Ann", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ivy"})
+        file += payment(number++, "12/06/2026", name, "2.00", "12/09/2026");
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    const PrizeSplit split =
+        PrizeSplit::of(*ledger.pool("Office"), "Powerball", 20261209, 100001, 0, 0);
+    QCOMPARE(split.shares.size(), std::size_t(9));
+    QCOMPARE(split.text(), "Office: 9 members, $111.11 to $111.12");
+    QCOMPARE(split.shares[0].share, qint64(11112));
+    QCOMPARE(split.shares[1].share, qint64(11112));
+    QCOMPARE(split.shares[2].share, qint64(11111));
 }
 
 void TestPools::badInputIsRefused_data()

@@ -1861,7 +1861,15 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QCOMPARE(problem, "bo is already a member of Office.");
     ask("PoolsRecordPayment", {{"PaymentAmount", "-$2"}, {"PaymentDraws", "11/28/2026"}});
     QCOMPARE(problem, "A payment cannot be below zero.");
-    ask("PoolsRecordPayment", {{"PaymentAmount", "$2"}, {"PaymentDraws", "11/28/2026"}});
+    ask("PoolsNew", {{"PoolName", "office"}, {"PoolManager", "Bo"}, {"PoolBegan", "11/01/2026"}});
+    QCOMPARE(problem, "A pool named office is already kept.");
+    // Typed in a German locale, as a German user writes two dollars.
+    {
+        const QLocale before;
+        const auto putBack = qScopeGuard([&] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ask("PoolsRecordPayment", {{"PaymentAmount", "2,00"}, {"PaymentDraws", "11/28/2026"}});
+    }
     // Bo's payment: the member chosen in the dialog.
     QTimer choosing;
     connect(&choosing, &QTimer::timeout, this, [&] {
@@ -1897,7 +1905,8 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QTest::keyClick(pools, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(shares(), "Office: Ann $50, Bo $50");
     const QByteArray kept = readBytes(m_dir->filePath("pools.csv"));
-    QVERIFY2(kept.contains(",Office,Taken Back,") && kept.contains(",Office,Payment,Bo,,2.00,"),
+    QVERIFY2(kept.contains(",Office,Taken Back,") && kept.contains(",Office,Payment,Bo,,2.00,") &&
+                 kept.contains(",Office,Payment,Ann,,2.00,"),
              kept.constData());
 
     const QString statement = m_dir->filePath("split.csv");
@@ -1908,6 +1917,8 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QVERIFY2(queries.pools().savePoolSheet("Office", m_dir->filePath("sheet.pdf"), &reason),
              qPrintable(reason));
     QVERIFY(readBytes(m_dir->filePath("sheet.pdf")).startsWith("%PDF"));
+    QVERIFY(!queries.pools().savePoolSheet("Office", m_dir->filePath("none/sheet.pdf"), &reason));
+    QVERIFY(!reason.isEmpty());
 
     // Marked claimed in the Winnings window: the split kept with the claim,
     // a Share line each; undone there, both are taken back.
