@@ -4,21 +4,6 @@
 
 #include <algorithm>
 
-std::vector<PoolPrize> PoolPrize::of(const PoolLedger &ledger, const std::vector<Winning> &winnings,
-                                     const std::vector<ClaimRecord> &claims, int today)
-{
-    std::vector<PoolPrize> prizes;
-    if (ledger.pools().empty())
-        return prizes;
-    for (const Winning &winning : winnings) {
-        if (const PoolLedger::Pool *pool =
-                ledger.poolOf(winning.ticket.game, winning.ticket.date, winning.ticket.numbers,
-                              winning.ticket.copy))
-            prizes.push_back(of(*pool, winning, claims, today));
-    }
-    return prizes;
-}
-
 PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
                         const std::vector<ClaimRecord> &claims, int today)
 {

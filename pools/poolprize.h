@@ -19,10 +19,6 @@ struct PoolPrize
     bool claimed = false;
     PrizeSplit split;
 
-    // The winning draws of pools' tickets among the winnings given, each
-    // with the split kept with its claim, or the split of today's pools.
-    static std::vector<PoolPrize> of(const PoolLedger &ledger, const std::vector<Winning> &winnings,
-                                     const std::vector<ClaimRecord> &claims, int today);
     // The claim and split of one winning draw of a pool's ticket.
     static PoolPrize of(const PoolLedger::Pool &pool, const Winning &winning,
                         const std::vector<ClaimRecord> &claims, int today);
