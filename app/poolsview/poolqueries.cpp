@@ -92,9 +92,8 @@ void PoolQueries::warn(const QString &what, const QString &problem)
 
 void PoolQueries::addSelectedToPool()
 {
-    const PoolLedger &ledger = m_marks->ledger();
     QStringList names;
-    for (const PoolLedger::Pool &pool : ledger.pools())
+    for (const PoolLedger::Pool &pool : m_marks->ledger().pools())
         names << pool.name;
     const QModelIndexList selected = m_list.selectionModel()->selectedRows();
     if (selected.isEmpty() || names.isEmpty()) {
@@ -117,6 +116,7 @@ void PoolQueries::addSelectedToPool()
     std::sort(rows.begin(), rows.end());
     std::vector<PoolEntry> entries;
     QStringList refused;
+    const PoolLedger &ledger = m_marks->ledger(); // as it is once the pool is chosen
     for (const int row : rows) {
         const TicketCopy ticket = TicketCopy::of(m_log, row);
         PoolEntry entry;
