@@ -4,6 +4,7 @@
 #include "delimitedtext.h"
 #include "poolcolumns.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -93,7 +94,8 @@ std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QS
     int next = 1;
     for (const PoolEntry &entry : m_entries)
         next = std::max(next, entry.number + 1);
-    const QString now = m_clock().toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
+    const QString now =
+        QDateTime::currentDateTime().toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
     std::vector<int> numbers;
     for (PoolEntry &entry : entries) {
         entry.number = next++;

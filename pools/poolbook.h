@@ -5,11 +5,9 @@
 #include "poolentry.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,7 +45,6 @@ public:
     std::optional<std::vector<int>> add(std::vector<PoolEntry> entries, QString *reason);
 
     QString path() const { return m_file.path(); }
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     bool followDisk(QString *reason);
@@ -59,5 +56,4 @@ private:
     std::optional<PoolColumns> m_columns;
     std::vector<int> m_unreadableLines;
     bool m_readAgain = false;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
