@@ -56,7 +56,10 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
         shares[each].paid += payment->amount / draws;
         shares[each].late = shares[each].late || payment->recordedDay > drawDate;
     }
-    if (pool.split == PoolEntry::Split::Equal)
+    // Equally, and by what was paid where nobody in paid anything: the
+    // prize is always shared out whole among those in.
+    if (pool.split == PoolEntry::Split::Equal ||
+        std::all_of(weights.begin(), weights.end(), [](std::int64_t w) { return w == 0; }))
         weights.assign(inFor.size(), 1);
     const std::vector<std::int64_t> prizes = SplitCents(prize, weights);
     const std::vector<std::int64_t> federals = SplitCents(federal, weights);

@@ -175,6 +175,15 @@ void TestPools::aPrizeIsSplitAmongThoseInForItsDraw_data()
         << 20261209 << qint64(100001) << qint64(0) << "Ann 66667, Bo 33334"
         << "Ann 0, Bo 0"
         << "";
+    // Nobody in paid anything (each was covered by the pool): $10.01 shared
+    // equally rather than lost: 3.34, 3.34, 3.33.
+    QTest::newRow("by amount paid, all of it $0")
+        << office("By amount paid") + payment(6, "12/06/2026", "Ann", "0.00", "12/09/2026") +
+               payment(7, "12/06/2026", "Bo", "0.00", "12/09/2026") +
+               payment(8, "12/06/2026", "Cy", "0.00", "12/09/2026")
+        << 20261209 << qint64(1001) << qint64(0) << "Ann 334, Bo 334, Cy 333"
+        << "Ann 0, Bo 0, Cy 0"
+        << "";
     // A run of the 7th to the 12th is three Powerball draws (7, 9, 12): $6
     // is $2 a draw, as Ann's: halves.
     QTest::newRow("a run counts the game's draws")
