@@ -2,7 +2,7 @@
 
 #include "claimcolumns.h"
 #include "csvlines.h"
-#include "delimitedtext.h"
+#include "keptlines.h"
 #include "ticketcopies.h"
 
 #include <QDir>
@@ -11,6 +11,23 @@
 #include <algorithm>
 
 using namespace CsvLines;
+
+namespace {
+
+// Cells as they were, between commas: quoted where they hold one.
+QString commaLine(const QList<QStringView> &fields)
+{
+    QStringList cells;
+    for (const QStringView field : fields) {
+        QString cell = field.toString();
+        if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u';'))
+            cell = u'"' + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+        cells << cell;
+    }
+    return cells.join(u',');
+}
+
+} // namespace
 
 ClaimBook::ClaimBook(const QString &path) : m_file(path) {}
 
@@ -35,20 +52,28 @@ ClaimBook::Read ClaimBook::read()
     }
     std::optional<ClaimColumns> columns;
     if (file.whole) {
-        DelimitedText text(file.bytes, DelimitedText::Separators::Csv);
-        TextRecord line;
-        if (text.next(line) && !line.unclosedQuote)
-            columns = ClaimColumns::of(line.fields);
-        while (columns && text.next(line)) {
-            if (blank(line.fields))
+        const KeptLines lines(file.bytes);
+        QList<QStringView> fields;
+        for (const KeptLines::Line &line : lines.lines()) {
+            QString text = lines.text(line);
+            const QString asRead = text;
+            const bool closed = lines.cells(text, fields);
+            if (!columns) {
+                if (closed)
+                    columns = ClaimColumns::of(fields);
+                if (!columns)
+                    break;
                 continue;
+            }
             std::optional<ClaimRecord> record =
-                line.unclosedQuote ? std::nullopt : columns->read(line.fields);
+                closed ? columns->read(fields, lines.separator()) : std::nullopt;
             if (record) {
                 m_records.push_back(std::move(*record));
             } else {
-                m_unreadable << lineOf(line.fields, text.separator());
-                m_unreadableLines.push_back(line.line);
+                // Written back as it reads, its cells between commas as
+                // the file is written.
+                m_unreadable << (closed && lines.separator() != u',' ? commaLine(fields) : asRead);
+                m_unreadableLines.push_back(line.number);
             }
         }
     }
@@ -88,9 +113,13 @@ int ClaimBook::claimedOn(const std::vector<ClaimRecord> &records, const LogList 
                          int drawDate)
 {
     std::optional<TicketCopy> ticket; // counted only where a claim has its cells
+    std::optional<TicketCells> cells;
     for (const ClaimRecord &claim : records) {
-        if (claim.drawDate != drawDate || claim.numbers != log.text(row, 2) ||
-            claim.game != log.text(row, 0) || claim.ticketDate != log.text(row, 1))
+        if (claim.drawDate != drawDate)
+            continue;
+        if (!cells)
+            cells = TicketCells{log.text(row, 0), log.text(row, 1), log.text(row, 2)};
+        if (!(claim.cells() == *cells))
             continue;
         if (!ticket)
             ticket = TicketCopy::of(log, row);
@@ -102,7 +131,8 @@ int ClaimBook::claimedOn(const std::vector<ClaimRecord> &records, const LogList 
 
 bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 {
-    if (!followDisk(reason))
+    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    if (!lock || !followDisk(reason))
         return false;
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(record); };
@@ -121,7 +151,8 @@ bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 
 bool ClaimBook::remove(const ClaimRecord &draw, QString *reason)
 {
-    if (!followDisk(reason))
+    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    if (!lock || !followDisk(reason))
         return false;
     std::vector<ClaimRecord> records = m_records;
     const auto same = [&](const ClaimRecord &other) { return other.sameDraw(draw); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claimrecord.h"
+#include "keptcolumns.h"
 
 #include <QList>
 #include <QStringList>
@@ -22,9 +23,10 @@ public:
     // ticket's three cells and the draw.
     static std::optional<ClaimColumns> of(const QList<QStringView> &titles);
 
-    // Nothing where the line cannot be read as a claim.
-    std::optional<ClaimRecord> read(const QList<QStringView> &fields) const;
-    const QStringList &extraTitles() const { return m_extraTitles; }
+    // Nothing where the line cannot be read as a claim; separator: the
+    // file's, which tells how it writes an amount.
+    std::optional<ClaimRecord> read(const QList<QStringView> &fields, QChar separator) const;
+    const QStringList &extraTitles() const { return m_columns.extraTitles(); }
 
     // What this program writes: its titles, "Copy" where any claim is of a
     // second copy, then the titles it did not know.
@@ -49,11 +51,7 @@ private:
         Known
     };
 
-    std::vector<int> m_at = std::vector<int>(Known, -1); // each column's field, -1 where none
-    std::vector<int> m_extraAt;
-    QStringList m_extraTitles;
-    int m_width = 0;
-};
+    explicit ClaimColumns(KeptColumns columns) : m_columns(std::move(columns)) {}
 
-// A day of claims.csv as yyyymmdd; 0 where it is none.
-int ClaimDayOf(QStringView text);
+    KeptColumns m_columns;
+};

@@ -12,6 +12,11 @@ QString dayText(int date)
 
 } // namespace
 
+bool ClaimRecord::sameDraw(const ClaimRecord &other) const
+{
+    return drawDate == other.drawDate && copy == other.copy && cells() == other.cells();
+}
+
 QStringList ClaimRecord::titles()
 {
     return {QStringLiteral("Claimed"),       QStringLiteral("Game"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ticketcells.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,12 +28,9 @@ struct ClaimRecord
     std::int64_t stateWithheld = 0;
     QStringList extra; // cells of columns a spreadsheet added, kept as they were
 
-    // The same ticket's same draw.
-    bool sameDraw(const ClaimRecord &other) const
-    {
-        return game == other.game && ticketDate == other.ticketDate && numbers == other.numbers &&
-               copy == other.copy && drawDate == other.drawDate;
-    }
+    // The same ticket's same draw, however a spreadsheet wrote its cells.
+    bool sameDraw(const ClaimRecord &other) const;
+    TicketCells cells() const { return {game, ticketDate, numbers}; }
 
     // The titles and fields claims.csv has always written; the copy and any
     // extra cells follow them where there are any.

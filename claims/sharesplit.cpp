@@ -4,6 +4,37 @@
 #include <cstdint>
 #include <numeric>
 
+namespace {
+
+// The cents left over, fewer than there are weights, each to the next
+// largest remainder, the earlier first where they tie; then the sign.
+template <typename Remainder, typename Positive>
+std::vector<std::int64_t> &giveLeftOver(std::vector<std::int64_t> &shares,
+                                        const std::vector<Remainder> &remainders, Positive positive,
+                                        __int128 given, __int128 whole, bool negative)
+{
+    if (given < whole) {
+        std::vector<std::size_t> order(shares.size());
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return remainders[a] > remainders[b];
+        });
+        for (std::size_t at = 0; given < whole && at < order.size(); ++at) {
+            if (!positive(order[at]))
+                continue;
+            ++shares[order[at]];
+            ++given;
+        }
+    }
+    if (negative) {
+        for (std::int64_t &share : shares)
+            share = -share;
+    }
+    return shares;
+}
+
+} // namespace
+
 std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::int64_t> weights)
 {
     std::vector<std::int64_t> shares(weights.size(), 0);
@@ -37,28 +68,39 @@ std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::in
         }
         given += shares[each];
     }
-    if (given == whole) {
-        if (negative) {
-            for (std::int64_t &share : shares)
-                share = -share;
-        }
+    return giveLeftOver(
+        shares, remainders, [&](std::size_t each) { return weights[each] > 0; }, given, whole,
+        negative);
+}
+
+std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const BigCount> weights)
+{
+    std::vector<std::int64_t> shares(weights.size(), 0);
+    BigCount total;
+    for (const BigCount &weight : weights)
+        total += weight;
+    if (total.isZero() || cents == 0)
         return shares;
+    const bool negative = cents < 0;
+    const std::uint64_t whole = negative ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
+    std::vector<BigCount> remainders(weights.size());
+    __int128 given = 0;
+    for (std::size_t each = 0; each < weights.size(); ++each) {
+        // The exact share is below 2^63 cents: found a bit at a time.
+        BigCount rest = weights[each] * whole;
+        std::uint64_t share = 0;
+        for (int bit = 63; bit-- > 0;) {
+            const BigCount part = total.shifted(bit);
+            if (part <= rest) {
+                rest -= part;
+                share |= std::uint64_t(1) << bit;
+            }
+        }
+        shares[each] = std::int64_t(share);
+        remainders[each] = std::move(rest);
+        given += share;
     }
-    // Fewer cents are left than there are weights: each goes to the next
-    // largest remainder, the earlier first where they tie.
-    std::vector<std::size_t> order(weights.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return remainders[a] > remainders[b]; });
-    for (std::size_t at = 0; given < whole && at < order.size(); ++at) {
-        if (weights[order[at]] <= 0)
-            continue;
-        ++shares[order[at]];
-        ++given;
-    }
-    if (negative) {
-        for (std::int64_t &share : shares)
-            share = -share;
-    }
-    return shares;
+    return giveLeftOver(
+        shares, remainders, [&](std::size_t each) { return !weights[each].isZero(); }, given, whole,
+        negative);
 }

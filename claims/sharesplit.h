@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bigcount.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -11,3 +13,5 @@
 // nobody does, and the sum is not shared. A negative sum is shared as its
 // opposite, then negated.
 std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const std::int64_t> weights);
+// The same by weights of any size, exactly.
+std::vector<std::int64_t> SplitCents(std::int64_t cents, std::span<const BigCount> weights);

@@ -68,6 +68,15 @@ void CodePageEncoder::appendTo(QByteArray &bytes, QStringView text)
     }
 }
 
+std::optional<QByteArray> CodePageEncoder::exactly(QStringView text)
+{
+    m_encoder.resetState();
+    QByteArray bytes = m_encoder.encode(text);
+    if (!roundTrips(bytes, text))
+        return std::nullopt;
+    return bytes;
+}
+
 // The converters' own error counts are no guide: some code pages write a
 // substitute or a look-alike without one.
 bool CodePageEncoder::roundTrips(QByteArrayView bytes, QStringView text)

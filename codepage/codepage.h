@@ -7,6 +7,8 @@
 #include <QStringEncoder>
 #include <QStringView>
 
+#include <optional>
+
 // The code page of the saved log: the system's ANSI code page on Windows,
 // single-byte (1252 ...), double-byte (932 ...) or UTF-8 (65001), and
 // Windows-1252 elsewhere. Each cell is decoded on its own, whatever the cell
@@ -37,6 +39,9 @@ public:
     explicit CodePageEncoder(const char *codePage = LogCodePageName());
 
     void appendTo(QByteArray &bytes, QStringView text);
+    // The text's bytes; nothing where a character of it is not in the code
+    // page.
+    std::optional<QByteArray> exactly(QStringView text);
 
 private:
     bool roundTrips(QByteArrayView bytes, QStringView text);

@@ -15,8 +15,8 @@ std::vector<PoolEntry> ClaimShares(const PoolLedger &ledger, const PoolLedger::P
     line.drawDate = claim.drawDate;
     for (const PoolEntry &share : pool.shares) {
         if (share.drawDate == claim.drawDate && share.copy == claim.copy &&
-            share.numbers == claim.numbers && share.game == claim.game &&
-            share.ticketDate == claim.ticketDate && ledger.inForce(share.number)) {
+            TicketCells{share.game, share.ticketDate, share.numbers} == claim.cells() &&
+            ledger.inForce(share.number)) {
             PoolEntry back;
             back.pool = pool.name;
             back.kind = PoolEntry::Kind::TakenBack;

@@ -48,7 +48,9 @@ TaxYearRecord MemberTaxYear(int year, const PoolLedger &ledger, const QString &m
             state += share.stateWithheld;
         }
         for (const PoolLedger::Payment &payment : pool.payments) {
-            if (payment.recordedDay / 10000 != year || !theirs(payment.member))
+            // A member taken back paid what they paid.
+            if (!payment.life.now() || payment.recordedDay / 10000 != year ||
+                !theirs(payment.member))
                 continue;
             paid.rows.push_back(
                 {pool.name, payment.recorded, payment.draws, CentsText(payment.amount)});

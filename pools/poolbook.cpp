@@ -1,17 +1,14 @@
 #include "poolbook.h"
 
 #include "csvlines.h"
-#include "delimitedtext.h"
-#include "poolcolumns.h"
+#include "keptlines.h"
+#include "poolchain.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <unordered_set>
-
-using namespace CsvLines;
 
 PoolBook::PoolBook(const QString &path) : m_file(path) {}
 
@@ -23,56 +20,85 @@ QString PoolBook::besideLog(const QString &logPath)
 PoolBook::Read PoolBook::read()
 {
     m_entries.clear();
-    m_kept.clear();
+    m_bytes.clear();
     m_columns.reset();
     m_unreadableLines.clear();
+    m_unchainedLines.clear();
+    m_brokenChain = 0;
+    m_nextNumber = 1;
+    m_lines = 0;
+    m_lastChain.clear();
     const KeptFile::Contents file = m_file.read();
     if (!file.exists)
         return Read::Read;
-    const QByteArray &bytes = file.bytes;
-    if (file.whole && empty(bytes)) {
-        m_file.settle(bytes);
+    if (file.whole && CsvLines::empty(file.bytes)) {
+        m_bytes = file.bytes;
+        m_file.settle(file.bytes);
         return Read::Read;
     }
     std::optional<PoolColumns> columns;
     if (file.whole) {
-        DelimitedText text(bytes, DelimitedText::Separators::Csv);
-        TextRecord line;
-        // Every line is written back with its cells as they were, as this
-        // program writes a CSV: whatever encoding and separator a
-        // spreadsheet saved it in, the lines added match the lines kept.
-        std::unordered_set<int> numbers;
-        m_entries.reserve(std::size_t(bytes.count('\n')));
-        const auto keep = [&] { m_kept += lineOf(line.fields, u',').toUtf8() + "\r\n"; };
-        m_kept = byteOrderMark;
-        if (text.next(line) && !line.unclosedQuote)
-            columns = PoolColumns::of(line.fields);
-        if (columns)
-            keep();
-        while (columns && text.next(line)) {
-            if (blank(line.fields))
-                continue;
-            keep();
-            std::optional<PoolEntry> entry =
-                line.unclosedQuote ? std::nullopt : columns->read(line.fields);
-            // A number written twice, by a hand or a copy: the later line is
-            // kept as it stands, never taken for the earlier.
-            if (entry && !numbers.insert(entry->number).second)
-                entry.reset();
-            if (entry)
-                m_entries.push_back(std::move(*entry));
-            else
-                m_unreadableLines.push_back(line.line);
+        const KeptLines lines(file.bytes);
+        const std::vector<KeptLines::Line> &all = lines.lines();
+        QList<QStringView> fields;
+        QString text;
+        if (!all.empty()) {
+            text = lines.text(all.front());
+            if (lines.cells(text, fields))
+                columns = PoolColumns::of(fields);
         }
+        // A number no line of the file can have, as each line is numbered
+        // one past the last: beyond the file's count of lines.
+        m_lines = lines.count();
+        std::unordered_set<int> numbers;
+        m_entries.reserve(all.size());
+        int most = 0;
+        bool chained = false;
+        for (std::size_t at = 1; columns && at < all.size(); ++at) {
+            const KeptLines::Line &line = all[at];
+            text = lines.text(line);
+            const bool closed = lines.cells(text, fields);
+            std::optional<PoolEntry> entry =
+                closed ? columns->read(fields, lines.separator()) : std::nullopt;
+            if (const std::optional<int> number = columns->numberOf(fields);
+                number && *number <= m_lines)
+                most = std::max(most, *number);
+            if (entry && (entry->number > m_lines || !numbers.insert(entry->number).second))
+                entry.reset();
+            const QString chain = columns->chainOf(fields);
+            if (entry) {
+                entry->line = line.number;
+                if (!chain.isEmpty()) {
+                    if (!m_brokenChain && PoolChain::next(m_lastChain, entry->values()) != chain)
+                        m_brokenChain = line.number;
+                } else if (chained) {
+                    m_unchainedLines.push_back(line.number);
+                }
+                m_entries.push_back(std::move(*entry));
+            } else {
+                m_unreadableLines.push_back(line.number);
+            }
+            if (!chain.isEmpty()) {
+                m_lastChain = chain;
+                chained = true;
+            }
+        }
+        m_nextNumber = most + 1;
     }
     if (columns) {
         m_columns = std::move(columns);
-        m_file.settle(bytes);
+        m_bytes = file.bytes;
+        m_file.settle(file.bytes);
         return Read::Read;
     }
+    // As if there were no file, once it is moved aside.
     m_entries.clear();
     m_unreadableLines.clear();
-    m_kept.clear();
+    m_unchainedLines.clear();
+    m_brokenChain = 0;
+    m_nextNumber = 1;
+    m_lines = 0;
+    m_lastChain.clear();
     m_file.keepAside(QStringLiteral("pools"));
     return Read::KeptAside;
 }
@@ -89,34 +115,77 @@ bool PoolBook::followDisk(QString *reason)
 
 std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QString *reason)
 {
-    if (!followDisk(reason))
+    m_keptBefore.clear();
+    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    if (!lock || !followDisk(reason))
         return std::nullopt;
-    int next = 1;
-    for (const PoolEntry &entry : m_entries)
-        next = std::max(next, entry.number + 1);
-    const QString now =
-        QDateTime::currentDateTime().toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString recorded = now.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
     std::vector<int> numbers;
+    QString chain = m_lastChain;
+    int next = m_nextNumber;
     for (PoolEntry &entry : entries) {
         entry.number = next++;
-        entry.recorded = now;
+        entry.recorded = recorded;
+        entry.recordedAt = now.toSecsSinceEpoch();
+        entry.chain.clear();
+        entry.chain = chain = PoolChain::next(chain, entry.values());
         numbers.push_back(entry.number);
     }
-    QByteArray bytes = m_kept;
+    QByteArray bytes;
     std::optional<PoolColumns> columns = m_columns;
     if (!columns) {
-        bytes = byteOrderMark;
+        bytes = CsvLines::byteOrderMark;
         const QStringList titles = PoolEntry::titles();
-        append(bytes, titles);
+        CsvLines::append(bytes, titles);
         columns = PoolColumns::of(QList<QStringView>(titles.begin(), titles.end()));
+        int line = 1;
+        for (PoolEntry &entry : entries) {
+            CsvLines::append(bytes, columns->arranged(entry));
+            entry.line = ++line;
+        }
+    } else {
+        const KeptLines lines(m_bytes);
+        int line = lines.count();
+        for (PoolEntry &entry : entries)
+            entry.line = ++line;
+        std::vector<QStringList> added;
+        for (const PoolEntry &entry : entries)
+            added.push_back(columns->arranged(entry));
+        if (const std::optional<QByteArray> more = lines.added(added)) {
+            bytes = m_bytes + *more;
+        } else {
+            // A name the file's code page cannot write: the file as it was
+            // kept beside it, and written anew in UTF-8, which writes all.
+            m_keptBefore = m_file.keepCopy(QStringLiteral("pools-before-UTF-8"));
+            if (m_keptBefore.isEmpty()) {
+                if (reason)
+                    *reason = QStringLiteral("%1 holds a character its code page cannot write, "
+                                             "and a copy of it as it is could not be kept")
+                                  .arg(QDir::toNativeSeparators(m_file.path()));
+                return std::nullopt;
+            }
+            bytes = lines.asUtf8(added);
+        }
     }
-    for (const PoolEntry &entry : entries)
-        append(bytes, columns->arranged(entry));
     if (!m_file.write(bytes, reason))
         return std::nullopt;
     for (PoolEntry &entry : entries)
         m_entries.push_back(std::move(entry));
-    m_kept = bytes;
+    m_bytes = bytes;
     m_columns = std::move(columns);
+    m_nextNumber = next;
+    m_lines += int(numbers.size());
+    m_lastChain = chain;
     return numbers;
+}
+
+PoolBook::Mark PoolBook::markAt(std::int64_t instant) const
+{
+    Mark mark;
+    for (const PoolEntry &entry : m_entries) {
+        if (entry.recordedAt <= instant && !entry.chain.isEmpty())
+            mark = {entry.number, entry.chain, entry.recorded};
+    }
+    return mark;
 }

@@ -1,7 +1,7 @@
 #include "poolcolumns.h"
 
-#include "claimcolumns.h"
-#include "csvlines.h"
+#include "keptcells.h"
+#include "poolchain.h"
 #include "ticketdates.h"
 
 namespace {
@@ -27,77 +27,63 @@ enum Column
     Split,
     SmallPrizes,
     TakesBack,
+    Chain,
     Known
 };
-
-// A leading ' that kept a formula from running in a spreadsheet is not
-// part of the cell.
-QString cellOf(QStringView field)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (field.size() > 1 && field[0] == u'\'' && formulaStarts.contains(field[1]))
-        field = field.mid(1);
-    return field.toString();
-}
-
-std::optional<int> wholeOf(QStringView field)
-{
-    bool number = false;
-    const int value = field.trimmed().toInt(&number);
-    return number && value > 0 ? std::optional<int>(value) : std::nullopt;
-}
 
 } // namespace
 
 std::optional<PoolColumns> PoolColumns::of(const QList<QStringView> &titles)
 {
-    const QStringList known = PoolEntry::titles();
-    PoolColumns columns;
-    columns.m_at.assign(Known, -1);
-    columns.m_width = int(titles.size());
-    for (int at = 0; at < titles.size(); ++at) {
-        qsizetype found = -1;
-        for (qsizetype each = 0; each < known.size() && found < 0; ++each) {
-            if (titles[at].trimmed().compare(known[each], Qt::CaseInsensitive) == 0)
-                found = each;
-        }
-        if (found >= 0 && columns.m_at[std::size_t(found)] < 0) {
-            columns.m_at[std::size_t(found)] = at;
-        } else {
-            columns.m_extraAt.push_back(at);
-            columns.m_extraTitles << titles[at].toString();
-        }
-    }
-    for (const Column needed : {Number, Recorded, Pool, Entry}) {
-        if (columns.m_at[needed] < 0)
-            return std::nullopt;
-    }
-    return columns;
+    std::optional<KeptColumns> columns =
+        KeptColumns::of(titles, PoolEntry::titles(), {Number, Recorded, Pool, Entry});
+    if (!columns)
+        return std::nullopt;
+    return PoolColumns(std::move(*columns));
 }
 
-std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields) const
+int PoolColumns::chainAt() const
 {
-    if (fields.size() != m_width)
+    const int at = m_columns.at(Chain);
+    return at >= 0 ? at : m_columns.width();
+}
+
+std::optional<int> PoolColumns::numberOf(const QList<QStringView> &fields) const
+{
+    return KeptCells::wholeOf(m_columns.field(fields, Number));
+}
+
+QString PoolColumns::chainOf(const QList<QStringView> &fields) const
+{
+    const int at = chainAt();
+    const QStringView cell = at < fields.size() ? fields[at].trimmed() : QStringView();
+    return PoolChain::isChain(cell) ? cell.toString().toLower() : QString();
+}
+
+std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields, QChar separator) const
+{
+    // A line of a file before chains may carry its chain after the titles.
+    if (fields.size() != m_columns.width() &&
+        (m_columns.at(Chain) >= 0 || fields.size() != m_columns.width() + 1))
         return std::nullopt;
-    const auto field = [&](Column column) {
-        return m_at[column] < 0 ? QStringView() : fields[m_at[column]];
-    };
+    const auto field = [&](Column column) { return m_columns.field(fields, column); };
     PoolEntry entry;
-    const std::optional<int> number = wholeOf(field(Number));
+    const std::optional<int> number = numberOf(fields);
     if (!number)
         return std::nullopt;
     entry.number = *number;
     entry.recorded = field(Recorded).trimmed().toString();
-    entry.pool = cellOf(field(Pool)).trimmed();
-    entry.member = cellOf(field(Member)).trimmed();
-    entry.contact = cellOf(field(Contact)).trimmed();
-    entry.draws = cellOf(field(Draws)).trimmed();
-    entry.game = cellOf(field(Game));
-    entry.ticketDate = cellOf(field(TicketDate));
-    entry.numbers = cellOf(field(Numbers));
-    entry.drawDate = ClaimDayOf(field(Draw));
-    entry.claimed = ClaimDayOf(field(Claimed));
-    const QString kind = field(Entry).trimmed().toString();
+    entry.pool = KeptCells::text(field(Pool)).trimmed();
+    entry.member = KeptCells::text(field(Member)).trimmed();
+    entry.contact = KeptCells::text(field(Contact)).trimmed();
+    entry.draws = KeptCells::text(field(Draws)).trimmed();
+    entry.game = KeptCells::text(field(Game));
+    entry.ticketDate = KeptCells::text(field(TicketDate));
+    entry.numbers = KeptCells::text(field(Numbers));
+    entry.drawDate = KeptCells::dayOf(field(Draw));
+    entry.claimed = KeptCells::dayOf(field(Claimed));
+    entry.chain = chainOf(fields);
+    const QStringView kind = field(Entry).trimmed();
     bool found = false;
     for (const PoolEntry::Kind each :
          {PoolEntry::Kind::Pool, PoolEntry::Kind::Member, PoolEntry::Kind::Payment,
@@ -107,12 +93,14 @@ std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields) con
             found = true;
         }
     }
-    if (!found || entry.pool.isEmpty() || !entry.recordedDay())
+    const std::optional<std::int64_t> at = KeptCells::timeOf(entry.recorded);
+    if (!found || entry.pool.isEmpty() || !at)
         return std::nullopt;
+    entry.recordedAt = *at;
     for (const auto &[column, member] :
          {std::pair{Amount, &PoolEntry::amount}, std::pair{Federal, &PoolEntry::federal},
           std::pair{StateWithheld, &PoolEntry::stateWithheld}}) {
-        const std::optional<std::int64_t> cents = CsvLines::centsOf(field(column));
+        const std::optional<std::int64_t> cents = KeptCells::centsOf(field(column), separator);
         if (!cents || *cents < 0)
             return std::nullopt;
         entry.*member = *cents;
@@ -120,18 +108,17 @@ std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields) con
     using Kind = PoolEntry::Kind;
     switch (entry.kind) {
     case Kind::Pool: {
-        const QString split = field(Split).trimmed().toString();
-        const QString small = field(SmallPrizes).trimmed().toString();
+        const QStringView split = field(Split).trimmed();
+        const QStringView small = field(SmallPrizes).trimmed();
         if (split.compare(PoolEntry::splitText(PoolEntry::Split::ByAmountPaid),
                           Qt::CaseInsensitive) == 0)
             entry.split = PoolEntry::Split::ByAmountPaid;
         else if (split.compare(PoolEntry::splitText(PoolEntry::Split::Equal),
                                Qt::CaseInsensitive) != 0)
             return std::nullopt;
-        entry.keepsSmallPrizes = small.compare(QStringLiteral("Kept"), Qt::CaseInsensitive) == 0;
-        if ((!entry.keepsSmallPrizes &&
-             small.compare(QStringLiteral("Split"), Qt::CaseInsensitive) != 0) ||
-            !ClaimDayOf(entry.draws) || entry.member.isEmpty())
+        entry.keepsSmallPrizes = small.compare(u"Kept", Qt::CaseInsensitive) == 0;
+        if ((!entry.keepsSmallPrizes && small.compare(u"Split", Qt::CaseInsensitive) != 0) ||
+            !KeptCells::dayOf(entry.draws) || entry.member.isEmpty())
             return std::nullopt;
         break;
     }
@@ -145,7 +132,7 @@ std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields) con
         break;
     case Kind::Ticket:
     case Kind::Share: {
-        const std::optional<int> copy = wholeOf(field(Copy));
+        const std::optional<int> copy = KeptCells::wholeOf(field(Copy));
         if (entry.game.isEmpty() || !copy)
             return std::nullopt;
         entry.copy = *copy;
@@ -155,25 +142,27 @@ std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields) con
         break;
     }
     case Kind::TakenBack: {
-        const std::optional<int> taken = wholeOf(field(TakesBack));
+        const std::optional<int> taken = KeptCells::wholeOf(field(TakesBack));
         if (!taken || *taken >= entry.number)
             return std::nullopt;
         entry.takesBack = *taken;
         break;
     }
     }
-    for (const int at : m_extraAt)
-        entry.extra << fields[at].toString();
+    for (const int extra : m_columns.extraAt())
+        entry.extra << fields[extra].toString();
     return entry;
 }
 
 QStringList PoolColumns::arranged(const PoolEntry &entry) const
 {
     const QStringList fields = entry.fields();
-    QStringList line(m_width);
+    QStringList line(m_columns.width());
     for (int column = 0; column < Known; ++column) {
-        if (m_at[std::size_t(column)] >= 0)
-            line[m_at[std::size_t(column)]] = fields.value(column);
+        if (m_columns.at(column) >= 0)
+            line[m_columns.at(column)] = fields.value(column);
     }
+    if (m_columns.at(Chain) < 0)
+        line << entry.chain;
     return line;
 }

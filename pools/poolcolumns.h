@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptcolumns.h"
 #include "poolentry.h"
 
 #include <QList>
@@ -7,27 +8,32 @@
 #include <QStringView>
 
 #include <optional>
-#include <vector>
 
 // The columns of pools.csv as the file at hand has them: found by their
 // titles in any order and case, as a spreadsheet may have moved them; the
-// titles it does not know kept, to be written back.
+// titles it does not know kept, to be written back. A file of a release
+// before lines were chained has no Chain title: each line's chain is then a
+// cell after the last title.
 class PoolColumns
 {
 public:
     // Nothing where a title every line needs is missing.
     static std::optional<PoolColumns> of(const QList<QStringView> &titles);
 
-    // Nothing where the line cannot be read as an entry of its kind.
-    std::optional<PoolEntry> read(const QList<QStringView> &fields) const;
-    const QStringList &extraTitles() const { return m_extraTitles; }
+    // Nothing where the line cannot be read as an entry of its kind;
+    // separator: the file's, which tells how it writes an amount.
+    std::optional<PoolEntry> read(const QList<QStringView> &fields, QChar separator) const;
+    // A line's number and chain, read or not; nothing where it has none.
+    std::optional<int> numberOf(const QList<QStringView> &fields) const;
+    QString chainOf(const QList<QStringView> &fields) const;
+    const QStringList &extraTitles() const { return m_columns.extraTitles(); }
     // An entry's fields in the file's order, blank under the titles it does
     // not know.
     QStringList arranged(const PoolEntry &entry) const;
 
 private:
-    std::vector<int> m_at; // each known title's field, -1 where none
-    std::vector<int> m_extraAt;
-    QStringList m_extraTitles;
-    int m_width = 0;
+    explicit PoolColumns(KeptColumns columns) : m_columns(std::move(columns)) {}
+    int chainAt() const;
+
+    KeptColumns m_columns;
 };

@@ -1,8 +1,9 @@
 #include "poolentry.h"
 
 #include "civildate.h"
-#include "claimcolumns.h"
 #include "csvlines.h"
+#include "keptcells.h"
+#include "ticketcells.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ QStringList PoolEntry::titles()
             QStringLiteral("State Withheld"),
             QStringLiteral("Split"),
             QStringLiteral("Small Prizes"),
-            QStringLiteral("Takes Back")};
+            QStringLiteral("Takes Back"),
+            QStringLiteral("Chain")};
 }
 
 QString PoolEntry::kindText(Kind kind)
@@ -85,7 +87,52 @@ QStringList PoolEntry::fields() const
             pool ? splitText(split) : QString(),
             pool ? (keepsSmallPrizes ? QStringLiteral("Kept") : QStringLiteral("Split"))
                  : QString(),
-            takesBack ? QString::number(takesBack) : QString()};
+            takesBack ? QString::number(takesBack) : QString(),
+            chain};
+}
+
+QByteArray PoolEntry::values() const
+{
+    // Cells as fields() writes them, from the values read: the amounts and
+    // days written anew as this program writes them; the time, a
+    // payment's draws, a ticket's day and numbers, kept as they were
+    // written, as the values they name.
+    const QStringList cells = fields();
+    enum
+    {
+        Recorded = 1,
+        Draws = 7,
+        TicketDate = 9,
+        Numbers = 10,
+        Chain = 19
+    };
+    QString joined;
+    joined.reserve(160);
+    for (int column = 0; column < Chain; ++column) {
+        const QString &cell = cells[column];
+        if (column > 0)
+            joined += u'\x1f';
+        switch (column) {
+        case Recorded: {
+            const std::optional<std::pair<int, int>> time = KeptCells::localTimeOf(cell);
+            if (time)
+                joined += QString::number(time->first) + u' ' + QString::number(time->second / 60);
+            else
+                joined += cell.trimmed();
+            break;
+        }
+        case Draws:
+        case TicketDate:
+            joined += TicketCells::dateKey(cell);
+            break;
+        case Numbers:
+            joined += TicketCells::numbersKey(cell);
+            break;
+        default:
+            joined += cell.trimmed();
+        }
+    }
+    return joined.toUtf8();
 }
 
 int PoolEntry::recordedDay() const
@@ -93,5 +140,5 @@ int PoolEntry::recordedDay() const
     // "12/09/2026 11:30:05", or as a spreadsheet saved it: "12/9/2026 11:30".
     const QStringView text = QStringView(recorded).trimmed();
     const qsizetype space = text.indexOf(u' ');
-    return ClaimDayOf(space < 0 ? text : text.left(space));
+    return KeptCells::dayOf(space < 0 ? text : text.left(space));
 }

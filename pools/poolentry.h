@@ -8,7 +8,8 @@
 // A line of pools.csv. The file only grows: a pool, a member, a payment, a
 // ticket or a claimed share is a line, and one taken back is a later line
 // that names it by its number, so that the earlier line stays as it was
-// written, with the time it was.
+// written, with the time it was, and the chain that proves it was not
+// changed since.
 struct PoolEntry
 {
     enum class Kind
@@ -26,8 +27,12 @@ struct PoolEntry
         ByAmountPaid // by what each paid for it
     };
 
-    int number = 0;   // the line's own, from 1
-    QString recorded; // when it was written, "12/09/2026 11:30:05"
+    int number = 0;              // the line's own, from 1
+    QString recorded;            // when it was written, "12/09/2026 11:30:05", the computer's time
+    std::int64_t recordedAt = 0; // the same, seconds since 1970 UTC
+    int line = 0;                // the file's line it stands on, from 1
+    QString chain; // SHA-256 of the line before's chain and this line's values, in hex;
+                   // empty on a line written before lines were chained
     QString pool;
     Kind kind = Kind::Member;
     QString member; // a pool's line: its manager
@@ -50,7 +55,13 @@ struct PoolEntry
     static QStringList titles();
     static QString kindText(Kind kind);
     static QString splitText(Split split);
+    // Its cells as this program writes them, in the order of titles(), the
+    // chain last.
     QStringList fields() const;
+    // What the chain proves: the line's values, as they read however a
+    // spreadsheet wrote its days, times and amounts (a time to the minute,
+    // as a spreadsheet keeps it).
+    QByteArray values() const;
     // The recorded time's day, yyyymmdd; 0 where it is none.
     int recordedDay() const;
 };

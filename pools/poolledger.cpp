@@ -1,14 +1,11 @@
 #include "poolledger.h"
 
-#include "amounttext.h"
 #include "civildate.h"
-#include "claimcolumns.h"
-#include "gamekey.h"
-
-#include <QDate>
+#include "keptcells.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -34,6 +31,11 @@ int countDraws(const TicketDates &dates, const LotteryGame *game)
     return CivilDate::daysOf(dates.last) - CivilDate::daysOf(dates.first) + 1;
 }
 
+QString ticketKey(const TicketCells &cells, int copy)
+{
+    return cells.key() + u'\x1f' + QString::number(copy);
+}
+
 } // namespace
 
 const PoolLedger::Member *PoolLedger::Pool::member(const QString &name) const
@@ -41,6 +43,23 @@ const PoolLedger::Member *PoolLedger::Pool::member(const QString &name) const
     const auto found = std::find_if(members.begin(), members.end(),
                                     [&](const Member &each) { return sameName(each.name, name); });
     return found == members.end() ? nullptr : &*found;
+}
+
+const PoolLedger::Rules &PoolLedger::Pool::rulesAt(std::int64_t instant) const
+{
+    // The last to hold then; a pool begun after the draw, by its first.
+    const Rules *found = nullptr;
+    for (const Rules &each : rules) {
+        if (each.life.at(instant))
+            found = &each;
+    }
+    if (found)
+        return *found;
+    for (const Rules &each : rules) {
+        if (each.life.countsFor(instant))
+            return each;
+    }
+    return rules.back();
 }
 
 int PoolLedger::Pool::drawsCovered(const Payment &payment, const LotteryGame *game)
@@ -72,103 +91,188 @@ std::vector<const PoolLedger::Payment *> PoolLedger::Pool::covering(int drawDate
 
 PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
 {
-    int most = 0;
+    // Each line's life: a taking back names an earlier line, so the later
+    // lines decide first when it held.
+    std::unordered_map<int, std::size_t> atNumber;
+    atNumber.reserve(entries.size());
+    for (std::size_t at = 0; at < entries.size(); ++at)
+        atNumber.emplace(entries[at].number, at);
+    std::vector<LineLife> lives;
+    lives.reserve(entries.size());
     for (const PoolEntry &entry : entries)
-        most = std::max(most, entry.number);
-    m_forceOf.assign(std::size_t(most) + 1, 0);
-    for (const PoolEntry &entry : entries)
-        m_forceOf[std::size_t(entry.number)] = 1;
-    // A taking back names an earlier line: the later lines decide first
-    // whether it is itself taken back.
-    std::vector<const PoolEntry *> byNumber(std::size_t(most) + 1, nullptr);
-    for (const PoolEntry &entry : entries)
-        byNumber[std::size_t(entry.number)] = &entry;
-    for (int number = most; number > 0; --number) {
-        const PoolEntry *entry = byNumber[std::size_t(number)];
-        if (!entry || entry->kind != PoolEntry::Kind::TakenBack || !m_forceOf[std::size_t(number)])
-            continue;
-        if (!byNumber[std::size_t(entry->takesBack)])
+        lives.emplace_back(entry.recordedAt);
+    std::vector<std::size_t> newestFirst;
+    for (std::size_t at = 0; at < entries.size(); ++at) {
+        if (entries[at].kind == PoolEntry::Kind::TakenBack)
+            newestFirst.push_back(at);
+    }
+    std::sort(newestFirst.begin(), newestFirst.end(),
+              [&](std::size_t a, std::size_t b) { return entries[a].number > entries[b].number; });
+    for (const std::size_t at : newestFirst) {
+        const PoolEntry &taking = entries[at];
+        const auto target = atNumber.find(taking.takesBack);
+        if (target == atNumber.end())
             m_problems << QStringLiteral("Line No. %1 takes back No. %2, which is not in the file")
-                              .arg(number)
-                              .arg(entry->takesBack);
+                              .arg(taking.number)
+                              .arg(taking.takesBack);
         else
-            m_forceOf[std::size_t(entry->takesBack)] = 0;
+            lives[target->second].takenBackWhile(lives[at]);
+    }
+    for (std::size_t at = 0; at < entries.size(); ++at)
+        m_now.emplace(entries[at].number, lives[at].now());
+
+    // The pools, by their Pool lines; those taken back whole (a New Pool
+    // undone) are none, and their lines go with them.
+    std::vector<Pool> found;
+    std::map<QString, std::size_t> foundAt; // by name folded
+    for (std::size_t at = 0; at < entries.size(); ++at) {
+        const PoolEntry &entry = entries[at];
+        if (entry.kind != PoolEntry::Kind::Pool || !lives[at].ever())
+            continue;
+        auto place = foundAt.emplace(entry.pool.toCaseFolded(), found.size()).first;
+        if (place->second == found.size()) {
+            found.push_back({});
+            found.back().number = entry.number;
+        }
+        Pool &pool = found[place->second];
+        pool.name = entry.pool;
+        pool.rules.push_back({entry.number, entry.member, entry.split, entry.keepsSmallPrizes,
+                              entry.amount, KeptCells::dayOf(entry.draws), lives[at]});
     }
     std::map<QString, std::size_t> poolAt; // by name folded
+    std::set<QString> undone;
+    for (const auto &[key, at] : foundAt) {
+        Pool &pool = found[at];
+        // Its rules as they stand: the last Pool line that holds.
+        const Rules *standing = nullptr;
+        for (const Rules &each : pool.rules) {
+            if (each.life.now())
+                standing = &each;
+        }
+        if (!standing) {
+            undone.insert(key);
+            continue;
+        }
+        pool.manager = standing->manager;
+        pool.split = standing->split;
+        pool.keepsSmallPrizes = standing->keepsSmallPrizes;
+        pool.keptUpTo = standing->keptUpTo;
+        pool.began = standing->began;
+    }
+    for (Pool &pool : found) {
+        const QString key = pool.name.toCaseFolded();
+        if (!undone.count(key)) {
+            poolAt.emplace(key, m_pools.size());
+            m_pools.push_back(std::move(pool));
+        }
+    }
+
+    std::vector<std::map<QString, int>> namesOf(m_pools.size()); // by name folded
+    const auto nameId = [&](std::size_t pool, const QString &name) {
+        std::map<QString, int> &names = namesOf[pool];
+        return names.emplace(name.toCaseFolded(), int(names.size())).first->second;
+    };
     QString lastName;
     QString lastKey;
-    for (const PoolEntry &entry : entries) {
-        if (!m_forceOf[std::size_t(entry.number)] || entry.kind == PoolEntry::Kind::TakenBack)
+    for (std::size_t at = 0; at < entries.size(); ++at) {
+        const PoolEntry &entry = entries[at];
+        const LineLife &life = lives[at];
+        if (entry.kind == PoolEntry::Kind::Pool || entry.kind == PoolEntry::Kind::TakenBack ||
+            !life.ever())
             continue;
         // Most lines are of the pool of the line before.
         if (entry.pool != lastName) {
             lastName = entry.pool;
             lastKey = entry.pool.toCaseFolded();
         }
-        const QString &key = lastKey;
-        auto at = poolAt.find(key);
-        if (entry.kind == PoolEntry::Kind::Pool) {
-            // A later line of a pool kept sets its rules anew.
-            if (at == poolAt.end()) {
-                at = poolAt.emplace(key, m_pools.size()).first;
-                m_pools.push_back({});
-                m_pools.back().number = entry.number;
-            }
-            Pool &pool = m_pools[at->second];
-            pool.name = entry.pool;
-            pool.manager = entry.member;
-            pool.split = entry.split;
-            pool.keepsSmallPrizes = entry.keepsSmallPrizes;
-            pool.keptUpTo = entry.amount;
-            pool.began = ClaimDayOf(entry.draws);
+        const auto found = poolAt.find(lastKey);
+        if (found == poolAt.end()) {
+            if (!undone.count(lastKey))
+                m_problems << QStringLiteral("Line No. %1 is of a pool, %2, that is not kept")
+                                  .arg(entry.number)
+                                  .arg(entry.pool);
             continue;
         }
-        if (at == poolAt.end()) {
-            m_problems << QStringLiteral("Line No. %1 is of a pool, %2, that is not kept")
-                              .arg(entry.number)
-                              .arg(entry.pool);
-            continue;
-        }
-        Pool &pool = m_pools[at->second];
+        Pool &pool = m_pools[found->second];
         switch (entry.kind) {
-        case PoolEntry::Kind::Member:
+        case PoolEntry::Kind::Member: {
+            const Member member{entry.number, entry.member, entry.contact, life,
+                                nameId(found->second, entry.member)};
+            pool.memberLines.push_back(member);
+            if (!life.now())
+                break;
             if (pool.member(entry.member))
                 m_problems << QStringLiteral("Line No. %1 names %2 a member of %3 again")
                                   .arg(entry.number)
                                   .arg(entry.member, pool.name);
             else
-                pool.members.push_back({entry.number, entry.member, entry.contact});
+                pool.members.push_back(member);
             break;
-        case PoolEntry::Kind::Payment:
-            pool.payments.push_back({entry.number, entry.member, entry.amount, entry.draws,
-                                     *TicketDates::of(QStringView(entry.draws)),
-                                     entry.recordedDay(), entry.recorded});
+        }
+        case PoolEntry::Kind::Payment: {
+            const TicketDates dates = *TicketDates::of(QStringView(entry.draws));
+            if (dates.first < pool.began) {
+                m_problems << QStringLiteral("Line No. %1 pays for %2, before %3 began on %4")
+                                  .arg(entry.number)
+                                  .arg(entry.draws, pool.name, dayText(pool.began));
+                break;
+            }
+            Payment payment{entry.number, entry.member,        entry.amount,   entry.draws,
+                            dates,        entry.recordedDay(), entry.recorded, life};
+            payment.payer = nameId(found->second, entry.member);
+            pool.payments.push_back(std::move(payment));
             break;
+        }
         case PoolEntry::Kind::Ticket:
-            pool.tickets.push_back(
-                {entry.number, entry.game, entry.ticketDate, entry.numbers, entry.copy});
+            pool.tickets.push_back({entry.number, entry.game, entry.ticketDate, entry.numbers,
+                                    entry.copy, life, entry.recorded});
             break;
         case PoolEntry::Kind::Share:
-            pool.shares.push_back(entry);
+            if (life.now())
+                pool.shares.push_back(entry);
             break;
         case PoolEntry::Kind::Pool:
         case PoolEntry::Kind::TakenBack:
             break;
         }
     }
-    // A member taken back pays into no draw.
-    for (Pool &pool : m_pools) {
-        std::map<QString, int> place;
-        for (std::size_t at = 0; at < pool.members.size(); ++at)
-            place.emplace(pool.members[at].name.toCaseFolded(), int(at));
-        for (Payment &payment : pool.payments) {
-            const auto found = place.find(payment.member.toCaseFolded());
-            payment.payer = found == place.end() ? -1 : found->second;
+
+    for (std::size_t at = 0; at < m_pools.size(); ++at) {
+        Pool &pool = m_pools[at];
+        pool.names = int(namesOf[at].size());
+        // A payment of a name that never was a member's pays into nothing.
+        std::vector<bool> member(std::size_t(pool.names), false);
+        for (const Member &each : pool.memberLines)
+            member[std::size_t(each.id)] = true;
+        for (const Payment &payment : pool.payments) {
+            if (!member[std::size_t(payment.payer)])
+                m_problems << QStringLiteral("Line No. %1 is a payment of %2, who is no member "
+                                             "of %3")
+                                  .arg(payment.number)
+                                  .arg(payment.member, pool.name);
         }
-        std::erase_if(pool.payments, [](const Payment &payment) { return payment.payer < 0; });
-        for (std::size_t at = 0; at < pool.payments.size(); ++at) {
-            const TicketDates &dates = pool.payments[at].dates;
-            pool.byFirst.push_back(int(at));
+        std::erase_if(pool.payments,
+                      [&](const Payment &payment) { return !member[std::size_t(payment.payer)]; });
+        // When each payment's first draw was drawn: the earliest of the
+        // pool's games that day, the end of the day where it has none.
+        std::vector<QString> games;
+        for (const Ticket &ticket : pool.tickets) {
+            if (std::find(games.begin(), games.end(), ticket.game) == games.end())
+                games.push_back(ticket.game);
+        }
+        std::map<int, std::int64_t> drawn;
+        for (Payment &payment : pool.payments) {
+            auto [day, fresh] = drawn.emplace(payment.dates.first, 0);
+            if (fresh) {
+                day->second = DrawnAt(QString(), payment.dates.first);
+                for (const QString &game : games)
+                    day->second = std::min(day->second, DrawnAt(game, payment.dates.first));
+            }
+            payment.firstDrawn = day->second;
+        }
+        for (std::size_t each = 0; each < pool.payments.size(); ++each) {
+            const TicketDates &dates = pool.payments[each].dates;
+            pool.byFirst.push_back(int(each));
             // A count of draws spans at most a week a draw: every game draws
             // at least weekly.
             const int span = dates.last
@@ -180,6 +284,27 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
             return pool.payments[std::size_t(a)].dates.first <
                    pool.payments[std::size_t(b)].dates.first;
         });
+        for (std::size_t each = 0; each < pool.tickets.size(); ++each) {
+            const Ticket &ticket = pool.tickets[each];
+            m_tickets[ticketKey({ticket.game, ticket.date, ticket.numbers}, ticket.copy)]
+                .emplace_back(at, each);
+        }
+    }
+    // A ticket put into a pool after another held it.
+    for (const auto &lines : std::as_const(m_tickets)) {
+        for (const auto &[pool, ticket] : lines) {
+            const Ticket &into = m_pools[pool].tickets[ticket];
+            for (const auto &[other, earlier] : lines) {
+                const Ticket &before = m_pools[other].tickets[earlier];
+                if (other != pool && before.number < into.number)
+                    m_moves.push_back({into.number,
+                                       &m_pools[other],
+                                       &m_pools[pool],
+                                       into.life.recorded(),
+                                       {into.game, into.date, into.numbers},
+                                       into.copy});
+            }
+        }
     }
 }
 
@@ -193,19 +318,37 @@ const PoolLedger::Pool *PoolLedger::pool(const QString &name) const
 const PoolLedger::Pool *PoolLedger::poolOf(const QString &game, const QString &date,
                                            const QString &numbers, int copy) const
 {
-    for (const Pool &pool : m_pools) {
-        for (const Ticket &ticket : pool.tickets) {
-            if (ticket.copy == copy && ticket.numbers == numbers && ticket.game == game &&
-                ticket.date == date)
-                return &pool;
-        }
+    const auto found = m_tickets.constFind(ticketKey({game, date, numbers}, copy));
+    if (found == m_tickets.cend())
+        return nullptr;
+    for (const auto &[pool, ticket] : *found) {
+        if (m_pools[pool].tickets[ticket].life.now())
+            return &m_pools[pool];
     }
     return nullptr;
 }
 
+PoolLedger::Holding PoolLedger::holderAt(const TicketCells &cells, int copy,
+                                         std::int64_t instant) const
+{
+    const auto found = m_tickets.constFind(ticketKey(cells, copy));
+    if (found == m_tickets.cend())
+        return {};
+    Holding late;
+    for (const auto &[pool, ticket] : *found) {
+        const Ticket &line = m_pools[pool].tickets[ticket];
+        if (line.life.at(instant))
+            return {&m_pools[pool], &line, false};
+        if (!late.pool && line.life.countsFor(instant))
+            late = {&m_pools[pool], &line, true};
+    }
+    return late;
+}
+
 bool PoolLedger::inForce(int number) const
 {
-    return number > 0 && number < int(m_forceOf.size()) && m_forceOf[std::size_t(number)];
+    const auto found = m_now.find(number);
+    return found != m_now.end() && found->second;
 }
 
 QString PoolLedger::problemOf(const PoolEntry &entry) const
@@ -217,7 +360,7 @@ QString PoolLedger::problemOf(const PoolEntry &entry) const
             return QStringLiteral("A pool needs a name.");
         if (entry.member.trimmed().isEmpty())
             return QStringLiteral("A pool needs a manager, who buys and holds its tickets.");
-        if (!ClaimDayOf(entry.draws))
+        if (!KeptCells::dayOf(entry.draws))
             return QStringLiteral("\"%1\" is no day: write the day the pool began as 12/09/2026.")
                 .arg(entry.draws);
         return {};

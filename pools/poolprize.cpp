@@ -9,6 +9,7 @@ PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
 {
     PoolPrize prize;
     prize.winning = winning;
+    prize.pool = &pool;
     ClaimRecord &claim = prize.claim;
     claim.game = winning.ticket.game;
     claim.ticketDate = winning.ticket.date;
@@ -38,5 +39,21 @@ PoolPrize PoolPrize::of(const PoolLedger::Pool &pool, const Winning &winning,
     else
         prize.split = PrizeSplit::of(pool, claim.game, claim.drawDate, claim.paid, claim.federal,
                                      claim.stateWithheld);
+    return prize;
+}
+
+std::optional<PoolPrize> PoolPrize::of(const PoolLedger &ledger, const Winning &winning,
+                                       const std::vector<ClaimRecord> &claims, int today)
+{
+    const TicketCopy &ticket = winning.ticket;
+    const PoolLedger::Holding holding =
+        ledger.holderAt({ticket.game, ticket.date, ticket.numbers}, ticket.copy,
+                        DrawnAt(ticket.game, winning.drawDate));
+    if (!holding.pool)
+        return std::nullopt;
+    PoolPrize prize = of(*holding.pool, winning, claims, today);
+    prize.ticketLate = holding.late;
+    prize.ticketLine = holding.ticket->number;
+    prize.ticketRecorded = holding.ticket->recorded;
     return prize;
 }

@@ -3,6 +3,7 @@
 #include "amounttext.h"
 #include "civildate.h"
 #include "gamekey.h"
+#include "poolchain.h"
 #include "prizesplit.h"
 #include "ticketgame.h"
 
@@ -24,6 +25,8 @@ std::pair<int, QString> nextDraw(const PoolLedger::Pool &pool, int today)
     int next = 0;
     QString game;
     for (const PoolLedger::Ticket &ticket : pool.tickets) {
+        if (!ticket.life.now())
+            continue;
         const std::optional<TicketDates> dates = TicketDates::of(QStringView(ticket.date));
         if (!dates)
             continue;
@@ -49,7 +52,8 @@ std::pair<int, QString> nextDraw(const PoolLedger::Pool &pool, int today)
 
 } // namespace
 
-PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made)
+PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made,
+                        const PoolBook::Mark &record)
 {
     PoolSheet sheet;
     sheet.heading = QStringLiteral("Ticketwise pool sheet: %1").arg(pool.name);
@@ -73,7 +77,19 @@ PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made)
                               .arg(CentsText(pool.keptUpTo))
                         : QStringLiteral("Every prize is split, the small ones too."))
                 << QStringLiteral("Cents that do not split evenly go one at a time to the largest "
-                                  "remainders, ties in the order members joined.");
+                                  "remainders, ties in the order members joined.")
+                << QStringLiteral("A draw is decided by the record as it stood when it was drawn: "
+                                  "a payment, member or ticket recorded after it is said to be "
+                                  "late, and what is taken back after it still counts for it.")
+                << (record.number
+                        ? QStringLiteral("The record as this sheet was made: line No. %1, "
+                                         "chain %2. Each line of pools.csv is chained "
+                                         "to the one before it: a record changed after "
+                                         "this sheet no longer ends its line No. %1 "
+                                         "with this chain.")
+                              .arg(record.number)
+                              .arg(PoolChain::shortened(record.chain))
+                        : QStringLiteral("The record holds no chained line yet."));
     sheet.sections.push_back(std::move(about));
 
     const auto [next, game] = nextDraw(pool, today);
@@ -91,6 +107,8 @@ PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made)
     const LotteryGame *lottery = TicketGame::of(KeyView(GameKey(game))).game;
     std::map<QString, std::vector<const PoolLedger::Payment *>> coming;
     for (const PoolLedger::Payment &payment : pool.payments) {
+        if (!payment.life.now())
+            continue;
         const int last = payment.dates.lastDay(lottery);
         if (!last || last >= today)
             coming[payment.member.toCaseFolded()].push_back(&payment);
@@ -125,10 +143,12 @@ PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made)
         {QStringLiteral("Game"), QStringLiteral("Draws"), QStringLiteral("Numbers")},
         {},
         {}};
-    for (const PoolLedger::Ticket &ticket : pool.tickets)
-        tickets.rows.push_back({ticket.game, ticket.date, ticket.numbers});
+    for (const PoolLedger::Ticket &ticket : pool.tickets) {
+        if (ticket.life.now())
+            tickets.rows.push_back({ticket.game, ticket.date, ticket.numbers});
+    }
     tickets.notes << QStringLiteral("%1 ticket(s). The originals are held by %2.")
-                         .arg(pool.tickets.size())
+                         .arg(tickets.rows.size())
                          .arg(pool.manager);
     sheet.sections.push_back(std::move(tickets));
     return sheet;

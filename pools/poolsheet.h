@@ -1,5 +1,6 @@
 #pragma once
 
+#include "poolbook.h"
 #include "poolledger.h"
 #include "recordsection.h"
 
@@ -11,11 +12,13 @@
 // The sheet every member of a pool should hold before its next draw: the
 // pool, its manager and rules, each member with what they paid for the
 // coming draws and their share of the next, every ticket with its numbers
-// and draws, when it was made, and a line for each member to sign.
+// and draws, when it was made and the record's chain as it stood then, and
+// a line for each member to sign.
 struct PoolSheet
 {
     QString heading;
     std::vector<RecordSection> sections;
 
-    static PoolSheet of(const PoolLedger::Pool &pool, const QDateTime &made);
+    static PoolSheet of(const PoolLedger::Pool &pool, const QDateTime &made,
+                        const PoolBook::Mark &record);
 };

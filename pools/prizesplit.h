@@ -9,8 +9,10 @@
 
 // A pool's prize of one draw shared among the members who were in for it,
 // by the pool's rule, in whole cents that add up to it, and the tax
-// withheld the same way. Once the prize is marked claimed, the split kept
-// with the claim.
+// withheld the same way: all as the record stood when the draw was drawn,
+// with what was recorded after it said to be late. A small prize the pool
+// keeps is shared the same way: it is its members' income, kept for them.
+// Once the prize is marked claimed, the split kept with the claim.
 struct PrizeSplit
 {
     struct Share
@@ -27,8 +29,10 @@ struct PrizeSplit
     std::int64_t prize = 0; // cents
     std::int64_t federal = 0;
     std::int64_t stateWithheld = 0;
-    bool kept = false;    // a small prize the pool keeps toward its next draws
-    bool claimed = false; // as kept with the claim
+    bool kept = false;        // a small prize the pool keeps toward its next draws
+    bool claimed = false;     // as kept with the claim
+    std::int64_t drawnAt = 0; // seconds since 1970 UTC
+    PoolEntry::Split split = PoolEntry::Split::Equal; // the rule it was split by
     std::vector<Share> shares;
 
     static PrizeSplit of(const PoolLedger::Pool &pool, const QString &game, int drawDate,
@@ -39,6 +43,7 @@ struct PrizeSplit
                                                int copy, int drawDate);
 
     // "Office: Ann Lee $33.34, Bo Diaz $33.33", "Office keeps it toward
-    // its next draws", "Office: nobody was in for this draw".
+    // its next draws: Ann Lee $3.34, ...", "Office: nobody was in for
+    // this draw".
     QString text() const;
 };

@@ -3,6 +3,7 @@
 #include "amounttext.h"
 #include "civildate.h"
 #include "groupclaim.h"
+#include "poolchain.h"
 #include "taxyear.h"
 
 namespace {
@@ -19,7 +20,8 @@ QString text(std::string_view view)
 
 } // namespace
 
-SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize &prize)
+SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize &prize,
+                                  const PoolBook::Mark &atDraw, const PoolBook::Mark &now)
 {
     const ClaimRecord &claim = prize.claim;
     const PrizeSplit &split = prize.split;
@@ -38,11 +40,21 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                        .arg(CentsText(claim.federal), CentsText(claim.stateWithheld),
                             prize.claimed ? QString()
                                           : QStringLiteral(", as the rules would withhold it"));
+    about.notes << QStringLiteral("The draw was drawn %1: a payment, member or ticket recorded "
+                                  "after it is late.")
+                       .arg(DrawnText(claim.game, claim.drawDate));
+    if (prize.ticketLate)
+        about.notes << QStringLiteral("The ticket was put into %1 after this draw was drawn (line "
+                                      "No. %2, recorded %3): no pool held it then.")
+                           .arg(pool.name)
+                           .arg(prize.ticketLine)
+                           .arg(prize.ticketRecorded);
     if (split.kept)
         about.notes << QStringLiteral("%1 keeps prizes of %2 or less toward its next draws: this "
-                                      "one is not split.")
-                           .arg(pool.name, CentsText(pool.keptUpTo));
-    else if (split.shares.empty())
+                                      "one is kept, and each member's part of it below is their "
+                                      "own, and their income.")
+                           .arg(pool.name, CentsText(pool.rulesAt(split.drawnAt).keptUpTo));
+    if (split.shares.empty())
         about.notes << QStringLiteral(
             "No member's payment covers this draw: nobody was in for it.");
     else
@@ -50,7 +62,7 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                                       "cents: each exact share rounded down, the cents left over "
                                       "given to the largest remainders, ties in the order members "
                                       "joined. Withholding is split the same way.%3")
-                           .arg(pool.split == PoolEntry::Split::Equal
+                           .arg(split.split == PoolEntry::Split::Equal
                                     ? QStringLiteral("equally")
                                     : QStringLiteral("by what each paid for the draw"))
                            .arg(split.shares.size())
@@ -73,6 +85,17 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
     } else {
         about.notes << QString::fromStdString(NoTaxYearText(year)) + u'.';
     }
+    about.notes << (atDraw.number
+                        ? QStringLiteral("The record as it stood when the draw was drawn: line "
+                                         "No. %1, chain %2.")
+                              .arg(atDraw.number)
+                              .arg(PoolChain::shortened(atDraw.chain))
+                        : QStringLiteral("No chained line of the record was written before the "
+                                         "draw was drawn."))
+                << (now.number ? QStringLiteral("As it stands: line No. %1, chain %2.")
+                                     .arg(now.number)
+                                     .arg(PoolChain::shortened(now.chain))
+                               : QString());
     const GroupClaim &way = GroupClaimOf(claim.state.toStdString());
     if (way.code.empty())
         about.notes << QStringLiteral("How a group claims: %1 (%2).")
@@ -88,7 +111,7 @@ SplitStatement SplitStatement::of(const PoolLedger::Pool &pool, const PoolPrize 
                                 dayText(way.checked));
     statement.sections.push_back(std::move(about));
 
-    if (split.kept || split.shares.empty())
+    if (split.shares.empty())
         return statement;
     RecordSection shares{QStringLiteral("Each member's share"),
                          {QStringLiteral("Member"), QStringLiteral("Contact"),

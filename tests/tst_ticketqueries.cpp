@@ -1223,9 +1223,13 @@ void TestTicketQueries::csvFieldsCannotRunAsFormulas_data()
     QTest::newRow("plain") << "3-7-1" << QByteArray("3-7-1");
     QTest::newRow("comma and quote") << "Pick 6, \"big\"" << QByteArray("\"Pick 6, \"\"big\"\"\"");
     QTest::newRow("UTF-8") << QString::fromLatin1("\xc9toile") << QByteArray("\xc3\x89toile");
-    for (const char *formula : {"=1+2", "+1", "-1", "@SUM(A1)", "\tx"})
+    for (const char *formula : {"=1+2", "+1", "-1", "@SUM(A1)"})
         QTest::newRow(formula) << formula << "'" + QByteArray(formula);
     QTest::newRow("CR") << "\rx" << QByteArray("\"'\rx\"");
+    QTest::newRow("tab") << "\tx" << QByteArray("\"'\tx\"");
+    // German and French spreadsheets split on semicolons: "=1+2" would be a
+    // cell of its own.
+    QTest::newRow("a formula through a semicolon") << "Bo;=1+2;" << QByteArray("\"Bo;=1+2;\"");
 }
 
 void TestTicketQueries::csvFieldsCannotRunAsFormulas()

@@ -8,13 +8,26 @@
 
 namespace {
 
-QByteArray csvField(QByteArray field)
+template <typename Text, typename Unit> Text csvField(Text field)
 {
-    if (!field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front()))
-        field.prepend('\'');
-    if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n'))
-        field = '"' + field.replace('"', "\"\"") + '"';
+    for (const char formula : {'=', '+', '-', '@', '\t', '\r'}) {
+        if (!field.isEmpty() && field.front() == Unit(formula)) {
+            field.prepend(Unit('\''));
+            break;
+        }
+    }
+    for (const char special : {',', ';', '\t', '"', '\r', '\n'}) {
+        if (field.contains(Unit(special))) {
+            field.replace(Unit('"'), Text(2, Unit('"')));
+            return Unit('"') + field + Unit('"');
+        }
+    }
     return field;
+}
+
+QByteArray csvField(const QByteArray &field)
+{
+    return csvField<QByteArray, char>(field);
 }
 
 } // namespace
@@ -22,6 +35,11 @@ QByteArray csvField(QByteArray field)
 QByteArray CsvField(QStringView cell)
 {
     return csvField(cell.toUtf8());
+}
+
+QString CsvCellText(QStringView cell)
+{
+    return csvField<QString, QChar>(cell.toString());
 }
 
 bool ExportTicketsCsv(const QString &path, const LogList &log, const QStringList &titles, int count,

@@ -10,9 +10,11 @@
 #include <functional>
 
 // One cell as a field of a CSV file: quoted as RFC 4180 quotes where it holds
-// a comma, a quote or a line break, and kept from running as a spreadsheet
-// formula where it begins like one (=, +, -, @, a tab or a CR) by a leading '.
+// a comma, a semicolon, a tab, a quote or a line break (whichever of them a
+// spreadsheet splits on), and kept from running as a spreadsheet formula
+// where it begins like one (=, +, -, @, a tab or a CR) by a leading '.
 QByteArray CsvField(QStringView cell);
+QString CsvCellText(QStringView cell);
 
 // Writes the tickets to a CSV file: UTF-8 with a byte order mark, so that a
 // spreadsheet opened by a double click reads it as UTF-8; a header of the

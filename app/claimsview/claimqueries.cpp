@@ -97,14 +97,11 @@ void ClaimQueries::showPools(std::vector<Winning> &winnings) const
     if (!ledger || ledger->pools().empty())
         return;
     const int today = Today();
+    // The pool that held the ticket when it was drawn.
     for (Winning &winning : winnings) {
-        const TicketCopy &ticket = winning.ticket;
-        if (const PoolLedger::Pool *pool =
-                ledger->poolOf(ticket.game, ticket.date, ticket.numbers, ticket.copy))
-            winning.pool =
-                PoolPrize::of(*pool, winning, m_claims->book().records(), today).split.text();
-        else
-            winning.pool.clear();
+        const std::optional<PoolPrize> prize =
+            PoolPrize::of(*ledger, winning, m_claims->book().records(), today);
+        winning.pool = prize ? prize->split.text() : QString();
     }
 }
 
@@ -296,7 +293,8 @@ void ClaimQueries::askTaxYear(bool pdf)
     QStringList whose;
     if (const PoolLedger *ledger = m_pools ? m_pools() : nullptr) {
         for (const PoolLedger::Pool &pool : ledger->pools()) {
-            for (const PoolLedger::Member &each : pool.members) {
+            // A member taken back has a record of what they paid and won too.
+            for (const PoolLedger::Member &each : pool.memberLines) {
                 if (!whose.contains(each.name, Qt::CaseInsensitive))
                     whose << each.name;
             }

@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 PoolEntryDialog::PoolEntryDialog(PoolEntry::Kind kind, const QString &pool,
                                  const QStringList &members, int today, Check check,
@@ -49,7 +50,22 @@ PoolEntryDialog::PoolEntryDialog(PoolEntry::Kind kind, const QString &pool,
         m_member = new QComboBox(this);
         m_member->setObjectName(QStringLiteral("PaymentMember"));
         m_member->addItems(members);
+        m_member->addItem(QStringLiteral("Every member"));
+        m_member->addItem(QStringLiteral("The members ticked below"));
         m_form->addRow(QStringLiteral("&Member:"), m_member);
+        // A week's payments in one step: a line each.
+        m_ticked = new QListWidget(this);
+        m_ticked->setObjectName(QStringLiteral("PaymentMembers"));
+        m_ticked->setAccessibleName(QStringLiteral("Members who pay"));
+        for (const QString &member : members) {
+            auto *item = new QListWidgetItem(member, m_ticked);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+        m_ticked->setMaximumHeight(fontMetrics().height() * 6);
+        m_form->addRow(QStringLiteral("&Ticked:"), m_ticked);
+        connect(m_ticked, &QListWidget::itemChanged, this,
+                [this] { m_member->setCurrentIndex(m_member->count() - 1); });
         m_amount = field(QStringLiteral("&Amount:"), "PaymentAmount");
         m_draws = field(QStringLiteral("&Draws:"), "PaymentDraws", day);
         m_draws->setToolTip(QStringLiteral("As a ticket's DATE: a day (%1), a run (12/02/2026 - "
@@ -77,6 +93,20 @@ QLineEdit *PoolEntryDialog::field(const QString &label, const char *name, const 
     return edit;
 }
 
+QStringList PoolEntryDialog::payers() const
+{
+    const int chosen = m_member->currentIndex();
+    const int members = m_ticked->count();
+    QStringList names;
+    for (int at = 0; at < members; ++at) {
+        const QListWidgetItem *item = m_ticked->item(at);
+        if (chosen == members || (chosen == members + 1 && item->checkState() == Qt::Checked) ||
+            chosen == at)
+            names << item->text();
+    }
+    return names;
+}
+
 void PoolEntryDialog::accept()
 {
     PoolEntry entry = m_entry;
@@ -91,8 +121,16 @@ void PoolEntryDialog::accept()
     } else if (m_second) {
         entry.contact = m_second->text().trimmed();
     }
-    if (m_member)
-        entry.member = m_member->currentText();
+    QStringList payers;
+    if (m_member) {
+        payers = this->payers();
+        if (payers.isEmpty()) {
+            m_problem->setText(QStringLiteral("Tick the members who pay."));
+            m_ticked->setFocus();
+            return;
+        }
+        entry.member = payers.front();
+    }
     if (m_draws)
         entry.draws = m_draws->text().trimmed();
     if (m_amount && (entry.kind == PoolEntry::Kind::Payment || entry.keepsSmallPrizes)) {
@@ -104,10 +142,15 @@ void PoolEntryDialog::accept()
         }
         entry.amount = *reading.cents;
     }
-    if (const QString problem = m_check(entry); !problem.isEmpty()) {
-        m_problem->setText(problem);
-        return;
+    std::vector<PoolEntry> entries;
+    for (const QString &payer : payers.isEmpty() ? QStringList{entry.member} : payers) {
+        entries.push_back(entry);
+        entries.back().member = payer;
+        if (const QString problem = m_check(entries.back()); !problem.isEmpty()) {
+            m_problem->setText(problem);
+            return;
+        }
     }
-    m_entry = entry;
+    m_entries = std::move(entries);
     QDialog::accept();
 }

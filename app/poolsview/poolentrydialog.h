@@ -5,15 +5,18 @@
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
-// What a new pool, member or payment is, as the manager types it. It
-// closes only on what can be taken: an amount that is one, draws a ticket
-// could play, and whatever check says of the line; else it says why and
-// keeps what was typed.
+// What a new pool, member or payment is, as the manager types it; a
+// payment of one member, of every member, or of those ticked, with one
+// amount and one run of draws: a line each. It closes only on what can be
+// taken: an amount that is one, draws a ticket could play, and whatever
+// check says of each line; else it says why and keeps what was typed.
 class PoolEntryDialog : public QDialog
 {
     Q_OBJECT
@@ -25,14 +28,18 @@ public:
     PoolEntryDialog(PoolEntry::Kind kind, const QString &pool, const QStringList &members,
                     int today, Check check, QWidget *parent = nullptr);
 
-    const PoolEntry &entry() const { return m_entry; }
+    const PoolEntry &entry() const { return m_entries.front(); }
+    const std::vector<PoolEntry> &entries() const { return m_entries; }
 
     void accept() override;
 
 private:
     QLineEdit *field(const QString &label, const char *name, const QString &text = {});
+    QStringList payers() const;
 
     PoolEntry m_entry;
+    std::vector<PoolEntry> m_entries;
+    QListWidget *m_ticked = nullptr;
     Check m_check;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_second = nullptr; // a member's contact, a pool's manager

@@ -23,10 +23,24 @@ QString PoolMarks::open(const QString &logPath)
                    : QStringLiteral("Your pools could not be read: the file is kept as %1, and "
                                     "new pools start a new one.")
                          .arg(QDir::toNativeSeparators(m_book.keptAside()));
-    const std::vector<int> &lines = m_book.unreadableLines();
-    return lines.empty()
-               ? QString()
-               : CsvLines::unreadableText(lines, QStringLiteral("your pools"), m_book.path());
+    QStringList said;
+    if (const std::vector<int> &lines = m_book.unreadableLines(); !lines.empty())
+        said << CsvLines::unreadableText(lines, QStringLiteral("your pools"), m_book.path());
+    if (const int broken = m_book.brokenChain())
+        said << QStringLiteral("Line %1 of your pools, %2, was changed after it was written: its "
+                               "chain does not hold, and a member's sheet or statement shows the "
+                               "record as it stood.")
+                    .arg(broken)
+                    .arg(QDir::toNativeSeparators(m_book.path()));
+    if (const std::vector<int> &lines = m_book.unchainedLines(); !lines.empty())
+        said << QStringLiteral("%1 of your pools carr%2 no chain: written by a hand, not by "
+                               "Ticketwise.")
+                    .arg(lines.size() == 1 ? QStringLiteral("Line %1").arg(lines.front())
+                                           : QStringLiteral("%1 lines, the first line %2")
+                                                 .arg(lines.size())
+                                                 .arg(lines.front()),
+                         lines.size() == 1 ? QStringLiteral("ies") : QStringLiteral("y"));
+    return said.join(u' ');
 }
 
 QString PoolMarks::add(std::vector<PoolEntry> entries, const QString &text)
@@ -57,4 +71,10 @@ void PoolMarks::report(const QString &problem)
 {
     m_ledger = std::make_unique<PoolLedger>(m_book.entries());
     emit changed(problem);
+    if (!m_book.keptBefore().isEmpty())
+        emit noticed(QStringLiteral("A name you typed has a character the code page of your "
+                                    "pools, %1, cannot write: it is written anew in UTF-8, and "
+                                    "the file as it was is kept as %2.")
+                         .arg(QDir::toNativeSeparators(m_book.path()),
+                              QDir::toNativeSeparators(m_book.keptBefore())));
 }

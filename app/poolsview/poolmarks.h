@@ -37,6 +37,8 @@ public:
 signals:
     // Lines were added; problem says where pools.csv could not be written.
     void changed(const QString &problem);
+    // What the user is told of an addition that changed more than it added.
+    void noticed(const QString &notice);
 
 private:
     void report(const QString &problem);

@@ -10,6 +10,7 @@
 #include "poolentrydialog.h"
 #include "poolmarks.h"
 #include "poolprize.h"
+#include "poolrecord.h"
 #include "poolsheet.h"
 #include "poolswindow.h"
 #include "recordpdf.h"
@@ -30,6 +31,7 @@
 #include <QUndoStack>
 
 #include <map>
+#include <unordered_map>
 
 namespace {
 
@@ -54,22 +56,31 @@ PoolQueries::PoolQueries(ReportList &list, const LogListModel &log, ListedTicket
     : QObject(&claims), m_list(list), m_log(log), m_listed(listed), m_claims(claims),
       m_marks(new PoolMarks(this))
 {
-    m_claims.setPools([this] { return &m_marks->ledger(); },
-                      [this](const ClaimRecord &claim, QUndoCommand *step) {
-                          const PoolLedger &ledger = m_marks->ledger();
-                          if (const PoolLedger::Pool *pool = ledger.poolOf(
-                                  claim.game, claim.ticketDate, claim.numbers, claim.copy)) {
-                              std::vector<PoolEntry> shares = ClaimShares(ledger, *pool, claim);
-                              if (!shares.empty())
-                                  m_marks->addWith(step, std::move(shares));
-                          }
-                      });
+    m_claims.setPools(
+        [this] { return &m_marks->ledger(); },
+        [this](const ClaimRecord &claim, QUndoCommand *step) {
+            // The pool that held the ticket when it was drawn.
+            const PoolLedger &ledger = m_marks->ledger();
+            if (const PoolLedger::Pool *pool =
+                    ledger.holderAt(claim.cells(), claim.copy, DrawnAt(claim.game, claim.drawDate))
+                        .pool) {
+                std::vector<PoolEntry> shares = ClaimShares(ledger, *pool, claim);
+                if (!shares.empty())
+                    m_marks->addWith(step, std::move(shares));
+            }
+        });
     connect(m_marks, &PoolMarks::changed, this, [this](const QString &problem) {
         if (m_window && m_window->isVisible())
             showPool(m_pool);
         m_claims.followListing();
         if (!problem.isEmpty())
             warn(QStringLiteral("The pool could not be saved to pools.csv."), problem);
+    });
+    connect(m_marks, &PoolMarks::noticed, this, [this](const QString &notice) {
+        QMessageBox::information(m_window && m_window->isActiveWindow()
+                                     ? static_cast<QWidget *>(m_window)
+                                     : m_list.window(),
+                                 QStringLiteral("Pools"), notice);
     });
     connect(&m_claims, &ClaimQueries::claimsChanged, this, [this] {
         if (m_window && m_window->isVisible())
@@ -88,6 +99,27 @@ void PoolQueries::warn(const QString &what, const QString &problem)
     WarnNotWritten(m_window && m_window->isActiveWindow() ? static_cast<QWidget *>(m_window)
                                                           : m_list.window(),
                    what, problem);
+}
+
+QString PoolQueries::wonElsewhere(const PoolLedger &ledger, const std::vector<Winning> &winnings,
+                                  const TicketCopy &ticket, const QString &pool) const
+{
+    // Its prize stays with the pool that held it: the ticket stays too.
+    for (const Winning &winning : winnings) {
+        if (winning.ticket.copy != ticket.copy ||
+            !(TicketCells{winning.ticket.game, winning.ticket.date, winning.ticket.numbers} ==
+              TicketCells{ticket.game, ticket.date, ticket.numbers}))
+            continue;
+        const PoolLedger::Holding holding =
+            ledger.holderAt({ticket.game, ticket.date, ticket.numbers}, ticket.copy,
+                            DrawnAt(ticket.game, winning.drawDate));
+        if (holding.pool && !holding.late && holding.pool->name.compare(pool, Qt::CaseInsensitive))
+            return QStringLiteral("The ticket %1, %2 won %3 in the draw of %4 while in %5: its "
+                                  "prize is %5's, and the ticket cannot move to %6.")
+                .arg(ticket.game, ticket.numbers, CentsText(winning.dollars * 100),
+                     dayText(winning.drawDate), holding.pool->name, pool);
+    }
+    return {};
 }
 
 void PoolQueries::addSelectedToPool()
@@ -117,8 +149,13 @@ void PoolQueries::addSelectedToPool()
     std::vector<PoolEntry> entries;
     QStringList refused;
     const PoolLedger &ledger = m_marks->ledger(); // as it is once the pool is chosen
+    const std::vector<Winning> winnings = m_claims.seasonWinnings();
     for (const int row : rows) {
         const TicketCopy ticket = TicketCopy::of(m_log, row);
+        if (const QString won = wonElsewhere(ledger, winnings, ticket, pool); !won.isEmpty()) {
+            refused << won;
+            continue;
+        }
         PoolEntry entry;
         entry.pool = pool;
         entry.kind = PoolEntry::Kind::Ticket;
@@ -167,6 +204,7 @@ void PoolQueries::openPoolsWindow()
         connect(m_window, &PoolsWindow::takeBackAsked, this,
                 [this](PoolsWindow::Table table, int row) { takeBack(int(table), row); });
         connect(m_window, &PoolsWindow::sheetAsked, this, &PoolQueries::askSheet);
+        connect(m_window, &PoolsWindow::recordAsked, this, &PoolQueries::askRecord);
         connect(m_window, &PoolsWindow::statementAsked, this, &PoolQueries::askStatement);
         PlaceBeside(m_window, m_list.window());
     }
@@ -197,25 +235,24 @@ void PoolQueries::showPool(const QString &name)
     std::vector<QStringList> prizes;
     QStringList prizeTips;
     QStringList line;
+    QStringList moved;
     if (!pool) {
         line << QStringLiteral("No pool is kept yet: New Pool... makes one, then add its members, "
                                "record their payments, and add its tickets from the list's "
                                "menu, Add to Pool...");
     } else {
         // When a member joined, a ticket was added: by the line's number.
-        std::vector<const QString *> recorded;
-        for (const PoolEntry &entry : m_marks->book().entries()) {
-            if (std::size_t(entry.number) >= recorded.size())
-                recorded.resize(std::size_t(entry.number) + 1, nullptr);
-            recorded[std::size_t(entry.number)] = &entry.recorded;
-        }
+        std::unordered_map<int, const QString *> recorded;
+        for (const PoolEntry &entry : m_marks->book().entries())
+            recorded.emplace(entry.number, &entry.recorded);
         const auto recordedOf = [&recorded](int number) {
-            return std::size_t(number) < recorded.size() && recorded[std::size_t(number)]
-                       ? *recorded[std::size_t(number)]
-                       : QString();
+            const auto found = recorded.find(number);
+            return found == recorded.end() ? QString() : *found->second;
         };
         std::map<QString, std::int64_t> paidIn;
         for (const PoolLedger::Payment &payment : pool->payments) {
+            if (!payment.life.now())
+                continue;
             paidIn[payment.member.toCaseFolded()] += payment.amount;
             m_paymentLines.push_back(payment.number);
             payments.push_back({payment.member, CentsText(payment.amount), payment.draws,
@@ -224,30 +261,58 @@ void PoolQueries::showPool(const QString &name)
                                                      .arg(dayText(payment.dates.first))
                                                : QString()});
         }
-        for (const PoolLedger::Member &member : pool->members) {
-            m_memberLines.push_back(member.number);
-            members.push_back({member.name, member.contact, recordedOf(member.number),
-                               CentsText(paidIn[member.name.toCaseFolded()])});
-        }
         for (const PoolLedger::Ticket &ticket : pool->tickets) {
+            if (!ticket.life.now())
+                continue;
             m_ticketLines.push_back(ticket.number);
             tickets.push_back(
                 {ticket.game, ticket.date, ticket.numbers, recordedOf(ticket.number)});
         }
         const std::vector<Winning> winnings = m_claims.seasonWinnings();
         const int today = Today();
+        // The money the pool keeps of its small prizes claimed, each
+        // member's part of it theirs.
+        std::map<QString, std::int64_t> keptFor;
+        std::int64_t keptMoney = 0;
         for (const Winning &winning : winnings) {
-            const TicketCopy &ticket = winning.ticket;
-            if (ledger.poolOf(ticket.game, ticket.date, ticket.numbers, ticket.copy) != pool)
+            std::optional<PoolPrize> prize =
+                PoolPrize::of(ledger, winning, m_claims.claimRecords(), today);
+            if (!prize || prize->pool != pool)
                 continue;
             m_prizes.push_back(winning);
-            const PoolPrize prize = PoolPrize::of(*pool, winning, m_claims.claimRecords(), today);
+            if (prize->claimed && prize->split.kept) {
+                keptMoney += prize->split.prize;
+                for (const PrizeSplit::Share &share : prize->split.shares)
+                    keptFor[share.member.toCaseFolded()] += share.share;
+            }
+            QString tip = prize->split.text();
+            if (prize->ticketLate)
+                tip +=
+                    QStringLiteral(" (the ticket was put into %1 after the draw)").arg(pool->name);
             prizes.push_back({winning.game, dayText(winning.drawDate), winning.numbers,
-                              CentsText(prize.claim.paid),
-                              CentsText(prize.claim.federal + prize.claim.stateWithheld),
-                              prize.claimed ? dayText(prize.claim.claimed) : QString(),
-                              prize.split.text()});
-            prizeTips << prize.split.text();
+                              CentsText(prize->claim.paid),
+                              CentsText(prize->claim.federal + prize->claim.stateWithheld),
+                              prize->claimed ? dayText(prize->claim.claimed) : QString(),
+                              prize->split.text()});
+            prizeTips << tip;
+            for (const PoolLedger::Move &move : ledger.moves()) {
+                if (move.from == pool && move.copy == winning.ticket.copy &&
+                    move.at > DrawnAt(winning.game, winning.drawDate) &&
+                    move.cells == TicketCells{winning.ticket.game, winning.ticket.date,
+                                              winning.ticket.numbers})
+                    moved << QStringLiteral("Line No. %1 puts the ticket %2, %3 into %4 after its "
+                                            "draw of %5, which it won while in %6: the prize "
+                                            "stays %6's.")
+                                 .arg(move.number)
+                                 .arg(winning.game, winning.numbers, move.to->name,
+                                      dayText(winning.drawDate), pool->name);
+            }
+        }
+        for (const PoolLedger::Member &member : pool->members) {
+            m_memberLines.push_back(member.number);
+            members.push_back({member.name, member.contact, recordedOf(member.number),
+                               CentsText(paidIn[member.name.toCaseFolded()]),
+                               CentsText(keptFor[member.name.toCaseFolded()])});
         }
         line << QStringLiteral("Manager %1; split %2; small prizes %3; begun %4.")
                     .arg(pool->manager,
@@ -262,6 +327,10 @@ void PoolQueries::showPool(const QString &name)
                     .arg(members.size())
                     .arg(payments.size())
                     .arg(tickets.size());
+        if (keptMoney)
+            line << QStringLiteral("%1 of small prizes claimed is kept toward the next draws, "
+                                   "each member's part of it under Kept for them.")
+                        .arg(CentsText(keptMoney));
         if (!m_listed.season())
             line << QStringLiteral("Check a season (Get Results) for its prizes.");
         else
@@ -269,6 +338,11 @@ void PoolQueries::showPool(const QString &name)
     }
     for (const QString &problem : ledger.problems())
         line << problem + u'.';
+    line << moved;
+    if (const int broken = m_marks->book().brokenChain())
+        line << QStringLiteral("Line %1 of pools.csv was changed after it was written: its "
+                               "chain does not hold.")
+                    .arg(broken);
     m_window->model(PoolsWindow::Members).setRows(std::move(members));
     m_window->model(PoolsWindow::Payments).setRows(std::move(payments));
     m_window->model(PoolsWindow::Tickets).setRows(std::move(tickets));
@@ -307,9 +381,9 @@ void PoolQueries::askEntry(int kind)
         return;
     static const char *const steps[] = {"New Pool", "Add Member", "Record Payment"};
     if (entryKind == PoolEntry::Kind::Pool)
-        m_pool = dialog.entry().pool;
+        m_pool = dialog.entries().front().pool;
     const QString problem =
-        m_marks->add({dialog.entry()}, QString::fromLatin1(steps[std::min(kind, 2)]));
+        m_marks->add(dialog.entries(), QString::fromLatin1(steps[std::min(kind, 2)]));
     if (!problem.isEmpty())
         m_window->setLine(problem);
 }
@@ -344,12 +418,53 @@ bool PoolQueries::savePoolSheet(const QString &pool, const QString &path, QStrin
             *reason = QStringLiteral("No pool named %1 is kept").arg(pool);
         return false;
     }
-    const PoolSheet sheet = PoolSheet::of(*kept, QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    const PoolSheet sheet =
+        PoolSheet::of(*kept, now, m_marks->book().markAt(now.toSecsSinceEpoch()));
     QString why;
     const bool saved = RecordPdf::write(sheet.heading, sheet.sections, path, &why);
     if (reason)
         *reason = why;
     return saved;
+}
+
+bool PoolQueries::savePoolRecord(const QString &pool, const QString &path, QString *reason)
+{
+    const PoolLedger &ledger = m_marks->ledger();
+    const PoolLedger::Pool *kept = ledger.pool(pool);
+    if (!kept) {
+        if (reason)
+            *reason = QStringLiteral("No pool named %1 is kept").arg(pool);
+        return false;
+    }
+    std::vector<PoolPrize> prizes;
+    for (const Winning &winning : m_claims.seasonWinnings()) {
+        std::optional<PoolPrize> prize =
+            PoolPrize::of(ledger, winning, m_claims.claimRecords(), Today());
+        if (prize && prize->pool == kept)
+            prizes.push_back(std::move(*prize));
+    }
+    const PoolRecord record =
+        PoolRecord::of(m_marks->book(), *kept, prizes, QDateTime::currentDateTime());
+    QString why;
+    const bool saved = RecordPdf::write(record.heading, record.sections, path, &why);
+    if (reason)
+        *reason = why;
+    return saved;
+}
+
+void PoolQueries::askRecord()
+{
+    if (m_pool.isEmpty())
+        return;
+    const QString path =
+        savePath(QStringLiteral("Save Pool Record as PDF"),
+                 QStringLiteral("pool-record-%1").arg(fileNameOf(m_pool)), QStringLiteral("PDF"));
+    QString reason;
+    if (!path.isEmpty() && !savePoolRecord(m_pool, path, &reason))
+        warn(QStringLiteral("The pool record could not be saved to \"%1\".")
+                 .arg(QDir::toNativeSeparators(path)),
+             reason);
 }
 
 void PoolQueries::askSheet()
@@ -375,9 +490,12 @@ bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QStri
             *reason = QStringLiteral("No prize of %1 is listed").arg(pool);
         return false;
     }
+    const PoolPrize won =
+        PoolPrize::of(*kept, m_prizes[std::size_t(prize)], m_claims.claimRecords(), Today());
+    const PoolBook &book = m_marks->book();
     const SplitStatement statement =
-        SplitStatement::of(*kept, PoolPrize::of(*kept, m_prizes[std::size_t(prize)],
-                                                m_claims.claimRecords(), Today()));
+        SplitStatement::of(*kept, won, book.markAt(won.split.drawnAt),
+                           book.markAt(QDateTime::currentSecsSinceEpoch()));
     QString why;
     const bool saved = pdf ? RecordPdf::write(statement.heading, statement.sections, path, &why)
                            : WriteSectionsCsv(statement.heading, statement.sections, path, &why);

@@ -12,7 +12,9 @@
 class ClaimQueries;
 class ListedTickets;
 class LogListModel;
+class PoolLedger;
 class PoolMarks;
+struct TicketCopy;
 class QAction;
 class QUndoStack;
 class ReportList;
@@ -42,6 +44,8 @@ public:
     // The pool's sheet as a PDF; false, with the reason, where it could not
     // be saved.
     bool savePoolSheet(const QString &pool, const QString &path, QString *reason = nullptr);
+    // The pool's record for a dispute, as a PDF.
+    bool savePoolRecord(const QString &pool, const QString &path, QString *reason = nullptr);
     // The split of the pool's prize listed at a row of the Prizes table.
     bool saveSplitStatement(const QString &pool, int prize, const QString &path, bool pdf,
                             QString *reason = nullptr);
@@ -51,6 +55,11 @@ private:
     void askEntry(int kind);
     void takeBack(int table, int row);
     void askSheet();
+    void askRecord();
+    // Why the ticket cannot move into the pool: it won a draw while another
+    // pool held it; empty where it may.
+    QString wonElsewhere(const PoolLedger &ledger, const std::vector<Winning> &winnings,
+                         const TicketCopy &ticket, const QString &pool) const;
     void askStatement(int prize, bool pdf);
     QString savePath(const QString &title, const QString &name, const QString &kind);
     void warn(const QString &what, const QString &problem);

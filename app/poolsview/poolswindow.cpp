@@ -54,7 +54,7 @@ PoolsWindow::PoolsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         {"Members",
          "The pool's members, in the order they joined",
          {QStringLiteral("Member"), QStringLiteral("Contact"), QStringLiteral("Joined"),
-          QStringLiteral("Paid in")}},
+          QStringLiteral("Paid in"), QStringLiteral("Kept for them")}},
         {"Payments",
          "Payments, each with the draws it covers",
          {QStringLiteral("Member"), QStringLiteral("Amount"), QStringLiteral("Draws"),
@@ -120,6 +120,8 @@ PoolsWindow::PoolsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *saves = new QHBoxLayout;
     saves->addWidget(action(QStringLiteral("Save Pool &Sheet as PDF..."),
                             QStringLiteral("PoolsSheet"), [this] { emit sheetAsked(); }));
+    saves->addWidget(action(QStringLiteral("Save Pool &Record as PDF..."),
+                            QStringLiteral("PoolsRecord"), [this] { emit recordAsked(); }));
     saves->addWidget(action(QStringLiteral("Save Split Statement as P&DF..."),
                             QStringLiteral("PoolsStatementPdf"), [statement] { statement(true); }));
     saves->addWidget(action(QStringLiteral("Save Split Statement as &CSV..."),

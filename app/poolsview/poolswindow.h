@@ -44,6 +44,7 @@ signals:
     void recordPaymentAsked();
     void takeBackAsked(PoolsWindow::Table table, int row);
     void sheetAsked();
+    void recordAsked();
     void statementAsked(int prize, bool pdf);
 
 private:

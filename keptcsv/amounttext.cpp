@@ -97,6 +97,10 @@ AmountReading AmountReading::of(const QString &typed, const QLocale &locale)
         return reading;
     }
     reading.cents = american ? american : local;
+    if (reading.cents && *reading.cents > MostCents) {
+        reading.cents.reset();
+        reading.tooLarge = true;
+    }
     if (reading.cents && below)
         *reading.cents = -*reading.cents;
     return reading;
@@ -108,6 +112,10 @@ QString AmountProblem(const QString &text, const AmountReading &reading)
         return QStringLiteral("\"%1\" could be read two ways: write it with a $ as a ticket "
                               "prints it, such as $1,200.24, or with no separator, such as "
                               "1200.")
+            .arg(text.trimmed());
+    if (reading.tooLarge)
+        return QStringLiteral("\"%1\" is more than any lottery pays: the largest jackpot ever "
+                              "was $2.04 billion.")
             .arg(text.trimmed());
     if (!reading.cents)
         return QStringLiteral("\"%1\" is not a sum of dollars, such as $1,200.24.")

@@ -1,6 +1,7 @@
 #include "keptfile.h"
 
 #include "csvlines.h"
+#include "datedfreepath.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -47,6 +48,23 @@ void KeptFile::keepAside(const QString &stem)
         m_keptAside.clear();
         m_blocked = true;
     }
+}
+
+std::unique_ptr<FileLock> KeptFile::lock(QString *reason) const
+{
+    auto held = std::make_unique<FileLock>(m_path);
+    // Another copy holds it for the few milliseconds of a write.
+    constexpr int waitMs = 10'000;
+    if (!held->lock(waitMs, reason))
+        return nullptr;
+    return held;
+}
+
+QString KeptFile::keepCopy(const QString &stem) const
+{
+    const QString copy =
+        DatedFreePath(QFileInfo(m_path).dir().filePath(stem + u'-')) + QStringLiteral(".csv");
+    return QFile::copy(m_path, copy) ? copy : QString();
 }
 
 bool KeptFile::write(const QByteArray &bytes, QString *reason)

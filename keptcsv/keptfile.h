@@ -1,12 +1,18 @@
 #pragma once
 
+#include "filelock.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 // A file the program keeps beside the log, read whole and written whole
 // through a temporary file: what it held when last read or written, so
 // that a change by another hand or copy is seen before it is written over,
-// and where it went where it was no file of its kind.
+// and where it went where it was no file of its kind. Another copy of the
+// program writes it only once it holds its lock: a change is read again and
+// the file written under one lock.
 class KeptFile
 {
 public:
@@ -29,6 +35,12 @@ public:
     void keepAside(const QString &stem);
     QString keptAside() const { return m_keptAside; }
     bool blocked() const { return m_blocked; }
+    // The lock to hold from reading it again to writing it; nothing, with
+    // the reason, where another copy held it too long or it cannot be had.
+    std::unique_ptr<FileLock> lock(QString *reason) const;
+    // Copies it beside itself as <stem>-DATE-TIME.csv, as it is on the disk;
+    // the copy's path, empty where it could not be made.
+    QString keepCopy(const QString &stem) const;
     // Writes it whole; false, with the reason, where it could not be, or
     // where it was not read and could not be moved aside.
     bool write(const QByteArray &bytes, QString *reason);
