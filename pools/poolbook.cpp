@@ -3,6 +3,7 @@
 #include "csvlines.h"
 #include "keptlines.h"
 #include "poolchain.h"
+#include "poolledger.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -117,8 +118,36 @@ std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QS
 {
     m_keptBefore.clear();
     const std::unique_ptr<FileLock> lock = m_file.lock(reason);
-    if (!lock || !followDisk(reason))
+    if (!lock)
         return std::nullopt;
+    // What was checked against the file as it was read is checked again
+    // against what another copy wrote since: a line that could be taken
+    // then and no longer can (a member another copy took back, a pool it
+    // made meanwhile) is refused.
+    const std::vector<PoolEntry> before = m_file.changed() ? m_entries : std::vector<PoolEntry>();
+    if (!followDisk(reason))
+        return std::nullopt;
+    if (m_readAgain) {
+        const PoolLedger then(before);
+        const PoolLedger fresh(m_entries);
+        const auto problem = [](const PoolLedger &ledger, const PoolEntry &entry) {
+            if (entry.kind == PoolEntry::Kind::Pool && ledger.pool(entry.pool))
+                return QStringLiteral("A pool named %1 is already kept.").arg(entry.pool);
+            return entry.kind == PoolEntry::Kind::Share || entry.kind == PoolEntry::Kind::TakenBack
+                       ? QString()
+                       : ledger.problemOf(entry);
+        };
+        for (const PoolEntry &entry : entries) {
+            if (const QString now = problem(fresh, entry);
+                !now.isEmpty() && problem(then, entry).isEmpty()) {
+                if (reason)
+                    *reason = QStringLiteral("Another copy of Ticketwise changed your pools "
+                                             "meanwhile: %1")
+                                  .arg(now);
+                return std::nullopt;
+            }
+        }
+    }
     const QDateTime now = QDateTime::currentDateTime();
     const QString recorded = now.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
     std::vector<int> numbers;

@@ -76,16 +76,23 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
     split.kept = rules.keepsSmallPrizes && prize <= rules.keptUpTo;
     const LotteryGame *lottery = TicketGame::of(KeyView(GameKey(game))).game;
     // The members in for the draw, in the order they joined: each as they
-    // stood when it was drawn, or who joined after it, late.
+    // stood when it was drawn, or who joined after it, late. One the record
+    // named then and had taken back is out, whenever they joined again.
     std::vector<int> slot(std::size_t(pool.names), -1);
+    std::vector<bool> named(std::size_t(pool.names), false);
     std::vector<const PoolLedger::Member *> in;
-    for (const bool lateToo : {false, true}) {
-        for (const PoolLedger::Member &member : pool.memberLines) {
-            if (slot[std::size_t(member.id)] < 0 &&
-                (lateToo ? member.life.countsFor(drawn) : member.life.at(drawn))) {
-                slot[std::size_t(member.id)] = -2;
-                in.push_back(&member);
-            }
+    for (const PoolLedger::Member &member : pool.memberLines) {
+        named[std::size_t(member.id)] = named[std::size_t(member.id)] || !member.life.late(drawn);
+        if (slot[std::size_t(member.id)] < 0 && member.life.at(drawn)) {
+            slot[std::size_t(member.id)] = -2;
+            in.push_back(&member);
+        }
+    }
+    for (const PoolLedger::Member &member : pool.memberLines) {
+        if (!named[std::size_t(member.id)] && slot[std::size_t(member.id)] < 0 &&
+            member.life.countsFor(drawn)) {
+            slot[std::size_t(member.id)] = -2;
+            in.push_back(&member);
         }
     }
     std::sort(in.begin(), in.end(), [](const PoolLedger::Member *a, const PoolLedger::Member *b) {
