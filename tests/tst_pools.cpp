@@ -6,6 +6,7 @@
 #include "poolbook.h"
 #include "poolentriesstep.h"
 #include "poolledger.h"
+#include "poolmoves.h"
 #include "poolsheet.h"
 #include "prizesplit.h"
 #include "sharesplit.h"
@@ -890,6 +891,7 @@ void TestPools::aTicketsPrizeIsThePoolsThatHeldIt_data()
     QTest::addColumn<int>("draw");
     QTest::addColumn<QString>("holder");
     QTest::addColumn<bool>("late");
+    QTest::addColumn<int>("named"); // lines that moved it after a draw it won
     // Office's ticket won on the 9th; taken back on the 10th and put into
     // Home: the 9th is Office's, the 12th Home's.
     const QByteArray moved = "6,12/01/2026 09:05:00,Home,Pool,Di,,,12/01/2026,,,,,,,,,Equal,"
@@ -897,14 +899,14 @@ void TestPools::aTicketsPrizeIsThePoolsThatHeldIt_data()
                              takenBack(7, 5, "12/10/2026") +
                              "8,12/10/2026 11:00:00,Home,Ticket,,,,,Powerball,12/07/2026 x6,"
                              "01 02 03 04 05 06,1,,,,,,,\r\n";
-    QTest::newRow("moved after a draw it won") << moved << 20261209 << "Office" << false;
-    QTest::newRow("the draw after the move") << moved << 20261212 << "Home" << false;
+    QTest::newRow("moved after a draw it won") << moved << 20261209 << "Office" << false << 8;
+    QTest::newRow("the draw after the move") << moved << 20261212 << "Home" << false << 0;
     // Held by no pool at the 9th's drawing: Office's, said to be late.
     QTest::newRow("put into a pool after its draw")
         << takenBack(6, 5, "12/02/2026") +
                "7,12/10/2026 11:00:00,Office,Ticket,,,,,Powerball,12/07/2026 x6,"
                "01 02 03 04 05 06,1,,,,,,,\r\n"
-        << 20261209 << "Office" << true;
+        << 20261209 << "Office" << true << 0;
 }
 
 void TestPools::aTicketsPrizeIsThePoolsThatHeldIt()
@@ -913,6 +915,7 @@ void TestPools::aTicketsPrizeIsThePoolsThatHeldIt()
     QFETCH(int, draw);
     QFETCH(QString, holder);
     QFETCH(bool, late);
+    QFETCH(int, named);
     write(office() + lines);
     PoolBook book(path());
     QCOMPARE(book.read(), PoolBook::Read::Read);
@@ -923,6 +926,20 @@ void TestPools::aTicketsPrizeIsThePoolsThatHeldIt()
     QVERIFY(held.pool);
     QCOMPARE(held.pool->name, holder);
     QCOMPARE(held.late, late);
+    // Won that draw: it may not move from the pool that held it then.
+    Winning won;
+    won.ticket = {"Powerball", "12/07/2026 x6", "01 02 03 04 05 06", 1};
+    won.game = won.ticket.game;
+    won.numbers = won.ticket.numbers;
+    won.drawDate = draw;
+    won.prize = "$1,000,000";
+    QCOMPARE(PoolMoves::refused(ledger, {won}, won.ticket, holder), QString());
+    QVERIFY(PoolMoves::refused(ledger, {won}, won.ticket, "Elsewhere").contains("cannot move"));
+    const QStringList said = PoolMoves::afterWins(ledger, *ledger.pool("Office"), {won});
+    QCOMPARE(said.size(), named ? 1 : 0);
+    if (named)
+        QVERIFY2(said[0].startsWith(QStringLiteral("Line No. %1 ").arg(named)),
+                 qPrintable(said[0]));
 }
 
 // A pool that keeps prizes up to $5,000: every member is in on the sheet

@@ -1921,6 +1921,32 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QVERIFY(!queries.pools().savePoolSheet("Office", m_dir->filePath("none/sheet.pdf"), &reason));
     QVERIFY(!reason.isEmpty());
 
+    // A week's payments in one step: a line each, one undo.
+    ask("PoolsRecordPayment", {{"PaymentMember", "Every member"},
+                               {"PaymentAmount", "$2"},
+                               {"PaymentDraws", "12/12/2026"}});
+    QCOMPARE(rowsOf(pools->model(PoolsWindow::Payments)).size(), 4);
+    pools->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(pools));
+    QTest::keyClick(pools->table(PoolsWindow::Payments), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rowsOf(pools->model(PoolsWindow::Payments)).size(), 2);
+    // The record a member or a court reads: every line, its time and
+    // chain, and who was in for the draw.
+    const QString record = m_dir->filePath("record.pdf");
+    QVERIFY2(queries.pools().savePoolRecord("Office", record, &reason), qPrintable(reason));
+    QVERIFY(readBytes(record).startsWith("%PDF"));
+#ifndef Q_OS_WIN
+    QProcess text;
+    text.start("pdftotext", {record, "-"});
+    if (text.waitForFinished()) {
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const char *words :
+             {"Every chain of the file holds", "No. 4 (line 5 of the file)",
+              "Bo pays $2 for 11/28/2026", "Taken back by No.", "Office: Ann $50, Bo $50"})
+            QVERIFY2(page.contains(words), qPrintable(page));
+    }
+#endif
+
     // Marked claimed in the Winnings window: the split kept with the claim,
     // a Share line each; undone there, both are taken back.
     answering.stop();

@@ -9,6 +9,7 @@
 #include "loglistmodel.h"
 #include "poolentrydialog.h"
 #include "poolmarks.h"
+#include "poolmoves.h"
 #include "poolprize.h"
 #include "poolrecord.h"
 #include "poolsheet.h"
@@ -101,27 +102,6 @@ void PoolQueries::warn(const QString &what, const QString &problem)
                    what, problem);
 }
 
-QString PoolQueries::wonElsewhere(const PoolLedger &ledger, const std::vector<Winning> &winnings,
-                                  const TicketCopy &ticket, const QString &pool) const
-{
-    // Its prize stays with the pool that held it: the ticket stays too.
-    for (const Winning &winning : winnings) {
-        if (winning.ticket.copy != ticket.copy ||
-            !(TicketCells{winning.ticket.game, winning.ticket.date, winning.ticket.numbers} ==
-              TicketCells{ticket.game, ticket.date, ticket.numbers}))
-            continue;
-        const PoolLedger::Holding holding =
-            ledger.holderAt({ticket.game, ticket.date, ticket.numbers}, ticket.copy,
-                            DrawnAt(ticket.game, winning.drawDate));
-        if (holding.pool && !holding.late && holding.pool->name.compare(pool, Qt::CaseInsensitive))
-            return QStringLiteral("The ticket %1, %2 won %3 in the draw of %4 while in %5: its "
-                                  "prize is %5's, and the ticket cannot move to %6.")
-                .arg(ticket.game, ticket.numbers, CentsText(winning.dollars * 100),
-                     dayText(winning.drawDate), holding.pool->name, pool);
-    }
-    return {};
-}
-
 void PoolQueries::addSelectedToPool()
 {
     QStringList names;
@@ -152,7 +132,8 @@ void PoolQueries::addSelectedToPool()
     const std::vector<Winning> winnings = m_claims.seasonWinnings();
     for (const int row : rows) {
         const TicketCopy ticket = TicketCopy::of(m_log, row);
-        if (const QString won = wonElsewhere(ledger, winnings, ticket, pool); !won.isEmpty()) {
+        if (const QString won = PoolMoves::refused(ledger, winnings, ticket, pool);
+            !won.isEmpty()) {
             refused << won;
             continue;
         }
@@ -295,19 +276,8 @@ void PoolQueries::showPool(const QString &name)
                               prize->claimed ? dayText(prize->claim.claimed) : QString(),
                               prize->split.text()});
             prizeTips << tip;
-            for (const PoolLedger::Move &move : ledger.moves()) {
-                if (move.from == pool && move.copy == winning.ticket.copy &&
-                    move.at > DrawnAt(winning.game, winning.drawDate) &&
-                    move.cells == TicketCells{winning.ticket.game, winning.ticket.date,
-                                              winning.ticket.numbers})
-                    moved << QStringLiteral("Line No. %1 puts the ticket %2, %3 into %4 after its "
-                                            "draw of %5, which it won while in %6: the prize "
-                                            "stays %6's.")
-                                 .arg(move.number)
-                                 .arg(winning.game, winning.numbers, move.to->name,
-                                      dayText(winning.drawDate), pool->name);
-            }
         }
+        moved = PoolMoves::afterWins(ledger, *pool, winnings);
         for (const PoolLedger::Member &member : pool->members) {
             m_memberLines.push_back(member.number);
             members.push_back({member.name, member.contact, recordedOf(member.number),

@@ -12,9 +12,7 @@
 class ClaimQueries;
 class ListedTickets;
 class LogListModel;
-class PoolLedger;
 class PoolMarks;
-struct TicketCopy;
 class QAction;
 class QUndoStack;
 class ReportList;
@@ -56,10 +54,7 @@ private:
     void takeBack(int table, int row);
     void askSheet();
     void askRecord();
-    // Why the ticket cannot move into the pool: it won a draw while another
-    // pool held it; empty where it may.
-    QString wonElsewhere(const PoolLedger &ledger, const std::vector<Winning> &winnings,
-                         const TicketCopy &ticket, const QString &pool) const;
+
     void askStatement(int prize, bool pdf);
     QString savePath(const QString &title, const QString &name, const QString &kind);
     void warn(const QString &what, const QString &problem);
