@@ -2,17 +2,11 @@
 
 #include "csvexport.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 
 #include <algorithm>
 
 namespace CsvLines {
-
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 bool empty(const QByteArray &bytes)
 {

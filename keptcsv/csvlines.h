@@ -14,7 +14,6 @@ namespace CsvLines {
 
 inline constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
-QByteArray digestOf(const QByteArray &bytes);
 // Whether the bytes hold nothing but a byte order mark and blanks.
 bool empty(const QByteArray &bytes);
 // One line of fields, quoted and kept from running as formulas.

@@ -12,6 +12,7 @@
 KeptFile::Contents KeptFile::read()
 {
     m_onDisk.clear();
+    m_settled = false;
     m_blocked = false;
     Contents contents;
     QFile file(m_path);
@@ -26,7 +27,8 @@ KeptFile::Contents KeptFile::read()
 
 void KeptFile::settle(const QByteArray &bytes)
 {
-    m_onDisk = CsvLines::digestOf(bytes);
+    m_onDisk = bytes; // shared with the reader's copy, not copied
+    m_settled = true;
 }
 
 bool KeptFile::changed() const
@@ -36,7 +38,7 @@ bool KeptFile::changed() const
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     const bool there = file.exists();
-    return !m_blocked && (there ? CsvLines::digestOf(bytes) != m_onDisk : !m_onDisk.isEmpty());
+    return !m_blocked && (there ? !m_settled || bytes != m_onDisk : m_settled);
 }
 
 void KeptFile::keepAside(const QString &stem)

@@ -53,6 +53,7 @@ public:
 private:
     QString m_path;
     QString m_keptAside;
-    QByteArray m_onDisk;    // a digest of the file as last read or written
+    QByteArray m_onDisk;    // the file as last read or written
+    bool m_settled = false; // it was there then
     bool m_blocked = false; // unreadable and not moved aside
 };

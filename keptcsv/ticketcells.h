@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ticketdates.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -21,6 +23,11 @@ struct TicketCells
     // for a run, "d20261207x6" for a count; the cell trimmed where it names
     // no draw.
     static QString dateKey(QStringView date);
+    static QString dateKey(const TicketDates &dates);
+    // The same, after what a key holds already.
+    static void appendDateKey(QString &key, QStringView date);
+    static void appendDateKey(QString &key, const TicketDates &dates);
+    static void appendNumbersKey(QString &key, QStringView numbers);
     // Each number as its value, the words beside them in capitals, one
     // space between: "1 2 3 PB 4" for "01 02 03 pb 04" and "1-2-3 PB 4".
     static QString numbersKey(QStringView numbers);

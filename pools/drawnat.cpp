@@ -9,8 +9,15 @@ namespace {
 
 DrawTime drawTimeOf(const QString &game)
 {
-    const TicketGame ticket = TicketGame::of(KeyView(GameKey(game)));
-    return DrawTime::of(ticket.game, ticket.state);
+    // A pool's prizes are mostly of one game: its time found once.
+    thread_local QString last;
+    thread_local DrawTime time = DrawTime::of(nullptr, nullptr);
+    if (game != last || last.isNull()) {
+        const TicketGame ticket = TicketGame::of(KeyView(GameKey(game)));
+        time = DrawTime::of(ticket.game, ticket.state);
+        last = game.isNull() ? QStringLiteral("") : game;
+    }
+    return time;
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QString>
 
 // What proves pools.csv's record: each line's chain is the SHA-256 of the
-// chain of the line before it and the line's own values, so that a line
+// chain of the line before it (its 32 bytes) and the line's own values, so that a line
 // changed after it was written, or one taken out, breaks the chain from
 // there; a member who keeps a chain as it stood, on the sheet they signed,
 // shows later that the record before it is the one they saw.

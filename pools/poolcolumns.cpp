@@ -126,10 +126,13 @@ std::optional<PoolEntry> PoolColumns::read(const QList<QStringView> &fields, QCh
         if (entry.member.isEmpty())
             return std::nullopt;
         break;
-    case Kind::Payment:
-        if (entry.member.isEmpty() || !TicketDates::of(QStringView(entry.draws)))
+    case Kind::Payment: {
+        const std::optional<TicketDates> dates = TicketDates::of(QStringView(entry.draws));
+        if (entry.member.isEmpty() || !dates)
             return std::nullopt;
+        entry.dates = *dates;
         break;
+    }
     case Kind::Ticket:
     case Kind::Share: {
         const std::optional<int> copy = KeptCells::wholeOf(field(Copy));

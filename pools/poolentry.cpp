@@ -93,46 +93,75 @@ QStringList PoolEntry::fields() const
 
 QByteArray PoolEntry::values() const
 {
-    // Cells as fields() writes them, from the values read: the amounts and
-    // days written anew as this program writes them; the time, a
-    // payment's draws, a ticket's day and numbers, kept as they were
-    // written, as the values they name.
-    const QStringList cells = fields();
-    enum
-    {
-        Recorded = 1,
-        Draws = 7,
-        TicketDate = 9,
-        Numbers = 10,
-        Chain = 19
+    // The cells fields() writes, each as its value: the time to the minute,
+    // a payment's draws and a ticket's day as the draws they name, the
+    // numbers as their values; a cell a kind of line leaves blank, blank.
+    const bool pool = kind == Kind::Pool;
+    const bool cells = kind == Kind::Ticket || kind == Kind::Share;
+    const bool money = pool ? keepsSmallPrizes : kind == Kind::Payment || kind == Kind::Share;
+    const bool share = kind == Kind::Share;
+    QString values;
+    values.reserve(192);
+    const auto next = [&values] { values += u'\x1f'; };
+    const auto digits = [&values](std::int64_t value) {
+        char16_t written[20];
+        int count = 0;
+        const bool below = value < 0;
+        std::uint64_t rest = below ? 0 - std::uint64_t(value) : std::uint64_t(value);
+        do {
+            written[count++] = char16_t(u'0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        if (below)
+            values += u'-';
+        while (count > 0)
+            values += QChar(written[--count]);
     };
-    QString joined;
-    joined.reserve(160);
-    for (int column = 0; column < Chain; ++column) {
-        const QString &cell = cells[column];
-        if (column > 0)
-            joined += u'\x1f';
-        switch (column) {
-        case Recorded: {
-            const std::optional<std::pair<int, int>> time = KeptCells::localTimeOf(cell);
-            if (time)
-                joined += QString::number(time->first) + u' ' + QString::number(time->second / 60);
-            else
-                joined += cell.trimmed();
-            break;
-        }
-        case Draws:
-        case TicketDate:
-            joined += TicketCells::dateKey(cell);
-            break;
-        case Numbers:
-            joined += TicketCells::numbersKey(cell);
-            break;
-        default:
-            joined += cell.trimmed();
-        }
+    const auto number = [&](std::int64_t value, bool shown) {
+        if (shown)
+            digits(value);
+        next();
+    };
+    const auto text = [&](QStringView cell, bool shown) {
+        if (shown)
+            values += cell.trimmed();
+        next();
+    };
+    number(this->number, true);
+    if (const std::optional<std::pair<int, int>> time = KeptCells::localTimeOf(recorded)) {
+        digits(time->first);
+        values += u' ';
+        digits(time->second / 60);
+        next();
+    } else {
+        text(recorded, true);
     }
-    return joined.toUtf8();
+    text(this->pool, true);
+    text(kindText(kind), true);
+    text(member, true);
+    text(contact, true);
+    number(amount, money);
+    if (kind == Kind::Payment && dates.first)
+        TicketCells::appendDateKey(values, dates);
+    else
+        TicketCells::appendDateKey(values, draws);
+    next();
+    text(game, cells);
+    if (cells)
+        TicketCells::appendDateKey(values, ticketDate);
+    next();
+    if (cells)
+        TicketCells::appendNumbersKey(values, numbers);
+    next();
+    number(copy, cells);
+    number(drawDate, drawDate != 0);
+    number(claimed, claimed != 0);
+    number(federal, share);
+    number(stateWithheld, share);
+    text(pool ? splitText(split) : QString(), pool);
+    text(keepsSmallPrizes ? u"Kept" : u"Split", pool);
+    number(takesBack, takesBack != 0);
+    return values.toUtf8();
 }
 
 int PoolEntry::recordedDay() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ticketdates.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +41,7 @@ struct PoolEntry
     QString contact;
     std::int64_t amount = 0; // cents: paid, a share, or a pool's small prizes kept up to
     QString draws;           // a payment's, as a ticket's DATE; a pool's day it began
+    TicketDates dates;       // a payment's draws, as read
     QString game;            // a ticket's cells, and a share's
     QString ticketDate;
     QString numbers;

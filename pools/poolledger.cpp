@@ -62,6 +62,33 @@ const PoolLedger::Rules &PoolLedger::Pool::rulesAt(std::int64_t instant) const
     return rules.back();
 }
 
+const std::vector<const PoolLedger::Member *> &
+PoolLedger::Pool::membersAt(std::int64_t instant) const
+{
+    if (inKept && inAt == instant)
+        return in;
+    in.clear();
+    std::vector<bool> seen(std::size_t(names), false);
+    bool late = false;
+    for (const bool lateToo : {false, true}) {
+        for (const Member &member : memberLines) {
+            const std::size_t id = std::size_t(member.id);
+            if (seen[id] || !(lateToo ? firstNamed[id] > instant && member.life.countsFor(instant)
+                                      : member.life.at(instant)))
+                continue;
+            seen[id] = true;
+            in.push_back(&member);
+            late = late || lateToo;
+        }
+    }
+    if (late)
+        std::sort(in.begin(), in.end(),
+                  [](const Member *a, const Member *b) { return a->number < b->number; });
+    inAt = instant;
+    inKept = true;
+    return in;
+}
+
 int PoolLedger::Pool::drawsCovered(const Payment &payment, const LotteryGame *game)
 {
     if (payment.covered && payment.coveredOf == game)
@@ -210,7 +237,8 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
             break;
         }
         case PoolEntry::Kind::Payment: {
-            const TicketDates dates = *TicketDates::of(QStringView(entry.draws));
+            const TicketDates dates =
+                entry.dates.first ? entry.dates : *TicketDates::of(QStringView(entry.draws));
             if (dates.first < pool.began) {
                 m_problems << QStringLiteral("Line No. %1 pays for %2, before %3 began on %4")
                                   .arg(entry.number)
@@ -240,6 +268,10 @@ PoolLedger::PoolLedger(const std::vector<PoolEntry> &entries)
     for (std::size_t at = 0; at < m_pools.size(); ++at) {
         Pool &pool = m_pools[at];
         pool.names = int(namesOf[at].size());
+        pool.firstNamed.assign(std::size_t(pool.names), LineLife::always);
+        for (const Member &each : pool.memberLines)
+            pool.firstNamed[std::size_t(each.id)] =
+                std::min(pool.firstNamed[std::size_t(each.id)], each.life.recorded());
         // A payment of a name that never was a member's pays into nothing.
         std::vector<bool> member(std::size_t(pool.names), false);
         for (const Member &each : pool.memberLines)

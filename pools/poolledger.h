@@ -89,17 +89,26 @@ public:
         std::vector<Member> memberLines;
         std::vector<Payment> payments;
         std::vector<Ticket> tickets;
-        std::vector<PoolEntry> shares; // of prizes marked claimed, as they stand
-        int names = 0;                 // members' names, each once
+        std::vector<PoolEntry> shares;        // of prizes marked claimed, as they stand
+        int names = 0;                        // members' names, each once
+        std::vector<std::int64_t> firstNamed; // by name: when a line first named them
         // The payments by their first draw, and the most days one spans,
         // so that those covering a draw are found without reading them all.
         std::vector<int> byFirst;
         int longestSpan = 0;
+        mutable std::int64_t inAt = 0;
+        mutable bool inKept = false;
+        mutable std::vector<const Member *> in;
 
         // A member as they stand.
         const Member *member(const QString &name) const;
         // The rules a draw drawn at the instant was played by.
         const Rules &rulesAt(std::int64_t instant) const;
+        // The members in for a draw drawn at the instant, in the order they
+        // joined: each as they stood then, or who joined after it, late; one
+        // the record named then and had taken back is out, whenever they
+        // joined again. Kept for the instant last asked of.
+        const std::vector<const Member *> &membersAt(std::int64_t instant) const;
         // The draws of a game a payment covers, for a share by what was paid;
         // at least 1.
         static int drawsCovered(const Payment &payment, const LotteryGame *game);

@@ -11,53 +11,64 @@
 
 namespace {
 
-// Shares by what each paid for the draw: a payment counts its amount over
-// the draws it covers, every one exactly, over their common multiple. In
-// 64 bits where it fits, as it does for all but the rarest pools.
-std::vector<std::int64_t>
-splitByPaid(std::int64_t cents,
-            const std::vector<std::vector<std::pair<std::int64_t, int>>> &paid) // amount, draws
+// A member's payment for a draw: its amount over the draws it covers.
+struct Part
 {
-    std::uint64_t multiple = 1;
-    bool narrow = true;
-    for (const auto &parts : paid) {
-        for (const auto &[amount, draws] : parts) {
-            const std::uint64_t factor =
-                std::uint64_t(draws) / std::gcd(multiple, std::uint64_t(draws));
-            narrow = narrow && !__builtin_mul_overflow(multiple, factor, &multiple);
+    std::size_t member;
+    std::int64_t amount;
+    int draws;
+};
+
+// The weights of a split by what each paid for the draw: a payment counts
+// its amount over the draws it covers, every one exactly, over their common
+// multiple. In 64 bits where they fit, as they do for all but the rarest
+// pools; else as large as they need.
+struct PaidWeights
+{
+    std::vector<std::int64_t> narrow;
+    std::vector<BigCount> wide;
+
+    PaidWeights(std::size_t members, const std::vector<Part> &paid)
+    {
+        std::uint64_t multiple = 1;
+        bool fits = true;
+        for (const Part &part : paid) {
+            const std::uint64_t draws = std::uint64_t(part.draws);
+            fits = fits &&
+                   !__builtin_mul_overflow(multiple, draws / std::gcd(multiple, draws), &multiple);
         }
-    }
-    if (narrow) {
-        std::vector<std::int64_t> weights(paid.size(), 0);
-        for (std::size_t each = 0; each < paid.size() && narrow; ++each) {
-            for (const auto &[amount, draws] : paid[each]) {
-                std::int64_t part = 0;
-                narrow = narrow && multiple / std::uint64_t(draws) <= std::uint64_t(INT64_MAX) &&
-                         !__builtin_mul_overflow(
-                             amount, std::int64_t(multiple / std::uint64_t(draws)), &part) &&
-                         !__builtin_add_overflow(weights[each], part, &weights[each]);
+        if (fits) {
+            narrow.assign(members, 0);
+            for (const Part &part : paid) {
+                const std::uint64_t times = multiple / std::uint64_t(part.draws);
+                std::int64_t weight = 0;
+                fits = fits && times <= std::uint64_t(INT64_MAX) &&
+                       !__builtin_mul_overflow(part.amount, std::int64_t(times), &weight) &&
+                       !__builtin_add_overflow(narrow[part.member], weight, &narrow[part.member]);
             }
+            if (fits)
+                return;
+            narrow.clear();
         }
-        if (narrow)
-            return SplitCents(cents, weights);
-    }
-    BigCount common = 1;
-    for (const auto &parts : paid) {
-        for (const auto &[amount, draws] : parts) {
-            const std::uint32_t rest = common.remainder(std::uint32_t(draws));
-            common *= std::uint64_t(draws) / std::gcd(std::uint64_t(rest), std::uint64_t(draws));
+        BigCount common = 1;
+        for (const Part &part : paid) {
+            const std::uint64_t draws = std::uint64_t(part.draws);
+            common *=
+                draws / std::gcd(std::uint64_t(common.remainder(std::uint32_t(draws))), draws);
         }
-    }
-    std::vector<BigCount> weights(paid.size());
-    for (std::size_t each = 0; each < paid.size(); ++each) {
-        for (const auto &[amount, draws] : paid[each]) {
-            BigCount part = common;
-            part.divideBy(std::uint32_t(draws));
-            weights[each] += part * std::uint64_t(amount);
+        wide.resize(members);
+        for (const Part &part : paid) {
+            BigCount weight = common;
+            weight.divideBy(std::uint32_t(part.draws));
+            wide[part.member] += weight * std::uint64_t(part.amount);
         }
     }
-    return SplitCents(cents, weights);
-}
+
+    std::vector<std::int64_t> split(std::int64_t cents) const
+    {
+        return wide.empty() ? SplitCents(cents, narrow) : SplitCents(cents, wide);
+    }
+};
 
 } // namespace
 
@@ -75,34 +86,13 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
     split.split = rules.split;
     split.kept = rules.keepsSmallPrizes && prize <= rules.keptUpTo;
     const LotteryGame *lottery = TicketGame::of(KeyView(GameKey(game))).game;
-    // The members in for the draw, in the order they joined: each as they
-    // stood when it was drawn, or who joined after it, late. One the record
-    // named then and had taken back is out, whenever they joined again.
+    const std::vector<const PoolLedger::Member *> &in = pool.membersAt(drawn);
     std::vector<int> slot(std::size_t(pool.names), -1);
-    std::vector<bool> named(std::size_t(pool.names), false);
-    std::vector<const PoolLedger::Member *> in;
-    for (const PoolLedger::Member &member : pool.memberLines) {
-        named[std::size_t(member.id)] = named[std::size_t(member.id)] || !member.life.late(drawn);
-        if (slot[std::size_t(member.id)] < 0 && member.life.at(drawn)) {
-            slot[std::size_t(member.id)] = -2;
-            in.push_back(&member);
-        }
-    }
-    for (const PoolLedger::Member &member : pool.memberLines) {
-        if (!named[std::size_t(member.id)] && slot[std::size_t(member.id)] < 0 &&
-            member.life.countsFor(drawn)) {
-            slot[std::size_t(member.id)] = -2;
-            in.push_back(&member);
-        }
-    }
-    std::sort(in.begin(), in.end(), [](const PoolLedger::Member *a, const PoolLedger::Member *b) {
-        return a->number < b->number;
-    });
     for (std::size_t each = 0; each < in.size(); ++each)
         slot[std::size_t(in[each]->id)] = int(each);
     std::vector<Share> shares(in.size());
     std::vector<bool> paidFor(in.size(), false);
-    std::vector<std::vector<std::pair<std::int64_t, int>>> paid(in.size());
+    std::vector<Part> paid;
     for (const PoolLedger::Payment *payment : pool.covering(drawDate, lottery)) {
         const int each = slot[std::size_t(payment->payer)];
         if (each < 0 || !payment->life.countsFor(drawn))
@@ -110,31 +100,34 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
         const int draws = PoolLedger::Pool::drawsCovered(*payment, lottery);
         Share &share = shares[std::size_t(each)];
         paidFor[std::size_t(each)] = true;
-        paid[std::size_t(each)].emplace_back(payment->amount, draws);
+        paid.push_back({std::size_t(each), payment->amount, draws});
         share.paid += payment->amount / draws;
         share.late = share.late || payment->life.late(drawn);
     }
     // Only those whose payment covers the draw are in for it.
     std::vector<Share> kept;
-    std::vector<std::vector<std::pair<std::int64_t, int>>> keptPaid;
+    std::vector<std::size_t> keptAt(in.size(), 0);
     for (std::size_t each = 0; each < in.size(); ++each) {
         if (!paidFor[each])
             continue;
+        keptAt[each] = kept.size();
         shares[each].member = in[each]->name;
         shares[each].late = shares[each].late || in[each]->life.late(drawn);
-        kept.push_back(shares[each]);
-        keptPaid.push_back(std::move(paid[each]));
+        kept.push_back(std::move(shares[each]));
     }
+    for (Part &part : paid)
+        part.member = keptAt[part.member];
     // Equally, and by what was paid where nobody in paid anything: the
     // prize is always shared out whole among those in.
-    const bool anyPaid = std::any_of(keptPaid.begin(), keptPaid.end(), [](const auto &parts) {
-        return std::any_of(parts.begin(), parts.end(),
-                           [](const auto &part) { return part.first > 0; });
-    });
+    const bool anyPaid =
+        std::any_of(paid.begin(), paid.end(), [](const Part &part) { return part.amount > 0; });
+    const bool equally = rules.split == PoolEntry::Split::Equal || !anyPaid;
+    const PaidWeights byPaid(equally ? 0 : kept.size(), equally ? std::vector<Part>() : paid);
+    const std::vector<std::int64_t> ones(equally ? kept.size() : 0, 1);
     const auto shareOut = [&](std::int64_t cents) {
-        if (rules.split == PoolEntry::Split::Equal || !anyPaid)
-            return SplitCents(cents, std::vector<std::int64_t>(kept.size(), 1));
-        return splitByPaid(cents, keptPaid);
+        if (cents == 0)
+            return std::vector<std::int64_t>(kept.size(), 0);
+        return equally ? SplitCents(cents, ones) : byPaid.split(cents);
     };
     const std::vector<std::int64_t> prizes = shareOut(prize);
     const std::vector<std::int64_t> federals = shareOut(federal);
