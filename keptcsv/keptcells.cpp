@@ -107,8 +107,11 @@ std::optional<std::pair<int, int>> localTimeOf(QStringView field)
     qsizetype split = field.indexOf(u' ');
     if (split < 0)
         split = field.indexOf(u'T');
-    if (split < 0)
-        return std::nullopt;
+    // A day a hand wrote without its time: its beginning.
+    if (split < 0) {
+        const int date = dayOf(field);
+        return date ? std::optional(std::pair(date, 0)) : std::nullopt;
+    }
     const int date = dayOf(field.left(split));
     const int seconds = secondsOf(field.mid(split + 1));
     if (!date || seconds < 0)

@@ -186,8 +186,7 @@ std::optional<QByteArray> KeptLines::added(const std::vector<QStringList> &lines
 {
     QString text;
     const QString lineEnd = QString::fromLatin1(m_lineEnd);
-    if (!m_source.isEmpty() && !m_source.endsWith('\n') && !m_source.endsWith('\r') &&
-        m_source.size() > m_textStart)
+    if (m_bytes.size() > m_textStart && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
         text += lineEnd;
     for (const QStringList &cells : lines)
         text += lineOf(cells) + lineEnd;

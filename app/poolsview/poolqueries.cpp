@@ -460,8 +460,11 @@ bool PoolQueries::saveSplitStatement(const QString &pool, int prize, const QStri
             *reason = QStringLiteral("No prize of %1 is listed").arg(pool);
         return false;
     }
+    const Winning &winning = m_prizes[std::size_t(prize)];
+    const std::optional<PoolPrize> held =
+        PoolPrize::of(m_marks->ledger(), winning, m_claims.claimRecords(), Today());
     const PoolPrize won =
-        PoolPrize::of(*kept, m_prizes[std::size_t(prize)], m_claims.claimRecords(), Today());
+        held ? *held : PoolPrize::of(*kept, winning, m_claims.claimRecords(), Today());
     const PoolBook &book = m_marks->book();
     const SplitStatement statement =
         SplitStatement::of(*kept, won, book.markAt(won.split.drawnAt),

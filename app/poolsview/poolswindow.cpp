@@ -82,6 +82,9 @@ PoolsWindow::PoolsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         table->verticalHeader()->hide();
         table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
         table->horizontalHeader()->setStretchLastSection(true);
+        // Columns fitted to the rows shown and a few hundred more: a pool's
+        // thousands of prizes are not all measured each time it is shown.
+        table->horizontalHeader()->setResizeContentsPrecision(200);
         table->setWordWrap(false);
         table->setContextMenuPolicy(Qt::ActionsContextMenu);
         OpenContextMenuOnShiftF10(table);
