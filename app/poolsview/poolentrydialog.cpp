@@ -49,6 +49,7 @@ PoolEntryDialog::PoolEntryDialog(PoolEntry::Kind kind, const QString &pool,
         setWindowTitle(QStringLiteral("Record Payment to %1").arg(pool));
         m_member = new QComboBox(this);
         m_member->setObjectName(QStringLiteral("PaymentMember"));
+        m_member->setAccessibleName(QStringLiteral("Member"));
         m_member->addItems(members);
         m_member->addItem(QStringLiteral("Every member"));
         m_member->addItem(QStringLiteral("The members ticked below"));
