@@ -425,29 +425,28 @@ bool PoolQueries::savePoolRecord(const QString &pool, const QString &path, QStri
 
 void PoolQueries::askRecord()
 {
-    if (m_pool.isEmpty())
-        return;
-    const QString path =
-        savePath(QStringLiteral("Save Pool Record as PDF"),
-                 QStringLiteral("pool-record-%1").arg(fileNameOf(m_pool)), QStringLiteral("PDF"));
-    QString reason;
-    if (!path.isEmpty() && !savePoolRecord(m_pool, path, &reason))
-        warn(QStringLiteral("The pool record could not be saved to \"%1\".")
-                 .arg(QDir::toNativeSeparators(path)),
-             reason);
+    askPoolPdf(QStringLiteral("Record"), &PoolQueries::savePoolRecord);
 }
 
 void PoolQueries::askSheet()
 {
+    askPoolPdf(QStringLiteral("Sheet"), &PoolQueries::savePoolSheet);
+}
+
+// "Save Pool Sheet as PDF", to pool-sheet-Office.pdf in the documents.
+void PoolQueries::askPoolPdf(const QString &what,
+                             bool (PoolQueries::*save)(const QString &, const QString &, QString *))
+{
     if (m_pool.isEmpty())
         return;
     const QString path =
-        savePath(QStringLiteral("Save Pool Sheet as PDF"),
-                 QStringLiteral("pool-sheet-%1").arg(fileNameOf(m_pool)), QStringLiteral("PDF"));
+        savePath(QStringLiteral("Save Pool %1 as PDF").arg(what),
+                 QStringLiteral("pool-%1-%2").arg(what.toLower(), fileNameOf(m_pool)),
+                 QStringLiteral("PDF"));
     QString reason;
-    if (!path.isEmpty() && !savePoolSheet(m_pool, path, &reason))
-        warn(QStringLiteral("The pool sheet could not be saved to \"%1\".")
-                 .arg(QDir::toNativeSeparators(path)),
+    if (!path.isEmpty() && !(this->*save)(m_pool, path, &reason))
+        warn(QStringLiteral("The pool %1 could not be saved to \"%2\".")
+                 .arg(what.toLower(), QDir::toNativeSeparators(path)),
              reason);
 }
 

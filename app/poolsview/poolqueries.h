@@ -54,6 +54,8 @@ private:
     void takeBack(int table, int row);
     void askSheet();
     void askRecord();
+    void askPoolPdf(const QString &what,
+                    bool (PoolQueries::*save)(const QString &, const QString &, QString *));
 
     void askStatement(int prize, bool pdf);
     QString savePath(const QString &title, const QString &name, const QString &kind);
