@@ -3,10 +3,14 @@
 // does: a member NAME1, NAME2 ... of the pool "Office", or a claim of the
 // ticket NAME for each of COUNT draws. Exits with how many could not be
 // added, each reason on stderr.
+// keptwriter hold PATH - SECONDS: holds the lock of the file at PATH, says
+// "held", and waits so long before it ends.
 #include "claimbook.h"
+#include "filelock.h"
 #include "poolbook.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 
@@ -21,6 +25,15 @@ int main(int argc, char *argv[])
     const int count = arguments[4].toInt();
     int failed = 0;
     QString reason;
+    if (arguments[1] == "hold") {
+        FileLock lock(path);
+        if (!lock.lock(1000, &reason))
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        QThread::sleep(unsigned(count));
+        return 0;
+    }
     if (arguments[1] == "pools") {
         PoolBook book(path);
         book.read();

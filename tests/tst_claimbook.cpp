@@ -152,6 +152,21 @@ void TestClaimBook::aSpreadsheetsFileIsRead_data()
                "12/10/2026,Powerball,11/28/2026,1 2 3 4 5 PB 6,11/28/2026,TX,100.00,2.00\r\n"
                "13/45/2026,Powerball,11/28/2026,1 2 3 4 5 PB 6,11/28/2026,TX,1,1,1,0,0\r\n"
         << 1 << "Powerball" << 20261210 << qint64(10000) << QList<int>{3, 4};
+    // Excel's first line naming the separator is read, never a reason to set
+    // the file aside.
+    QTest::newRow("sep= first, as Excel writes it")
+        << "sep=;\r\n" + QByteArray(titles).replace(',', ';') +
+               "12/10/2026;Powerball;11/28/2026;1 2 3 4 5 PB 6;11/28/2026;TX;50000,00;2;"
+               "50000,00;12000;0\r\n"
+        << 1 << "Powerball" << 20261210 << qint64(5000000) << QList<int>{};
+    // One line typed in Windows-1252 in a UTF-8 file: each line read by its
+    // own bytes, so the UTF-8 one is not garbled.
+    QTest::newRow("one ANSI line in a UTF-8 file")
+        << mark + titles +
+               "12/10/2026,Loter\xC3\xAD"
+               "a,11/28/2026,1 2 3,11/28/2026,,5.00,1.00,5.00,0,0\r\n"
+               "12/11/2026,Jos\xE9,11/28/2026,1 2 3,11/28/2026,,5.00,1.00,5.00,0,0\r\n"
+        << 2 << QString::fromUtf8("Lotería") << 20261210 << qint64(500) << QList<int>{};
     // Before Paid was kept, what was paid was the prize.
     QTest::newRow("no Paid column")
         << QByteArray("Claimed,Game,Ticket Date,Numbers,Draw,Prize\r\n"

@@ -2,6 +2,7 @@
 #include "claimshares.h"
 #include "drawnat.h"
 #include "groupclaim.h"
+#include "linelife.h"
 #include "membertaxyear.h"
 #include "poolbook.h"
 #include "poolentriesstep.h"
@@ -13,12 +14,16 @@
 #include "splitstatement.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+
+#include <chrono>
+#include <thread>
 
 // Pools as a manager keeps them and a member checks them: every split
 // worked by hand, pools.csv read back whatever a spreadsheet or another
@@ -67,6 +72,13 @@ private slots:
     void aTicketIsFoundHoweverASpreadsheetWroteIt();
     void twoCopiesAddingAtOnceKeepEveryLine_data();
     void twoCopiesAddingAtOnceKeepEveryLine();
+    void aLineAddedFollowsTheFilesOwnBytes_data();
+    void aLineAddedFollowsTheFilesOwnBytes();
+    void aLineHoldsWhileNoTakingBackOfItHolds_data();
+    void aLineHoldsWhileNoTakingBackOfItHolds();
+    void exactWeightsSplitAsNarrowOnes();
+    void aLockHeldByACopyThatDiesIsLetGo();
+    void aLineAnotherCopyMadeImpossibleIsRefused();
 
 private:
     QString path() const { return m_dir.filePath("pools.csv"); }
@@ -412,9 +424,13 @@ void TestPools::theSheetBeforeTheDraw()
     QCOMPARE(book.read(), PoolBook::Read::Read);
     const PoolLedger ledger(book.entries());
     const PoolSheet sheet =
-        PoolSheet::of(*ledger.pool("Office"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)), {});
+        PoolSheet::of(*ledger.pool("Office"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)),
+                      {8, QString(64, u'a') + "b", "12/08/2026 09:00:00"});
     QCOMPARE(sheet.heading, "Ticketwise pool sheet: Office");
     QVERIFY(sheet.sections[0].notes[0].contains("this sheet made 12/08/2026 at 9:30 AM"));
+    // The record as it stood, for a member to show it later.
+    QVERIFY(sheet.sections[0].notes.join(' ').contains(
+        "The record as this sheet was made: line No. 8, chain aaaaaaaaaaaaaaaa."));
     const RecordSection &members = sheet.sections[1];
     QCOMPARE(members.title, "Members, and their shares of the draw of 12/09/2026");
     QCOMPARE(members.rows.size(), std::size_t(3));
@@ -825,6 +841,11 @@ void TestPools::aMembersYearAndTheStatement()
                                                      "state withheld."));
     QCOMPARE(bo.sections[1].notes[0], QStringLiteral("$14 paid in."));
     QCOMPARE(MemberTaxYear(2027, ledger, "Bo").sections[0].rows.size(), std::size_t(0));
+    // Taken back at the year's end, Bo paid what he paid.
+    write(readAll() + takenBack(11, 3, "12/30/2026"));
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    QCOMPARE(MemberTaxYear(2026, PoolLedger(book.entries()), "Bo").sections[1].notes[0],
+             QStringLiteral("$14 paid in."));
 
     // The statement of that prize: the split kept with the claim, a W-2G,
     // Form 5754's rows with no taxpayer number, and Texas's way.
@@ -1185,6 +1206,194 @@ void TestPools::twoCopiesAddingAtOnceKeepEveryLine()
     QCOMPARE(book.brokenChain(), 0);
     for (std::size_t at = 0; at < book.entries().size(); ++at)
         QCOMPARE(book.entries()[at].number, int(at) + 1);
+}
+
+void TestPools::aLineAddedFollowsTheFilesOwnBytes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("added"); // after every byte the file holds
+    const QByteArray titles = "No.,Recorded,Pool,Entry,Member\r\n";
+    QTest::newRow("UTF-8, CR LF") << "\xEF\xBB\xBF" + titles << "Zo\u00eb"
+                                  << QByteArray("1,$,Office,Member,Zo\xc3\xab,$\r\n");
+    QTest::newRow("ANSI, semicolons, LF")
+        << QByteArray("No.;Recorded;Pool;Entry;Member\nx;y;Caf\xe9;z;w\n") << "Zo\u00eb"
+        << QByteArray("1;$;Office;Member;Zo\xeb;$\n");
+    QTest::newRow("no line end at the end")
+        << QByteArray(titles).chopped(2) << "Bo" << QByteArray("\r\n1,$,Office,Member,Bo,$\r\n");
+    QTest::newRow("a Mac's CR") << QByteArray(titles).replace("\r\n", "\r") << "Bo"
+                                << QByteArray("1,$,Office,Member,Bo,$\r");
+    QTest::newRow("a formula through a semicolon")
+        << "\xEF\xBB\xBF" + titles << "Bo;=1+2;"
+        << QByteArray("1,$,Office,Member,\"Bo;=1+2;\",$\r\n");
+    // Excel's "Unicode Text": UTF-16 it stays.
+    static const char16_t utf16[] = u"No.\tRecorded\tPool\tEntry\tMember\r\n";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE") +
+                                   QByteArray(reinterpret_cast<const char *>(utf16),
+                                              sizeof utf16 - sizeof utf16[0])
+                            << "Bo" << QByteArray("utf-16");
+}
+
+// A member added to a file as a hand or a spreadsheet left it: its bytes
+// as they were, then the line in the file's separator, code page and line
+// ends; "$" stands for the time and the chain.
+void TestPools::aLineAddedFollowsTheFilesOwnBytes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, added);
+    write(file);
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    PoolEntry member;
+    member.pool = "Office";
+    member.kind = PoolEntry::Kind::Member;
+    member.member = name;
+    QString reason;
+    QVERIFY2(book.add({member}, &reason), qPrintable(reason));
+    const QByteArray bytes = readAll();
+    QVERIFY(bytes.startsWith(file));
+    const PoolEntry &line = book.entries().back();
+    if (added == "utf-16") {
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2),
+                                    (bytes.size() - 2) / 2)
+                     .section(u'\n', 1, 1)
+                     .left(2),
+                 QStringLiteral("1\t"));
+    } else {
+        QCOMPARE(bytes.mid(file.size()),
+                 QByteArray(added)
+                     .replace("$" + added.mid(added.indexOf("$") + 1, 1),
+                              line.recorded.toLatin1() + added.mid(added.indexOf("$") + 1, 1))
+                     .replace("$", line.chain.toLatin1()));
+    }
+    PoolBook again(path());
+    QCOMPARE(again.read(), PoolBook::Read::Read);
+    QCOMPARE(again.entries().back().member, name);
+    QCOMPARE(again.brokenChain(), 0);
+}
+
+void TestPools::aLineHoldsWhileNoTakingBackOfItHolds_data()
+{
+    QTest::addColumn<QList<int>>("takings"); // each: when recorded, and the taking it takes back
+    QTest::addColumn<QList<int>>("holds");   // times it holds at
+    QTest::addColumn<QList<int>>("notAt");
+    QTest::addColumn<bool>("now");
+    // The line recorded at 10; a taking back at 20, itself taken back at 30.
+    QTest::newRow("never taken back")
+        << QList<int>{} << QList<int>{10, 50} << QList<int>{9} << true;
+    QTest::newRow("taken back") << QList<int>{20, -1} << QList<int>{10, 19} << QList<int>{20, 50}
+                                << false;
+    QTest::newRow("taken back, and given back")
+        << QList<int>{20, -1, 30, 0} << QList<int>{10, 19, 30, 90} << QList<int>{20, 29} << true;
+    QTest::newRow("taken back twice, one given back")
+        << QList<int>{20, -1, 25, -1, 30, 0} << QList<int>{10, 19} << QList<int>{20, 29, 30, 90}
+        << false;
+}
+
+void TestPools::aLineHoldsWhileNoTakingBackOfItHolds()
+{
+    QFETCH(QList<int>, takings);
+    QFETCH(QList<int>, holds);
+    QFETCH(QList<int>, notAt);
+    QFETCH(bool, now);
+    // Each taking back's life, the later ones first: one of the line (-1),
+    // or of the taking back before it (its place).
+    std::vector<LineLife> lives;
+    for (qsizetype at = 0; at < takings.size(); at += 2)
+        lives.emplace_back(takings[at]);
+    for (qsizetype at = lives.size(); at-- > 0;) {
+        if (const int of = takings[2 * at + 1]; of >= 0)
+            lives[std::size_t(of)].takenBackWhile(lives[std::size_t(at)]);
+    }
+    LineLife line(10);
+    for (std::size_t at = 0; at < lives.size(); ++at) {
+        if (takings[qsizetype(2 * at + 1)] == -1)
+            line.takenBackWhile(lives[at]);
+    }
+    for (const int time : holds)
+        QVERIFY2(line.at(time), qPrintable(QString::number(time)));
+    for (const int time : notAt)
+        QVERIFY2(!line.at(time), qPrintable(QString::number(time)));
+    QCOMPARE(line.now(), now);
+}
+
+// Weights as large as they need be split as 64-bit ones do, where both can.
+void TestPools::exactWeightsSplitAsNarrowOnes()
+{
+    std::uint32_t seed = 7;
+    const auto next = [&seed](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::int64_t> narrow(1 + next(12));
+        std::vector<BigCount> wide;
+        for (std::int64_t &weight : narrow) {
+            weight = std::int64_t(next(1000)) * std::int64_t(next(1'000'000) + 1);
+            wide.emplace_back(std::uint64_t(weight));
+        }
+        const std::int64_t cents = std::int64_t(next(1'000'000)) * 1000 + next(1000);
+        QCOMPARE(SplitCents(cents, wide), SplitCents(cents, narrow));
+    }
+}
+
+// A copy of the program holding the lock is waited for; one that dies
+// holding it lets it go, as the system drops its lock.
+void TestPools::aLockHeldByACopyThatDiesIsLetGo()
+{
+    write(office());
+    QProcess holder;
+    holder.start(QStringLiteral(HELPERS_DIR "/keptwriter"), {"hold", path(), "", "60"});
+    QVERIFY(holder.waitForReadyRead(20'000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+    QElapsedTimer waited;
+    waited.start();
+    std::thread killer([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        holder.kill();
+    });
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    PoolEntry member;
+    member.pool = "Office";
+    member.kind = PoolEntry::Kind::Member;
+    member.member = "Di";
+    QString reason;
+    const bool added = bool(book.add({member}, &reason));
+    killer.join();
+    holder.waitForFinished();
+    QVERIFY2(added, qPrintable(reason));
+    QVERIFY(waited.elapsed() >= 400);
+}
+
+// Another copy took Cy back while this one had the pool open: this one's
+// payment of Cy, which it checked as it was, is refused, nothing added.
+void TestPools::aLineAnotherCopyMadeImpossibleIsRefused()
+{
+    write(office());
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    PoolBook other(path());
+    QCOMPARE(other.read(), PoolBook::Read::Read);
+    PoolEntry back;
+    back.pool = "Office";
+    back.kind = PoolEntry::Kind::TakenBack;
+    back.takesBack = 4;
+    QString reason;
+    QVERIFY2(other.add({back}, &reason), qPrintable(reason));
+    const QByteArray before = readAll();
+    PoolEntry payment;
+    payment.pool = "Office";
+    payment.kind = PoolEntry::Kind::Payment;
+    payment.member = "Cy";
+    payment.amount = 200;
+    payment.draws = "12/09/2026";
+    const std::optional<std::vector<int>> paid = book.add({payment}, &reason);
+    QVERIFY(!paid);
+    QCOMPARE(reason, "Another copy of Ticketwise changed your pools meanwhile: Cy is no member "
+                     "of Office.");
+    QCOMPARE(readAll(), before);
 }
 
 QTEST_GUILESS_MAIN(TestPools)

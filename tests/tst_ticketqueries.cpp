@@ -19,6 +19,7 @@
 #include "noticebar.h"
 #include "numbercounts.h"
 #include "pdfpages.h"
+#include "poolbook.h"
 #include "poolqueries.h"
 #include "poolswindow.h"
 #include "seasonreport.h"
@@ -1921,6 +1922,11 @@ void TestTicketQueries::aPoolFromItsMembersToEachShare()
     QVERIFY(!queries.pools().savePoolSheet("Office", m_dir->filePath("none/sheet.pdf"), &reason));
     QVERIFY(!reason.isEmpty());
 
+    // Ticked, none: refused, nothing added.
+    ask("PoolsRecordPayment", {{"PaymentMember", "The members ticked below"},
+                               {"PaymentAmount", "$2"},
+                               {"PaymentDraws", "12/12/2026"}});
+    QCOMPARE(problem, "Tick the members who pay.");
     // A week's payments in one step: a line each, one undo.
     ask("PoolsRecordPayment", {{"PaymentMember", "Every member"},
                                {"PaymentAmount", "$2"},
@@ -2189,6 +2195,28 @@ void TestTicketQueries::unreadableClaimsAreKeptAside()
     QCOMPARE(readBytes(m_dir->filePath(kept[0])), damaged);
     QVERIFY(!QFile::exists(m_dir->filePath("claims.csv")));
     QCOMPARE(shown().size(), tickets);
+
+    // A pool's line changed by a hand after it was written: said at start,
+    // and the record kept as it is.
+    m_window.reset();
+    {
+        PoolBook book(m_dir->filePath("pools.csv"));
+        PoolEntry pool;
+        pool.pool = "Office";
+        pool.kind = PoolEntry::Kind::Pool;
+        pool.member = "Ann";
+        pool.draws = "12/01/2026";
+        QVERIFY(book.add({pool}, nullptr));
+    }
+    const QByteArray changed = readBytes(m_dir->filePath("pools.csv")).replace(",Ann,", ",Bo,");
+    writeBytes(m_dir->filePath("pools.csv"), changed);
+    m_window = std::make_unique<Form1>(m_random, m_path);
+    m_window->show();
+    QTRY_VERIFY(m_window->findChild<NoticeBar *>()->isVisible());
+    QTRY_VERIFY2(m_window->findChild<NoticeBar *>()->findChild<QLabel *>()->text().contains(
+                     "Line 2 of your pools"),
+                 qPrintable(m_window->findChild<NoticeBar *>()->findChild<QLabel *>()->text()));
+    QCOMPARE(readBytes(m_dir->filePath("pools.csv")), changed);
 }
 
 void TestTicketQueries::ticketsAsPrintedInASeason()
