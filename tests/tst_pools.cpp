@@ -1184,9 +1184,9 @@ void TestPools::twoCopiesAddingAtOnceKeepEveryLine()
     constexpr int count = 150;
     QProcess first;
     QProcess second;
-    first.start(QStringLiteral(HELPERS_DIR "/keptwriter"),
+    first.start(QStringLiteral(KEPTWRITER),
                 {kind, file, "A", QString::number(count)});
-    second.start(QStringLiteral(HELPERS_DIR "/keptwriter"),
+    second.start(QStringLiteral(KEPTWRITER),
                  {kind, file, "B", QString::number(count)});
     for (QProcess *writer : {&first, &second}) {
         QVERIFY(writer->waitForFinished(50'000));
@@ -1344,7 +1344,7 @@ void TestPools::aLockHeldByACopyThatDiesIsLetGo()
 {
     write(office());
     QProcess holder;
-    holder.start(QStringLiteral(HELPERS_DIR "/keptwriter"), {"hold", path(), "", "60"});
+    holder.start(QStringLiteral(KEPTWRITER), {"hold", path(), "", "60"});
     QVERIFY(holder.waitForReadyRead(20'000));
     QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
     QElapsedTimer waited;
