@@ -62,8 +62,7 @@ const PoolLedger::Rules &PoolLedger::Pool::rulesAt(std::int64_t instant) const
     return rules.back();
 }
 
-const std::vector<const PoolLedger::Member *> &
-PoolLedger::Pool::membersAt(std::int64_t instant) const
+const std::vector<std::size_t> &PoolLedger::Pool::membersAt(std::int64_t instant) const
 {
     if (inKept && inAt == instant)
         return in;
@@ -71,19 +70,20 @@ PoolLedger::Pool::membersAt(std::int64_t instant) const
     std::vector<bool> seen(std::size_t(names), false);
     bool late = false;
     for (const bool lateToo : {false, true}) {
-        for (const Member &member : memberLines) {
+        for (std::size_t at = 0; at < memberLines.size(); ++at) {
+            const Member &member = memberLines[at];
             const std::size_t id = std::size_t(member.id);
             if (seen[id] || !(lateToo ? firstNamed[id] > instant && member.life.countsFor(instant)
                                       : member.life.at(instant)))
                 continue;
             seen[id] = true;
-            in.push_back(&member);
+            in.push_back(at);
             late = late || lateToo;
         }
     }
+    // Lines are in the order written: those who joined late go in theirs.
     if (late)
-        std::sort(in.begin(), in.end(),
-                  [](const Member *a, const Member *b) { return a->number < b->number; });
+        std::sort(in.begin(), in.end());
     inAt = instant;
     inKept = true;
     return in;

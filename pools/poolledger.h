@@ -98,7 +98,7 @@ public:
         int longestSpan = 0;
         mutable std::int64_t inAt = 0;
         mutable bool inKept = false;
-        mutable std::vector<const Member *> in;
+        mutable std::vector<std::size_t> in;
 
         // A member as they stand.
         const Member *member(const QString &name) const;
@@ -107,8 +107,9 @@ public:
         // The members in for a draw drawn at the instant, in the order they
         // joined: each as they stood then, or who joined after it, late; one
         // the record named then and had taken back is out, whenever they
-        // joined again. Kept for the instant last asked of.
-        const std::vector<const Member *> &membersAt(std::int64_t instant) const;
+        // joined again: their places among memberLines, kept for the
+        // instant last asked of.
+        const std::vector<std::size_t> &membersAt(std::int64_t instant) const;
         // The draws of a game a payment covers, for a share by what was paid;
         // at least 1.
         static int drawsCovered(const Payment &payment, const LotteryGame *game);

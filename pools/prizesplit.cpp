@@ -86,7 +86,9 @@ PrizeSplit PrizeSplit::of(const PoolLedger::Pool &pool, const QString &game, int
     split.split = rules.split;
     split.kept = rules.keepsSmallPrizes && prize <= rules.keptUpTo;
     const LotteryGame *lottery = TicketGame::of(KeyView(GameKey(game))).game;
-    const std::vector<const PoolLedger::Member *> &in = pool.membersAt(drawn);
+    std::vector<const PoolLedger::Member *> in;
+    for (const std::size_t at : pool.membersAt(drawn))
+        in.push_back(&pool.memberLines[at]);
     std::vector<int> slot(std::size_t(pool.names), -1);
     for (std::size_t each = 0; each < in.size(); ++each)
         slot[std::size_t(in[each]->id)] = int(each);
