@@ -131,7 +131,7 @@ int ClaimBook::claimedOn(const std::vector<ClaimRecord> &records, const LogList 
 
 bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 {
-    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    const KeptFile::Held lock = m_file.lock(reason);
     if (!lock || !followDisk(reason))
         return false;
     std::vector<ClaimRecord> records = m_records;
@@ -151,7 +151,7 @@ bool ClaimBook::add(const ClaimRecord &record, QString *reason)
 
 bool ClaimBook::remove(const ClaimRecord &draw, QString *reason)
 {
-    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    const KeptFile::Held lock = m_file.lock(reason);
     if (!lock || !followDisk(reason))
         return false;
     std::vector<ClaimRecord> records = m_records;

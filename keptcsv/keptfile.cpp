@@ -9,11 +9,23 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+// Another copy writes a few lines at a time: it lets go soon.
+constexpr int waitMs = 10'000;
+
+} // namespace
+
 KeptFile::Contents KeptFile::read()
 {
     m_onDisk.clear();
     m_settled = false;
     m_blocked = false;
+    // Read whole, never while another copy replaces it; read still where
+    // the lock cannot be had, as on a folder of no one's to write.
+    FileLock reading(m_path);
+    if (!m_held)
+        reading.lock(waitMs, nullptr);
     Contents contents;
     QFile file(m_path);
     contents.exists = file.exists();
@@ -52,14 +64,25 @@ void KeptFile::keepAside(const QString &stem)
     }
 }
 
-std::unique_ptr<FileLock> KeptFile::lock(QString *reason) const
+KeptFile::Held::Held(const KeptFile &file, std::unique_ptr<FileLock> lock)
+    : m_file(file), m_lock(std::move(lock))
+{
+    if (m_lock)
+        m_file.m_held = true;
+}
+
+KeptFile::Held::~Held()
+{
+    if (m_lock)
+        m_file.m_held = false;
+}
+
+KeptFile::Held KeptFile::lock(QString *reason) const
 {
     auto held = std::make_unique<FileLock>(m_path);
-    // Another copy holds it for the few milliseconds of a write.
-    constexpr int waitMs = 10'000;
     if (!held->lock(waitMs, reason))
-        return nullptr;
-    return held;
+        held.reset();
+    return Held(*this, std::move(held));
 }
 
 QString KeptFile::keepCopy(const QString &stem) const

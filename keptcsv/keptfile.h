@@ -35,9 +35,24 @@ public:
     void keepAside(const QString &stem);
     QString keptAside() const { return m_keptAside; }
     bool blocked() const { return m_blocked; }
-    // The lock to hold from reading it again to writing it; nothing, with
-    // the reason, where another copy held it too long or it cannot be had.
-    std::unique_ptr<FileLock> lock(QString *reason) const;
+    // The lock, held from reading it again to writing it; false, with the
+    // reason, where another copy held it too long or it cannot be had. Once
+    // a copy holds it, no other reads the file either: Windows replaces no
+    // file another program has open.
+    class Held
+    {
+    public:
+        Held(const KeptFile &file, std::unique_ptr<FileLock> lock);
+        Held(Held &&other) noexcept : m_file(other.m_file), m_lock(std::move(other.m_lock)) {}
+        Held(const Held &) = delete;
+        ~Held();
+        explicit operator bool() const { return bool(m_lock); }
+
+    private:
+        const KeptFile &m_file;
+        std::unique_ptr<FileLock> m_lock;
+    };
+    Held lock(QString *reason) const;
     // Copies it beside itself as <stem>-DATE-TIME.csv, as it is on the disk;
     // the copy's path, empty where it could not be made.
     QString keepCopy(const QString &stem) const;
@@ -53,7 +68,8 @@ public:
 private:
     QString m_path;
     QString m_keptAside;
-    QByteArray m_onDisk;    // the file as last read or written
-    bool m_settled = false; // it was there then
-    bool m_blocked = false; // unreadable and not moved aside
+    QByteArray m_onDisk;         // the file as last read or written
+    bool m_settled = false;      // it was there then
+    bool m_blocked = false;      // unreadable and not moved aside
+    mutable bool m_held = false; // by this copy, while it reads again and writes
 };

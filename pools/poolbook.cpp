@@ -117,7 +117,7 @@ bool PoolBook::followDisk(QString *reason)
 std::optional<std::vector<int>> PoolBook::add(std::vector<PoolEntry> entries, QString *reason)
 {
     m_keptBefore.clear();
-    const std::unique_ptr<FileLock> lock = m_file.lock(reason);
+    const KeptFile::Held lock = m_file.lock(reason);
     if (!lock)
         return std::nullopt;
     // What was checked against the file as it was read is checked again
