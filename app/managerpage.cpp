@@ -8,6 +8,7 @@
 #include "logcommands.h"
 #include "loglistmodel.h"
 #include "noticebar.h"
+#include "photoqueries.h"
 #include "reportlist.h"
 #include "textfile.h"
 #include "ticketcsv.h"
@@ -88,6 +89,30 @@ ManagerPage::ManagerPage(const LogLocation &log, QWidget *parent)
     import->setObjectName(QStringLiteral("ImportTickets"));
     ListView1->addAction(import);
     connect(import, &QAction::triggered, this, &ManagerPage::askImport);
+    m_photos = new PhotoQueries(*ListView1, m_savedLog.location().saveTo,
+                                std::bind_front(&ManagerPage::addFromPhoto, this));
+    auto *photo = new QAction(QStringLiteral("Add from P&hoto..."), ListView1);
+    photo->setObjectName(QStringLiteral("AddFromPhoto"));
+    ListView1->addAction(photo);
+    connect(photo, &QAction::triggered, m_photos, &PhotoQueries::askPhotos);
+}
+
+// A ticket's plays from its photo, as reviewed: at the end of the log, one
+// step, as an import.
+void ManagerPage::addFromPhoto(std::vector<LogEntry> tickets)
+{
+    TicketsRead read;
+    for (const LogEntry &ticket : tickets) {
+        for (const QString *cell : {&ticket.game, &ticket.date, &ticket.numbers}) {
+            read.cells.emplace_back(read.text.size(), cell->size());
+            read.text += *cell;
+        }
+    }
+    const int plays = read.count();
+    m_undoStack->push(new ImportTicketsStep(*m_logRows, m_savedLog, std::move(read),
+                                            std::bind_front(&ManagerPage::reportSave, this)));
+    m_queries->showNotice(plays == 1 ? QStringLiteral("Added 1 play from the photo.")
+                                     : QStringLiteral("Added %1 plays from the photo.").arg(plays));
 }
 
 void ManagerPage::askImport()

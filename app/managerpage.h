@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logentry.h"
 #include "loglocation.h"
 #include "savedlog.h"
 #include "ticketcsv.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QUndoStack;
 class ReportList;
+class PhotoQueries;
 class TicketQueries;
 
 // The "MANAGER" page: the ticket log ListView1, the entry fields Text8 to
@@ -34,6 +36,7 @@ public:
     void loadLog();
     QUndoStack *undoStack() const { return m_undoStack; }
     TicketQueries &queries() const { return *m_queries; }
+    PhotoQueries &photos() const { return *m_photos; }
     // Adds the tickets of a CSV file at the end of the log, as one undo step;
     // the file is read on a thread of its own, and importFinished says when
     // the import is done, or came to nothing.
@@ -50,6 +53,7 @@ private:
     void Command4_Click();
     void askImport();
     void addImported(TicketsRead read);
+    void addFromPhoto(std::vector<LogEntry> tickets);
     void selectLogRow(int row);
     void reportSave(const SaveOutcome &outcome);
 
@@ -70,4 +74,5 @@ private:
     CheckBar *m_checkBar;
     NoticeBar *m_noticeBar;
     TicketQueries *m_queries;
+    PhotoQueries *m_photos;
 };

@@ -5,10 +5,12 @@
 #include "gamekey.h"
 #include "poolchain.h"
 #include "prizesplit.h"
+#include "ticketcells.h"
 #include "ticketgame.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -53,7 +55,7 @@ std::pair<int, QString> nextDraw(const PoolLedger::Pool &pool, int today)
 } // namespace
 
 PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made,
-                        const PoolBook::Mark &record)
+                        const PoolBook::Mark &record, const QHash<QString, QString> &photos)
 {
     PoolSheet sheet;
     sheet.heading = QStringLiteral("Ticketwise pool sheet: %1").arg(pool.name);
@@ -143,13 +145,39 @@ PoolSheet PoolSheet::of(const PoolLedger::Pool &pool, const QDateTime &made,
         {QStringLiteral("Game"), QStringLiteral("Draws"), QStringLiteral("Numbers")},
         {},
         {}};
+    // Each photo once, after the first of its plays, captioned with them.
+    std::vector<RecordSection::Picture> pictures;
     for (const PoolLedger::Ticket &ticket : pool.tickets) {
-        if (ticket.life.now())
-            tickets.rows.push_back({ticket.game, ticket.date, ticket.numbers});
+        if (!ticket.life.now())
+            continue;
+        tickets.rows.push_back({ticket.game, ticket.date, ticket.numbers});
+        const QString photo =
+            photos.value(TicketCells{ticket.game, ticket.date, ticket.numbers}.key());
+        if (photo.isEmpty())
+            continue;
+        const QString play =
+            QStringLiteral("%1 %2: %3").arg(ticket.game, ticket.date, ticket.numbers);
+        const auto kept =
+            std::find_if(pictures.begin(), pictures.end(),
+                         [&photo](const auto &picture) { return picture.path == photo; });
+        if (kept == pictures.end())
+            pictures.push_back({photo, play});
+        else
+            kept->caption += QStringLiteral("; ") + play;
     }
     tickets.notes << QStringLiteral("%1 ticket(s). The originals are held by %2.")
                          .arg(tickets.rows.size())
                          .arg(pool.manager);
     sheet.sections.push_back(std::move(tickets));
+    if (!pictures.empty()) {
+        RecordSection photographed{QStringLiteral("The tickets as photographed"), {}, {}, {}};
+        photographed.notes << QStringLiteral("The photos %1 kept of the tickets above, as they "
+                                             "were taken.")
+                                  .arg(pool.manager);
+        for (RecordSection::Picture &picture : pictures)
+            picture.caption = QStringLiteral("Ticket of ") + picture.caption + u'.';
+        photographed.pictures = std::move(pictures);
+        sheet.sections.push_back(std::move(photographed));
+    }
     return sheet;
 }

@@ -58,29 +58,8 @@ mkdir -p "$work" "$prefix"
 cp "$toolchain" "$prefix/mingw-w64.cmake"
 
 if [ ! -f "$work/source.done" ]; then
-    rm -rf "$work/apt" "$work"/qt6-base*
-    # A private apt setup that reads the machine's own sources as source
-    # lists; the machine's apt configuration stays as it is.
-    apt="$work/apt"
-    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/cache/archives/partial"
-    if [ -f /etc/apt/sources.list ]; then
-        sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
-    else
-        : >"$apt/sources.list"
-    fi
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt/sources.list.d/$(basename "$f")"
-    done
-    apt_options=(
-        -o Dir::Etc::SourceList="$apt/sources.list"
-        -o Dir::Etc::SourceParts="$apt/sources.list.d"
-        -o Dir::State::Lists="$apt/lists"
-        -o Dir::Cache="$apt/cache"
-        -o Debug::NoLocking=1
-    )
-    [ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
-    apt-get -q "${apt_options[@]}" update >&2
-    (cd "$work" && apt-get -q "${apt_options[@]}" source --only-source "qt6-base=$version") >&2 ||
+    rm -rf "$work"/qt6-base*
+    bash "$here/debian-source.sh" qt6-base "$version" "$work" >/dev/null ||
         fail "apt-get source could not fetch qt6-base $version"
     touch "$work/source.done"
 fi

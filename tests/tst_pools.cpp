@@ -10,14 +10,19 @@
 #include "poolmoves.h"
 #include "poolsheet.h"
 #include "prizesplit.h"
+#include "recordpdf.h"
 #include "sharesplit.h"
 #include "splitstatement.h"
+#include "ticketphotos.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -45,6 +50,8 @@ private slots:
     void aMemberIsInForTheDrawsTheirPaymentCovers_data();
     void aMemberIsInForTheDrawsTheirPaymentCovers();
     void theSheetBeforeTheDraw();
+    void aTicketsPhotoIsPrintedOnTheSheet_data();
+    void aTicketsPhotoIsPrintedOnTheSheet();
     void aClaimKeepsItsSplit_data();
     void aClaimKeepsItsSplit();
     void undoAndRedoOnlyAddLines();
@@ -441,6 +448,74 @@ void TestPools::theSheetBeforeTheDraw()
     QVERIFY(!members.rows[2][5].isEmpty()); // a line to sign
     QCOMPARE(sheet.sections[2].rows,
              (std::vector<QStringList>{{"Powerball", "12/07/2026 x6", "01 02 03 04 05 06"}}));
+}
+
+void TestPools::aTicketsPhotoIsPrintedOnTheSheet_data()
+{
+    // Each play kept with its photo: the game, DATE and NUMBERS cells.
+    QTest::addColumn<QList<QStringList>>("kept");
+    QTest::addColumn<int>("printed"); // which photo the sheet prints; -1: none
+    const QStringList ticket{"Powerball", "12/07/2026 x6", "01 02 03 04 05 06"};
+    QTest::newRow("as the log holds it") << QList<QStringList>{ticket} << 0;
+    // Its numbers as a spreadsheet wrote them back: the same ticket.
+    QTest::newRow("its numbers as a spreadsheet writes them")
+        << QList<QStringList>{{"Powerball", "12/07/2026 x6", "1 2 3 4 5 6"}} << 0;
+    // Kept twice in one second: two photos, the later printed.
+    QTest::newRow("kept twice") << QList<QStringList>{ticket, ticket} << 1;
+    QTest::newRow("another ticket's photo")
+        << QList<QStringList>{{"Powerball", "12/07/2026 x6", "01 02 03 04 05 07"}} << -1;
+}
+
+void TestPools::aTicketsPhotoIsPrintedOnTheSheet()
+{
+    QFETCH(QList<QStringList>, kept);
+    QFETCH(int, printed);
+    write(office());
+    PoolBook book(path());
+    QCOMPARE(book.read(), PoolBook::Read::Read);
+    const PoolLedger ledger(book.entries());
+    QTemporaryDir folder;
+    const TicketPhotos photos(folder.filePath("ticket photos"));
+    QStringList paths;
+    QByteArrayList bytes;
+    for (const QStringList &play : kept) {
+        QImage photo(120, 200, QImage::Format_RGB32);
+        photo.fill(QColor::fromHsv(int(paths.size()) * 90, 200, 200));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        photo.save(&buffer, "JPEG");
+        bytes << buffer.data();
+        QString why;
+        paths << photos.keep(bytes.back(), "jpg", {{play[0], play[1], play[2]}},
+                             QDateTime(QDate(2026, 12, 8), QTime(9, 30)), &why);
+        QVERIFY2(!paths.back().isEmpty(), qPrintable(why));
+    }
+    // Each under a name of its own, its bytes as given.
+    QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), paths.size());
+    for (qsizetype at = 0; at < paths.size(); ++at) {
+        QFile file(paths[at]);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes[at]);
+    }
+    const PoolSheet sheet = PoolSheet::of(
+        *ledger.pool("Office"), QDateTime(QDate(2026, 12, 8), QTime(9, 30)), {}, photos.photos());
+    if (printed < 0) {
+        QCOMPARE(sheet.sections.back().title, "Tickets");
+        return;
+    }
+    const RecordSection &photographed = sheet.sections.back();
+    QCOMPARE(photographed.title, "The tickets as photographed");
+    QCOMPARE(photographed.pictures.size(), std::size_t(1));
+    QCOMPARE(photographed.pictures[0].path, paths[printed]);
+    QCOMPARE(photographed.pictures[0].caption,
+             "Ticket of Powerball 12/07/2026 x6: 01 02 03 04 05 06.");
+    // Printed in the PDF as an image, not named only.
+    const QString pdf = folder.filePath("sheet.pdf");
+    QString why;
+    QVERIFY2(RecordPdf::write(sheet.heading, sheet.sections, pdf, &why), qPrintable(why));
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("/Subtype /Image"));
 }
 
 void TestPools::aClaimKeepsItsSplit_data()
@@ -1184,10 +1259,8 @@ void TestPools::twoCopiesAddingAtOnceKeepEveryLine()
     constexpr int count = 150;
     QProcess first;
     QProcess second;
-    first.start(QStringLiteral(KEPTWRITER),
-                {kind, file, "A", QString::number(count)});
-    second.start(QStringLiteral(KEPTWRITER),
-                 {kind, file, "B", QString::number(count)});
+    first.start(QStringLiteral(KEPTWRITER), {kind, file, "A", QString::number(count)});
+    second.start(QStringLiteral(KEPTWRITER), {kind, file, "B", QString::number(count)});
     for (QProcess *writer : {&first, &second}) {
         QVERIFY(writer->waitForFinished(50'000));
         QVERIFY2(writer->exitStatus() == QProcess::NormalExit && writer->exitCode() == 0,
@@ -1396,5 +1469,5 @@ void TestPools::aLineAnotherCopyMadeImpossibleIsRefused()
     QCOMPARE(readAll(), before);
 }
 
-QTEST_GUILESS_MAIN(TestPools)
+QTEST_MAIN(TestPools)
 #include "tst_pools.moc"

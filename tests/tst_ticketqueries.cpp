@@ -19,22 +19,27 @@
 #include "noticebar.h"
 #include "numbercounts.h"
 #include "pdfpages.h"
+#include "photoqueries.h"
+#include "photoreviewdialog.h"
 #include "poolbook.h"
 #include "poolqueries.h"
 #include "poolswindow.h"
 #include "seasonreport.h"
 #include "systemrandomsource.h"
 #include "testfiles.h"
+#include "textreader.h"
 #include "texttablemodel.h"
 #include "ticketcsv.h"
 #include "ticketdates.h"
 #include "ticketfinder.h"
 #include "ticketorder.h"
+#include "ticketphotos.h"
 #include "ticketqueries.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -144,6 +149,8 @@ private slots:
     void barKeysComeFirstInEveryField();
     void headerClicksSortTheListing();
     void importAddsTheTicketsInOneStep();
+    void aPhotoIsReviewedBeforeItsPlaysAreAdded_data();
+    void aPhotoIsReviewedBeforeItsPlaysAreAdded();
     void importThatCannotBeDoneChangesNothing_data();
     void importThatCannotBeDoneChangesNothing();
     void resultsFileChecksEveryTicketOfTheGame();
@@ -1513,6 +1520,110 @@ void TestTicketQueries::importAddsTheTicketsInOneStep()
     QCOMPARE(readBytes(m_path),
              savedLog +
                  "Pick 4\r\n12/05/2026\r\n1-2-3-4\r\nPick 6\r\n12/06/2026\r\n1-2-3-4-5-6\r\n");
+}
+
+namespace {
+
+// The text of a ticket, as if read from any photo: the review, not the
+// reading, is what is tried here.
+class TextOfATicket : public TextReader
+{
+public:
+    ReadText read(const QImage &, const std::atomic<bool> &) override
+    {
+        return ReadText::sure("NEW HAMPSHIRE\nPOWERBALL\nA. 12 31 33 52 57 PB 09\n"
+                              "B. 15 27 37 45 62 PB 15\nPOWER PLAY - NO\n"
+                              "FOR 1 DRAW - Sat Apr 01 17\n$4.00\n");
+    }
+};
+
+} // namespace
+
+void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded_data()
+{
+    QTest::addColumn<int>("photos");
+    // What the player does in each review: "add", "skip", "cancel", or
+    // "mend and keep" (the first play's ball typed 10, the photo kept).
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<Rows>("added");
+    QTest::addColumn<bool>("kept");
+    const Rows read{{"Powerball NH", "04/01/2017", "12 31 33 52 57 PB 9"},
+                    {"Powerball NH", "04/01/2017", "15 27 37 45 62 PB 15"}};
+    QTest::newRow("a digit mended, the photo kept")
+        << 1 << QStringList{"mend and keep"}
+        << Rows{{"Powerball NH", "04/01/2017", "12 31 33 52 57 PB 10"}, read[1]} << true;
+    QTest::newRow("a stack: the first skipped, the second added")
+        << 2 << QStringList{"skip", "add"} << read << false;
+    QTest::newRow("a stack cancelled at its first")
+        << 2 << QStringList{"cancel"} << Rows{} << false;
+}
+
+void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded()
+{
+    QFETCH(int, photos);
+    QFETCH(QStringList, answers);
+    QFETCH(Rows, added);
+    QFETCH(bool, kept);
+    auto *page = m_window->findChild<ManagerPage *>();
+    PhotoQueries &queries = page->photos();
+    queries.setMakeReader([] { return std::make_unique<TextOfATicket>(); });
+    QStringList paths;
+    QImage paper(300, 500, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    for (int photo = 0; photo < photos; ++photo) {
+        paths << m_dir->filePath(QStringLiteral("ticket%1.png").arg(photo));
+        QVERIFY(paper.save(paths.back()));
+    }
+    QStringList titles;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+        auto *review = qobject_cast<PhotoReviewDialog *>(QApplication::activeModalWidget());
+        if (!review || answers.isEmpty())
+            return;
+        titles << review->windowTitle();
+        const QString answer = answers.takeFirst();
+        if (answer == "mend and keep") {
+            // By keys alone: the play's NUMBERS edited, the box ticked.
+            auto *plays = review->findChild<QTableWidget *>("PhotoReviewPlays");
+            plays->setFocus();
+            plays->setCurrentCell(0, 1);
+            QTest::keyClick(plays, Qt::Key_F2);
+            QWidget *editor = QApplication::focusWidget();
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(editor, "12 31 33 52 57 PB 10");
+            QTest::keyClick(editor, Qt::Key_Return);
+            review->findChild<QCheckBox *>("PhotoReviewKeep")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        if (answer == "skip")
+            review->findChild<QPushButton *>("PhotoReviewSkip")->click();
+        else if (answer == "cancel")
+            QTest::keyClick(review, Qt::Key_Escape);
+        else
+            review->accept();
+    });
+    answering.start(20);
+    QSignalSpy ended(&queries, &PhotoQueries::stackEnded);
+    const int before = page->undoStack()->count();
+    queries.readPhotos(paths);
+    QVERIFY(ended.wait(20000));
+    QVERIFY2(answers.isEmpty(), qPrintable(answers.join(u',')));
+    if (photos > 1)
+        QCOMPARE(titles.first(), QStringLiteral("Ticket from a Photo (1 more to review)"));
+    QCOMPARE(shown().mid(6), added);
+    QCOMPARE(page->undoStack()->count(), before + (added.empty() ? 0 : 1));
+    const QHash<QString, QString> photosKept = TicketPhotos::besideLog(m_path).photos();
+    QCOMPARE(photosKept.size(), kept ? qsizetype(added.size()) : 0);
+    if (kept) {
+        const QString photo =
+            photosKept.value(TicketCells{added[0][0], added[0][1], added[0][2]}.key());
+        QCOMPARE(readBytes(photo), readBytes(paths[0]));
+    }
+    // One undo takes back the ticket's plays, whatever the photo held.
+    if (!added.empty()) {
+        page->undoStack()->undo();
+        QCOMPARE(shown().size(), 6);
+    }
 }
 
 void TestTicketQueries::importThatCannotBeDoneChangesNothing_data()

@@ -4,6 +4,8 @@
 #include "pdfpages.h"
 
 #include <QDate>
+#include <QDir>
+#include <QImageReader>
 #include <QLocale>
 
 bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &sections,
@@ -87,6 +89,32 @@ bool RecordPdf::write(const QString &heading, const std::vector<RecordSection> &
             }
             for (const QString &note : section.notes)
                 paragraph(note, false);
+            for (const RecordSection::Picture &picture : section.pictures) {
+                // A page's width at most, and two thirds of its height, so
+                // that its caption stays beside it; decoded at no more than
+                // a printer shows of it, so that a phone's photo does not
+                // make the file large.
+                QImageReader reader(picture.path);
+                reader.setAutoTransform(true);
+                const QSize most(page.width(), page.height() * 2 / 3);
+                if (const QSize size = reader.size();
+                    size.isValid() && std::max(size.width(), size.height()) > 1600)
+                    reader.setScaledSize(size.scaled(1600, 1600, Qt::KeepAspectRatio));
+                const QImage image = reader.read();
+                y += line / 2;
+                if (image.isNull()) {
+                    paragraph(QStringLiteral("%1 (the photo %2 could not be read: %3)")
+                                  .arg(picture.caption, QDir::toNativeSeparators(picture.path),
+                                       reader.errorString()),
+                              false);
+                    continue;
+                }
+                const QSize drawn = image.size().scaled(most, Qt::KeepAspectRatio);
+                room(drawn.height() + line);
+                paragraph(picture.caption, false);
+                painter.drawImage(QRect(QPoint(page.left(), y), drawn), image);
+                y += drawn.height() + 4;
+            }
         }
     }
     return document.finish(reason);

@@ -19,6 +19,7 @@
 #include "splitstatement.h"
 #include "texttablemodel.h"
 #include "ticketcopies.h"
+#include "ticketphotos.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -390,7 +391,8 @@ bool PoolQueries::savePoolSheet(const QString &pool, const QString &path, QStrin
     }
     const QDateTime now = QDateTime::currentDateTime();
     const PoolSheet sheet =
-        PoolSheet::of(*kept, now, m_marks->book().markAt(now.toSecsSinceEpoch()));
+        PoolSheet::of(*kept, now, m_marks->book().markAt(now.toSecsSinceEpoch()),
+                      TicketPhotos::besideLog(m_marks->book().path()).photos());
     QString why;
     const bool saved = RecordPdf::write(sheet.heading, sheet.sections, path, &why);
     if (reason)
