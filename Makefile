@@ -29,19 +29,23 @@ test: deps build sanitized windows
 		ctest --test-dir $(SANITIZED) --output-on-failure
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir $(WINDOWS) --output-on-failure
 
-# The 64-bit Windows program, with Debian's MinGW-w64 against a Qt cross-built
-# once per machine (scripts/windows-qt.sh), and from it
+# The 64-bit Windows program, with Debian's MinGW-w64 against a Qt, a
+# Leptonica and a Tesseract cross-built once per machine (scripts/windows-qt.sh,
+# scripts/windows-tesseract.sh), and from it
 # $(WINDOWS)/Ticketwise-VERSION-win64.zip and $(WINDOWS)/Ticketwise-VERSION-setup.exe.
 windows: deps
-	qt="$$(bash scripts/windows-qt.sh)" && \
+	qt="$$(bash scripts/windows-qt.sh)" && tesseract="$$(bash scripts/windows-tesseract.sh)" && \
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" $(CMAKE_FLAGS)
+		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+		-DTICKETWISE_TESSERACT="$$tesseract" $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS)
 
-# Start-up, ADD, DELETE, "Enter" and memory, printed as a table.
+# Start-up, ADD, DELETE, "Enter" and memory, a large pool, and a phone's
+# photo of a ticket read, printed as tables.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_window
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pools
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_photo
 
 # The crash tests at length: a save in place and its put-back ended at
 # CRASH_RUNS random bytes, and cut by CRASH_RUNS power cuts, for each kind of

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Gathers ticketwise.exe with the DLLs it loads into a folder, strips them,
-# and makes the portable zip and the setup from it:
-#   windows-package.sh EXE QT_PREFIX VERSION NSI OUT_DIR
+# with the English data Tesseract reads a photo's text with, and makes the
+# portable zip and the setup from it:
+#   windows-package.sh EXE QT_PREFIX VERSION NSI OUT_DIR TESSERACT_PREFIX TESSDATA
 set -euo pipefail
 
-exe=$1 qt=$2 version=$3 nsi=$4 out=$5
+exe=$1 qt=$2 version=$3 nsi=$4 out=$5 tesseract=$6 tessdata=$7
 target=x86_64-w64-mingw32
-runtime_dirs=("$qt/bin" "$(dirname "$($target-gcc-posix -print-libgcc-file-name)")" "/usr/$target/lib")
+runtime_dirs=("$qt/bin" "$tesseract/bin" "$(dirname "$($target-gcc-posix -print-libgcc-file-name)")"
+    "/usr/$target/lib")
 
 stage="$out/stage/Ticketwise"
 rm -rf "$out/stage"
-# The window's platform, its native style, the reader of its .ico icon, and
-# HTTPS through Windows' own TLS.
+# The window's platform, its native style, the readers of its .ico icon and
+# of photos, and HTTPS through Windows' own TLS.
 plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll
-    tls/qschannelbackend.dll)
-mkdir -p "$stage"
+    imageformats/qjpeg.dll tls/qschannelbackend.dll)
+mkdir -p "$stage/tessdata"
 cp "$exe" "$stage/"
+cp "$tessdata/eng.traineddata" "$stage/tessdata/"
 for plugin in "${plugins[@]}"; do
     mkdir -p "$stage/$(dirname "$plugin")"
     cp "$qt/plugins/$plugin" "$stage/$plugin"
@@ -56,6 +59,12 @@ crlf /usr/share/common-licenses/LGPL-3 >"$stage/licenses/LGPL-3.0.txt"
 crlf /usr/share/common-licenses/GPL-3 >"$stage/licenses/GPL-3.0.txt"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright >"$stage/licenses/GCC runtime.txt"
 crlf /usr/share/doc/mingw-w64-common/copyright >"$stage/licenses/MinGW-w64.txt"
+crlf /usr/share/common-licenses/Apache-2.0 >"$stage/licenses/Apache-2.0.txt"
+crlf /usr/share/doc/libleptonica-dev/copyright >"$stage/licenses/Leptonica.txt"
+crlf /usr/share/doc/tesseract-ocr-eng/copyright >"$stage/licenses/Tesseract English data.txt"
+tesseract_version=$(dpkg-query -W -f='${source:Version}' libtesseract-dev)
+leptonica_version=$(dpkg-query -W -f='${source:Version}' libleptonica-dev)
+tessdata_version=$(dpkg-query -W -f='${Version}' tesseract-ocr-eng)
 crlf >"$stage/THIRD-PARTY.txt" <<NOTICE
 Ticketwise $version for Windows
 
@@ -73,7 +82,19 @@ It carries, beside ticketwise.exe:
   every option and change. The libraries are linked dynamically: a Qt of your
   own, built alike, may take their place. The parts Qt bundles in these
   libraries (zlib, libpng, PCRE2, HarfBuzz) are under their own licences, which
-  that source holds in src/3rdparty.
+  that source holds in src/3rdparty, and so is the libjpeg it carries for
+  qjpeg.dll (the Independent JPEG Group's licence, in src/3rdparty/libjpeg).
+- Tesseract (libtesseract-5.dll), which reads the text of a photo of a
+  ticket, under the Apache License 2.0: licenses/Apache-2.0.txt. Its source
+  is Debian's tesseract source package, version $tesseract_version.
+- Leptonica (libleptonica-*.dll), the image library Tesseract builds on,
+  under its BSD-style licence: licenses/Leptonica.txt. Its source is
+  Debian's leptonlib source package, version $leptonica_version.
+  Both are built for 64-bit Windows with MinGW-w64 by
+  scripts/windows-tesseract.sh of Ticketwise's own source.
+- Tesseract's English data (tessdata/eng.traineddata), from Debian's
+  tesseract-ocr-eng package, version $tessdata_version, under the Apache
+  License 2.0: licenses/Tesseract English data.txt.
 - The GCC runtime (libgcc_s_seh-1.dll, libstdc++-6.dll), under the GNU General
   Public License version 3 with the GCC Runtime Library Exception, and
   winpthreads (libwinpthread-1.dll), under the MIT (Expat) licence, from

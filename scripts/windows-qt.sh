@@ -23,12 +23,13 @@ version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null)" \
 # behind one window per log, and HTTPS through Windows' own TLS, Schannel,
 # for a fetch of past draws) and Test. wintab is not in Debian's source, so
 # tablet events go; with OpenGL off the Windows plugin must drop dynamic GL.
+# JPEG, with the libjpeg Qt carries, for the photos of tickets.
 options=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF -DFEATURE_ssl=ON -DFEATURE_schannel=ON -DFEATURE_openssl=OFF
-    -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_freetype=OFF -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=OFF -DFEATURE_gif=OFF
 )
 key="$(printf '%s\n' "$version" "$("$compiler" --version | head -n1)" "${options[@]}" \
     | sha256sum | cut -c1-12)"

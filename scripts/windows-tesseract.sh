@@ -65,6 +65,9 @@ for source in "leptonlib=$leptonica" "tesseract=$tesseract"; do
     fi
 done
 source_of() { find "$work/$1" -maxdepth 1 -mindepth 1 -type d -name "$1-*" | head -n1; }
+# Tesseract names Windows' socket library as Windows spells it; MinGW-w64 on
+# Linux has it in lower case.
+sed -i 's/\bWs2_32\b/ws2_32/g' "$(source_of tesseract)/CMakeLists.txt"
 
 cmake -S "$(source_of leptonlib)" -B "$work/build-leptonica" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \

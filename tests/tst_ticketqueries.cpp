@@ -1543,7 +1543,8 @@ void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded_data()
 {
     QTest::addColumn<int>("photos");
     // What the player does in each review: "add", "skip", "cancel", or
-    // "mend and keep" (the first play's ball typed 10, the photo kept).
+    // "mend and keep" (the first play's ball typed 10, a play not read
+    // typed in the last row, the photo kept).
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<Rows>("added");
     QTest::addColumn<bool>("kept");
@@ -1551,7 +1552,10 @@ void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded_data()
                     {"Powerball NH", "04/01/2017", "15 27 37 45 62 PB 15"}};
     QTest::newRow("a digit mended, the photo kept")
         << 1 << QStringList{"mend and keep"}
-        << Rows{{"Powerball NH", "04/01/2017", "12 31 33 52 57 PB 10"}, read[1]} << true;
+        << Rows{{"Powerball NH", "04/01/2017", "12 31 33 52 57 PB 10"},
+                read[1],
+                {"Powerball NH", "04/01/2017", "1 2 3 4 5 PB 6"}}
+        << true;
     QTest::newRow("a stack: the first skipped, the second added")
         << 2 << QStringList{"skip", "add"} << read << false;
     QTest::newRow("a stack cancelled at its first")
@@ -1592,6 +1596,10 @@ void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded()
             QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(editor, "12 31 33 52 57 PB 10");
             QTest::keyClick(editor, Qt::Key_Return);
+            plays->setCurrentCell(plays->rowCount() - 1, 1);
+            QTest::keyClick(plays, Qt::Key_F2);
+            QTest::keyClicks(QApplication::focusWidget(), "1 2 3 4 5 PB 6");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             review->findChild<QCheckBox *>("PhotoReviewKeep")->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         }

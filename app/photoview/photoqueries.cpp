@@ -80,14 +80,25 @@ bool PhotoQueries::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+
+// Where photos are, or the home folder where the system keeps them in none:
+// a folder that does not exist would stand in the dialog as a file's name.
+QString pictures()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+} // namespace
+
 void PhotoQueries::askPhotos()
 {
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     const QStringList files = QFileDialog::getOpenFileNames(
-        m_list.window(), QStringLiteral("Add from Photo"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        m_list.window(), QStringLiteral("Add from Photo"), pictures(),
         QStringLiteral("Photos and scans (%1);;All files (*)").arg(patterns.join(u' ')));
     if (!files.isEmpty())
         readPhotos(files);

@@ -93,7 +93,8 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
     m_date->setObjectName(QStringLiteral("PhotoReviewDate"));
     form->addRow(QStringLiteral("&DATE:"), m_date);
     form->addRow(markOf(ticket.dateReasons, this));
-    m_plays = new QTableWidget(int(ticket.plays.size()), 3, this);
+    // A row after the plays read, for one the photo shows that was not read.
+    m_plays = new QTableWidget(int(ticket.plays.size()) + 1, 3, this);
     m_plays->setObjectName(QStringLiteral("PhotoReviewPlays"));
     m_plays->setAccessibleName(QStringLiteral("The plays as read"));
     m_plays->setHorizontalHeaderLabels(
@@ -112,6 +113,7 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
                       (play.reasons.empty() ? QStringLiteral("not read plainly") : QString())
                 : QStringLiteral("read plainly"));
         check->setFlags(check->flags() & ~Qt::ItemIsEditable);
+        check->setToolTip(check->text());
         if (play.marked()) {
             QFont bold = numbers->font();
             bold.setBold(true);
@@ -122,9 +124,21 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
         m_plays->setItem(row, 1, numbers);
         m_plays->setItem(row, 2, check);
     }
-    m_plays->resizeColumnsToContents();
+    const int missed = int(ticket.plays.size());
+    auto *more = new QTableWidgetItem(QStringLiteral("+"));
+    more->setFlags(more->flags() & ~Qt::ItemIsEditable);
+    auto *moreCheck =
+        new QTableWidgetItem(QStringLiteral("a play not read: type its NUMBERS here"));
+    moreCheck->setFlags(moreCheck->flags() & ~Qt::ItemIsEditable);
+    m_plays->setItem(missed, 0, more);
+    m_plays->setItem(missed, 1, new QTableWidgetItem);
+    m_plays->setItem(missed, 2, moreCheck);
+    m_plays->resizeColumnToContents(0);
+    m_plays->resizeColumnToContents(1);
     auto *playsLabel = new QLabel(QStringLiteral("&Plays: each play's NUMBERS, as the log keeps "
-                                                 "them; change any the photo does not show so."),
+                                                 "them; change any the photo does not show so, "
+                                                 "and type one it shows that was not read in "
+                                                 "the last row."),
                                   this);
     playsLabel->setWordWrap(true);
     playsLabel->setBuddy(m_plays);
@@ -150,8 +164,20 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
     side->addWidget(buttons);
     layout->addLayout(side, 1);
     resize(980, 640);
-    fit();
+    m_plays->setWordWrap(true);
     m_plays->setFocus();
+}
+
+// The photo fitted, and each mark's reason wrapped whole, in the room the
+// dialog has once it is shown.
+void PhotoReviewDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_fitted) {
+        m_fitted = true;
+        fit();
+        m_plays->resizeRowsToContents();
+    }
 }
 
 void PhotoReviewDialog::showPhoto()

@@ -41,6 +41,9 @@ public:
     // pool's sheet; never so unless asked.
     bool keepPhoto() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void zoom(double by);
     void fit();
@@ -50,6 +53,7 @@ private:
     QScrollArea *m_scroll;
     QLabel *m_photo;
     double m_zoom = 1;
+    bool m_fitted = false; // fitted to the room it has once shown
     QComboBox *m_game;
     QLineEdit *m_date;
     QTableWidget *m_plays;

@@ -13,7 +13,7 @@ cpack -G DEB -B "$WORK/package" --config "$1/CPackConfig.cmake" >"$WORK/cpack.lo
     fail "cpack: $(cat "$WORK/cpack.log")"
 deb=$(ls "$WORK"/package/ticketwise_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-liberation2 fonts-comic-neue; do
+for package in libqt6widgets6 fonts-liberation2 fonts-comic-neue libtesseract5 tesseract-ocr-eng; do
     [[ "$depends" == *"$package"* ]] || fail "the package does not depend on $package: $depends"
 done
 dpkg-deb -x "$deb" "$WORK/root"

@@ -11,9 +11,15 @@ start_xvfb
 (cd "$WORK" && cmake -E tar xf "$BUILD/Ticketwise-$VERSION-win64.zip") || fail "the zip did not unpack"
 # The licences of all it carries, beside the program, as Notepad opens them.
 for file in LICENSE.txt THIRD-PARTY.txt licenses/LGPL-3.0.txt licenses/GPL-3.0.txt \
-    "licenses/GCC runtime.txt" licenses/MinGW-w64.txt; do
+    "licenses/GCC runtime.txt" licenses/MinGW-w64.txt licenses/Apache-2.0.txt \
+    licenses/Leptonica.txt "licenses/Tesseract English data.txt"; do
     grep -q $'\r$' "$WORK/Ticketwise/$file" || fail "$file is missing or has no CR LF"
 done
+# What reads a photo of a ticket: Tesseract, its English data, Qt's JPEG reader.
+for file in tessdata/eng.traineddata imageformats/qjpeg.dll; do
+    test -s "$WORK/Ticketwise/$file" || fail "the zip carries no $file"
+done
+ls "$WORK/Ticketwise"/libtesseract*.dll >/dev/null 2>&1 || fail "the zip carries no Tesseract"
 qt=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 grep -q "qt6-base=$qt" "$WORK/Ticketwise/THIRD-PARTY.txt" || fail "THIRD-PARTY.txt names no Qt source"
 app="$WORK/Ticketwise"
