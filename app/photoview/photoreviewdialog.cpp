@@ -82,6 +82,9 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
     m_game = new QComboBox(this);
     m_game->setObjectName(QStringLiteral("PhotoReviewGame"));
     m_game->setEditable(true);
+    // Named GAME, not by the game it holds, where a screen reader asks.
+    m_game->setAccessibleName(QStringLiteral("GAME"));
+    m_game->lineEdit()->setAccessibleName(QStringLiteral("GAME"));
     for (const LotteryGame &game : LotteryGames()) {
         if (!game.secondDrawing)
             m_game->addItem(QString::fromUtf8(game.name.data(), qsizetype(game.name.size())));
@@ -91,6 +94,7 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
     form->addRow(markOf(ticket.gameReasons, this));
     m_date = new QLineEdit(QString::fromStdString(ticket.dateCell()), this);
     m_date->setObjectName(QStringLiteral("PhotoReviewDate"));
+    m_date->setAccessibleName(QStringLiteral("DATE"));
     form->addRow(QStringLiteral("&DATE:"), m_date);
     form->addRow(markOf(ticket.dateReasons, this));
     // A row after the plays read, for one the photo shows that was not read.
