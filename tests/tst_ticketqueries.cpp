@@ -1587,21 +1587,25 @@ void TestTicketQueries::aPhotoIsReviewedBeforeItsPlaysAreAdded()
         titles << review->windowTitle();
         const QString answer = answers.takeFirst();
         if (answer == "mend and keep") {
-            // By keys alone: the play's NUMBERS edited, the box ticked.
+            // By keys alone: the play's NUMBERS edited, a play typed in the
+            // last row, the box ticked.
             auto *plays = review->findChild<QTableWidget *>("PhotoReviewPlays");
-            plays->setFocus();
-            plays->setCurrentCell(0, 1);
-            QTest::keyClick(plays, Qt::Key_F2);
-            QWidget *editor = QApplication::focusWidget();
-            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(editor, "12 31 33 52 57 PB 10");
-            QTest::keyClick(editor, Qt::Key_Return);
-            plays->setCurrentCell(plays->rowCount() - 1, 1);
-            QTest::keyClick(plays, Qt::Key_F2);
-            QTest::keyClicks(QApplication::focusWidget(), "1 2 3 4 5 PB 6");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            review->findChild<QCheckBox *>("PhotoReviewKeep")->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            const auto type = [plays](int row, bool replace, const char *numbers) {
+                plays->setCurrentCell(row, 1);
+                QTest::keyClick(plays, Qt::Key_F2);
+                // The editor open now; one closed waits to be deleted.
+                QLineEdit *editor = nullptr;
+                for (QLineEdit *open : plays->viewport()->findChildren<QLineEdit *>())
+                    editor = open->isVisible() ? open : editor;
+                QVERIFY(editor);
+                if (replace)
+                    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(editor, numbers);
+                QTest::keyClick(editor, Qt::Key_Return);
+            };
+            type(0, true, "12 31 33 52 57 PB 10");
+            type(plays->rowCount() - 1, false, "1 2 3 4 5 PB 6");
+            QTest::keyClick(review->findChild<QCheckBox *>("PhotoReviewKeep"), Qt::Key_Space);
         }
         if (answer == "skip")
             review->findChild<QPushButton *>("PhotoReviewSkip")->click();

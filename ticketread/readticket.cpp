@@ -179,8 +179,10 @@ std::int64_t priceOf(const std::vector<GlyphLine> &lines)
 
 std::string money(std::int64_t cents)
 {
-    return "$" + std::to_string(cents / 100) + "." + (cents % 100 < 10 ? "0" : "") +
-           std::to_string(cents % 100);
+    // Appended, not added: "$" + a temporary string warns falsely on GCC 12.
+    std::string text = "$";
+    text.append(std::to_string(cents / 100)).append(cents % 100 < 10 ? ".0" : ".");
+    return text.append(std::to_string(cents % 100));
 }
 
 // Numbers printed in the grid a playslip is, in order one after the next.
@@ -285,7 +287,7 @@ std::string ReadTicket::gameCell() const
         return {};
     std::string cell(game->name);
     if (state)
-        cell += " " + std::string(state->code);
+        cell.append(" ").append(state->code);
     return cell;
 }
 
@@ -306,11 +308,12 @@ std::string ReadTicket::numbersCell(const ReadPlay &play) const
     std::string cell;
     const bool digits = game && game->kind == LotteryGame::Kind::Digits;
     for (const int number : play.numbers)
-        cell +=
-            (cell.empty() || digits ? std::string() : std::string(" ")) + std::to_string(number);
+        cell.append(cell.empty() || digits ? "" : " ").append(std::to_string(number));
     if (play.ball >= 0)
-        cell += " " + std::string(game && !game->extraShort.empty() ? game->extraShort : "+") +
-                " " + std::to_string(play.ball);
+        cell.append(" ")
+            .append(game && !game->extraShort.empty() ? game->extraShort : "+")
+            .append(" ")
+            .append(std::to_string(play.ball));
     if (powerPlay)
         cell += " PP";
     if (megaplier)
