@@ -28,8 +28,9 @@ PhotoQueries::PhotoQueries(ReportList &list, const QString &logPath, AddTickets 
 {
     m_work->setParent(this);
     // Dropped on the list, pasted where it has the focus.
-    m_list.viewport()->setAcceptDrops(true);
-    m_list.viewport()->installEventFilter(this);
+    m_viewport = m_list.viewport();
+    m_viewport->setAcceptDrops(true);
+    m_viewport->installEventFilter(this);
     auto *paste = new QShortcut(QKeySequence::Paste, &m_list, nullptr, nullptr, Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, [this] {
         const QMimeData *pasted = QApplication::clipboard()->mimeData();
@@ -61,7 +62,8 @@ QStringList PhotoQueries::imagesOf(const QList<QUrl> &urls)
 
 bool PhotoQueries::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_list.viewport()) {
+    // Compared by the pointer kept: the list may be on its way out.
+    if (watched == m_viewport) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto *drag = static_cast<QDragMoveEvent *>(event);
             if (!imagesOf(drag->mimeData()->urls()).isEmpty()) {

@@ -64,6 +64,7 @@ private:
     void keep(const Photo &photo, const std::vector<LogEntry> &tickets);
 
     ReportList &m_list;
+    QWidget *m_viewport = nullptr; // the list's, where photos are dropped
     QString m_logPath;
     AddTickets m_add;
     MakeReader m_makeReader;
