@@ -3,6 +3,7 @@
 #include "backgroundwork.h"
 #include "checkbar.h"
 #include "controls.h"
+#include "dialogfolder.h"
 #include "findbar.h"
 #include "listedtickets.h"
 #include "logcommands.h"
@@ -117,7 +118,7 @@ void ManagerPage::addFromPhoto(std::vector<LogEntry> tickets)
 
 void ManagerPage::askImport()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     const QString path =
         QFileDialog::getOpenFileName(window(), QStringLiteral("Import Tickets"), documents,
                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));

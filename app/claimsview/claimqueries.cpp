@@ -5,6 +5,7 @@
 #include "civildate.h"
 #include "claimmarks.h"
 #include "claimreminder.h"
+#include "dialogfolder.h"
 #include "filewarning.h"
 #include "keptdraws.h"
 #include "listedtickets.h"
@@ -310,7 +311,7 @@ void ClaimQueries::askTaxYear(bool pdf)
         if (member == yours)
             member.clear();
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     const QString kind = pdf ? QStringLiteral("PDF") : QStringLiteral("CSV");
     const QString path = QFileDialog::getSaveFileName(
         m_list.window(), QStringLiteral("Save Tax Year as %1").arg(kind),

@@ -4,6 +4,7 @@
 #include "checkbar.h"
 #include "checksummary.h"
 #include "csvexport.h"
+#include "dialogfolder.h"
 #include "filewarning.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
@@ -104,7 +105,7 @@ bool ExportQueries::saveReport(const QString &path, QString *errorString)
 
 void ExportQueries::askReport()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
         m_list.window(), QStringLiteral("Save Report as PDF"),
         QDir(documents).filePath(QStringLiteral("ticketwise-report.pdf")),
@@ -119,7 +120,7 @@ void ExportQueries::askReport()
 
 void ExportQueries::askExport(bool listedOnly)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
         m_list.window(),
         listedOnly ? QStringLiteral("Export Listed Tickets") : QStringLiteral("Export Ticket Log"),

@@ -1,6 +1,7 @@
 #include "photoqueries.h"
 
 #include "backgroundwork.h"
+#include "dialogfolder.h"
 #include "photoreader.h"
 #include "photoreviewdialog.h"
 #include "reportlist.h"
@@ -82,25 +83,14 @@ bool PhotoQueries::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-namespace {
-
-// Where photos are, or the home folder where the system keeps them in none:
-// a folder that does not exist would stand in the dialog as a file's name.
-QString pictures()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-} // namespace
-
 void PhotoQueries::askPhotos()
 {
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     const QStringList files = QFileDialog::getOpenFileNames(
-        m_list.window(), QStringLiteral("Add from Photo"), pictures(),
+        m_list.window(), QStringLiteral("Add from Photo"),
+        DialogFolder(QStandardPaths::PicturesLocation),
         QStringLiteral("Photos and scans (%1);;All files (*)").arg(patterns.join(u' ')));
     if (!files.isEmpty())
         readPhotos(files);

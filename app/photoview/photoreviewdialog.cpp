@@ -128,15 +128,8 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
         m_plays->setItem(row, 1, numbers);
         m_plays->setItem(row, 2, check);
     }
-    const int missed = int(ticket.plays.size());
-    auto *more = new QTableWidgetItem(QStringLiteral("+"));
-    more->setFlags(more->flags() & ~Qt::ItemIsEditable);
-    auto *moreCheck =
-        new QTableWidgetItem(QStringLiteral("a play not read: type its NUMBERS here"));
-    moreCheck->setFlags(moreCheck->flags() & ~Qt::ItemIsEditable);
-    m_plays->setItem(missed, 0, more);
-    m_plays->setItem(missed, 1, new QTableWidgetItem);
-    m_plays->setItem(missed, 2, moreCheck);
+    setMissedRow(int(ticket.plays.size()));
+    connect(m_plays, &QTableWidget::itemChanged, this, &PhotoReviewDialog::playTyped);
     m_plays->resizeColumnToContents(0);
     m_plays->resizeColumnToContents(1);
     auto *playsLabel = new QLabel(QStringLiteral("&Plays: each play's NUMBERS, as the log keeps "
@@ -170,6 +163,46 @@ PhotoReviewDialog::PhotoReviewDialog(const PhotoReading &reading, int left, QWid
     resize(980, 640);
     m_plays->setWordWrap(true);
     m_plays->setFocus();
+}
+
+void PhotoReviewDialog::setMissedRow(int row)
+{
+    const QSignalBlocker filling(m_plays);
+    m_plays->setRowCount(row + 1);
+    auto *more = new QTableWidgetItem(QStringLiteral("+"));
+    more->setFlags(more->flags() & ~Qt::ItemIsEditable);
+    auto *moreCheck =
+        new QTableWidgetItem(QStringLiteral("a play not read: type its NUMBERS here"));
+    moreCheck->setFlags(moreCheck->flags() & ~Qt::ItemIsEditable);
+    m_plays->setItem(row, 0, more);
+    m_plays->setItem(row, 1, new QTableWidgetItem);
+    m_plays->setItem(row, 2, moreCheck);
+}
+
+// A play the player typed is theirs: its mark from the photo no longer
+// holds, and a play typed in the last row leaves room for one more.
+void PhotoReviewDialog::playTyped(QTableWidgetItem *numbers)
+{
+    if (numbers->column() != 1)
+        return;
+    const int row = numbers->row();
+    const QSignalBlocker marking(m_plays);
+    QFont plain = numbers->font();
+    plain.setBold(false);
+    numbers->setFont(plain);
+    QTableWidgetItem *check = m_plays->item(row, 2);
+    check->setText(QStringLiteral("as you typed it"));
+    check->setToolTip(check->text());
+    check->setData(Qt::ForegroundRole, QVariant());
+    if (row == m_plays->rowCount() - 1 && !numbers->text().trimmed().isEmpty()) {
+        // Named as the plays before it: the letter after theirs, or a count.
+        const QString before = row > 0 ? m_plays->item(row - 1, 0)->text() : QString();
+        m_plays->item(row, 0)->setText(before.size() == 1 && before[0].isLetter()
+                                           ? QString(QChar(before[0].unicode() + 1))
+                                           : QString::number(row + 1));
+        setMissedRow(row + 1);
+    }
+    m_plays->resizeRowToContents(row);
 }
 
 // The photo fitted, and each mark's reason wrapped whole, in the room the

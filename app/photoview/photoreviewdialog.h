@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QScrollArea;
 class QTableWidget;
+class QTableWidgetItem;
 
 // A photo read, shown before anything is added: the photo, zoomable, each
 // play outlined on it, beside the ticket as read in the log's own terms
@@ -48,6 +49,8 @@ private:
     void zoom(double by);
     void fit();
     void showPhoto();
+    void setMissedRow(int row);
+    void playTyped(QTableWidgetItem *numbers);
 
     const PhotoReading &m_reading;
     QScrollArea *m_scroll;

@@ -4,6 +4,7 @@
 #include "civildate.h"
 #include "claimqueries.h"
 #include "claimshares.h"
+#include "dialogfolder.h"
 #include "filewarning.h"
 #include "listedtickets.h"
 #include "loglistmodel.h"
@@ -375,7 +376,7 @@ void PoolQueries::takeBack(int table, int row)
 
 QString PoolQueries::savePath(const QString &title, const QString &name, const QString &kind)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     return QFileDialog::getSaveFileName(
         m_window, title, QDir(documents).filePath(name + u'.' + kind.toLower()),
         QStringLiteral("%1 files (*.%2)").arg(kind, kind.toLower()));

@@ -5,6 +5,7 @@
 #include "checkbar.h"
 #include "checksummary.h"
 #include "civildate.h"
+#include "dialogfolder.h"
 #include "drawhistory.h"
 #include "gamekey.h"
 #include "gamename.h"
@@ -135,7 +136,7 @@ void SeasonQueries::askResultsFile()
         m_bars.checkBar().showStatus(QStringLiteral("No game yet"));
         return;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = DialogFolder(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getOpenFileName(
         m_list.window(), QStringLiteral("Results File"), documents,
         QStringLiteral("Text and CSV files (*.csv *.txt);;All files (*)"));
