@@ -177,6 +177,7 @@ void PhotoReviewDialog::setMissedRow(int row)
     m_plays->setItem(row, 0, more);
     m_plays->setItem(row, 1, new QTableWidgetItem);
     m_plays->setItem(row, 2, moreCheck);
+    m_plays->resizeRowToContents(row);
 }
 
 // A play the player typed is theirs: its mark from the photo no longer
