@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QRandomGenerator>
 
@@ -137,11 +138,18 @@ TicketPicture TicketPicture::of(Layout layout, int plays, std::uint32_t seed, co
             QFont font(QStringLiteral("Liberation Mono"));
             font.setPixelSize(line.size);
             font.setBold(line.bold);
-            painter.setFont(font);
             const int lineHeight = int(line.size * 1.9);
-            painter.drawText(QRect(24, y, width - 48, lineHeight),
-                             (line.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter,
-                             line.text);
+            // Drawn as the font's outlines, not by the platform's text
+            // rasterizer, so that both platforms print the same ticket.
+            QPainterPath text;
+            text.addText(0, 0, font, line.text);
+            const double left =
+                line.centred ? 24 + (width - 48 - text.boundingRect().width()) / 2 : 24;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::black);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.drawPath(text.translated(left - (line.centred ? text.boundingRect().left() : 0),
+                                             y + lineHeight / 2.0 + line.size * 0.36));
             y += lineHeight;
         }
     }

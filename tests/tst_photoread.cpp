@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +70,14 @@ Tally tallyOf(const ReadTicket &ticket, const QStringList &plays)
 
 void TestPhotoRead::initTestCase()
 {
+    // The tickets are drawn in Debian's Liberation Mono, the same font file
+    // on both platforms: Windows has no such font of its own.
+    const QDir fonts(QStringLiteral(TICKET_FONTS_DIR));
+    const QStringList files = fonts.entryList({QStringLiteral("Liberation*.ttf")}, QDir::Files);
+    if (files.isEmpty())
+        QSKIP("SKIPPED: Debian's Liberation fonts are not installed (make deps installs them)");
+    for (const QString &file : files)
+        QVERIFY(QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0);
     m_reader = std::make_unique<TesseractReader>();
     if (!m_reader->problem().isEmpty())
         QSKIP(qPrintable(QStringLiteral("SKIPPED: ") + m_reader->problem()));
@@ -245,15 +254,6 @@ void TestPhotoRead::cleanupTestCase()
         return;
     qInfo("Clear photos drawn: %d of %d plays exact and unmarked (%d%%), %d marked", m_exact,
           m_plays, 100 * m_exact / m_plays, m_marked);
-#ifdef Q_OS_WIN
-    // The Windows build, under Wine, reads one drawn ticket turned a little
-    // with a number of each play missed, all marked: below the goal, said
-    // here and in the README, never wrong and unmarked (checked above).
-    if (m_exact * 100 < m_plays * 95) {
-        qWarning("below the goal of 95%% on this build");
-        return;
-    }
-#endif
     QVERIFY2(m_exact * 100 >= m_plays * 95, "fewer than 95% of plays on clear photos came back "
                                             "exact and unmarked");
 }
