@@ -1,5 +1,7 @@
 #include "tesseractreader.h"
 
+#include "systemtessdata.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -37,11 +39,9 @@ QString TesseractReader::dataFolder()
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tessdata"));
     if (QFileInfo::exists(QDir(beside).filePath(QStringLiteral("eng.traineddata"))))
         return beside;
-    for (const char *folder : {"/usr/share/tesseract-ocr/5/tessdata",
-                               "/usr/share/tesseract-ocr/4.00/tessdata", "/usr/share/tessdata"}) {
-        if (QFileInfo::exists(
-                QDir(QString::fromLatin1(folder)).filePath(QStringLiteral("eng.traineddata"))))
-            return QString::fromLatin1(folder);
+    for (const QString &folder : SystemTessdataFolders()) {
+        if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("eng.traineddata"))))
+            return folder;
     }
     return beside;
 }

@@ -1,0 +1,6 @@
+#include "systemtessdata.h"
+
+QStringList SystemTessdataFolders()
+{
+    return {};
+}
