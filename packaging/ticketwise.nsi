@@ -67,12 +67,7 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\Ticketwise.lnk"
     !include "${REMOVE}"
     Delete "$INSTDIR\uninstall.exe"
-    ; Only folders left empty go.
-    RMDir "$INSTDIR\licenses"
-    RMDir "$INSTDIR\imageformats"
-    RMDir "$INSTDIR\styles"
-    RMDir "$INSTDIR\platforms"
-    RMDir "$INSTDIR\tls"
+    ; Only a folder left empty goes.
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

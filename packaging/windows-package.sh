@@ -124,6 +124,11 @@ files="$out/stage/files.nsh" remove="$out/stage/remove.nsh"
     echo "File \"$stage/$file\"" >>"$files"
     echo "Delete \"\$INSTDIR\\$winfile\"" >>"$remove"
 done
+# Then each folder, the deepest first; only those left empty go.
+(cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r folder; do
+    folder=${folder#./}
+    echo "RMDir \"\$INSTDIR\\${folder//\//\\}\"" >>"$remove"
+done
 makensis -V2 -DVERSION="$version" -DLICENSE="$stage/LICENSE.txt" -DSTAGE="$stage" -DFILES="$files" -DREMOVE="$remove" \
     -DICON="$(dirname "$nsi")/../assets/ticketwise.ico" \
     -DOUTFILE="$out/Ticketwise-$version-setup.exe" "$nsi"
