@@ -130,26 +130,24 @@ TicketPicture TicketPicture::of(Layout layout, int plays, std::uint32_t seed, co
     QImage paper(width, height, QImage::Format_RGB32);
     paper.fill(Qt::white);
     {
+        // Drawn as the font's outlines, not by the platform's text
+        // rasterizer, so that both platforms print the same ticket.
         QPainter painter(&paper);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setPen(Qt::black);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
         int y = 30;
         for (const Line &line : lines) {
             QFont font(QStringLiteral("Liberation Mono"));
             font.setPixelSize(line.size);
             font.setBold(line.bold);
             const int lineHeight = int(line.size * 1.9);
-            // Drawn as the font's outlines, not by the platform's text
-            // rasterizer, so that both platforms print the same ticket.
             QPainterPath text;
             text.addText(0, 0, font, line.text);
+            const QRectF ink = text.boundingRect();
             const double left =
-                line.centred ? 24 + (width - 48 - text.boundingRect().width()) / 2 : 24;
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(Qt::black);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.drawPath(text.translated(left - (line.centred ? text.boundingRect().left() : 0),
-                                             y + lineHeight / 2.0 + line.size * 0.36));
+                line.centred ? 24 + (width - 48 - ink.width()) / 2 - ink.left() : 24;
+            painter.drawPath(text.translated(left, y + lineHeight / 2.0 + line.size * 0.36));
             y += lineHeight;
         }
     }
